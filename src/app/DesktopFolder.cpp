@@ -1,0 +1,17 @@
+#include "app/DesktopFolder.h"
+
+#include "app/PathHelpers.h"
+#include "platform/Failure.h"
+#include "platform/Platform.h"
+
+namespace brindlecast {
+
+QString GetDesktopFolder(const Platform& platform)
+{
+    const QString folder = platform.desktopFolder();
+    if (folder.isEmpty())
+        throw Failure(QStringLiteral("Invalid procedure call or argument"), 5);
+    return folder + kNativeSeparator;
+}
+
+} // namespace brindlecast

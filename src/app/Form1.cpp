@@ -1,0 +1,188 @@
+#include "app/Form1.h"
+
+#include "app/ApplicationTitle.h"
+#include "app/PointerKind.h"
+#include "app/TextProgressBar.h"
+#include "filelist/FileListView.h"
+#include "platform/Dialogs.h"
+#include "platform/Failure.h"
+#include "platform/Platform.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace brindlecast {
+
+namespace {
+
+// Design sizes are in twips; 15 twips make one pixel at 96 dots per inch.
+QRect twips(int left, int top, int width, int height)
+{
+    const auto px = [](int value) { return (value + 7) / 15; };
+    return {px(left), px(top), px(width), px(height)};
+}
+
+template <typename Control> Control* place(Control* control, const QRect& geometry)
+{
+    control->setGeometry(geometry);
+    return control;
+}
+
+QFont arialBold(double pointSize)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(pointSize);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+Form1::Form1(Platform& platform, QWidget* parent)
+    : QWidget(parent), ListView1(new FileListView(this)),
+      PushButton1(new QPushButton(QStringLiteral("Add WAV File(s)"), this)),
+      PushButton3(new QPushButton(QStringLiteral("Add All WAV File(s) In Folder"), this)),
+      PushButton4(new QPushButton(QStringLiteral("Clear List"), this)),
+      PushButton5(new QPushButton(QStringLiteral("Load Sample/Example Files"), this)),
+      Frame2(new QGroupBox(QStringLiteral("Bit Rate Of Output File"), this)),
+      Option1(new QRadioButton(QStringLiteral("Use same bit rate as input file (most efficient)"),
+                               Frame2)),
+      Option2(
+          new QRadioButton(QStringLiteral("Use this constant bit rate for all files:"), Frame2)),
+      Combo1(new QComboBox(Frame2)), Frame3(new QGroupBox(QStringLiteral("Save Option"), this)),
+      Option3(new QRadioButton(QStringLiteral("Save results to this folder:"), Frame3)),
+      Frame4(new QGroupBox(Frame3)), Text1(new QLineEdit(Frame4)),
+      PushButton7(new QPushButton(QStringLiteral("..."), Frame4)),
+      Option4(new QRadioButton(QStringLiteral("Save results in folder of original file"), Frame3)),
+      PushButton2(new QPushButton(QStringLiteral("Start Converting"), this)),
+      ProgressBar1(new TextProgressBar(this)), m_platform(platform),
+      m_options({Option1, Option2, Combo1, Option3, Option4, Frame4, Text1}, m_settings,
+                [this](const Failure& failure) { messageBox(failure.description()); })
+{
+    layOutControls();
+    watchPointerMoves();
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::layOutControls()
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(twips(0, 0, 8040, 7920).size());
+    setFont(arialBold(9));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    place(ListView1, twips(120, 120, 7800, 2535));
+    ListView1->setToolTip(QStringLiteral(
+        "Drag and drop files here. Double-click item to remove it. Move | line to right and out "
+        "of window to reveal full names."));
+    place(PushButton1, twips(120, 2750, 3840, 405));
+    place(PushButton3, twips(4080, 2750, 3840, 405));
+    place(PushButton4, twips(120, 3260, 3840, 405));
+    place(PushButton5, twips(4080, 3260, 3840, 405));
+    place(Frame2, twips(120, 3720, 7800, 1185));
+    place(Option1, twips(240, 300, 4695, 255));
+    place(Option2, twips(240, 700, 3460, 255));
+    place(Combo1, twips(3720, 655, 3840, 345));
+    place(Frame3, twips(120, 4960, 7800, 1815));
+    place(Option3, twips(240, 300, 3615, 255));
+    place(Frame4, twips(480, 510, 6840, 810));
+    place(Text1, twips(240, 300, 5670, 345));
+    place(PushButton7, twips(6000, 300, 600, 345));
+    place(Option4, twips(240, 1410, 3615, 255));
+    place(PushButton2, twips(120, 6900, 7800, 405));
+    place(ProgressBar1, twips(120, 7410, 7800, 405));
+    ProgressBar1->setText(QStringLiteral("Progress Bar"));
+
+    for (QPushButton* button :
+         {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton7}) {
+        button->setFont(arialBold(11.25));
+    }
+    Combo1->setEditable(false);
+    Option1->setChecked(true);
+    Option3->setChecked(true);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Form1::watchPointerMoves()
+{
+    for (QWidget* watched : std::initializer_list<QWidget*>{
+             this, Frame2, Frame3, Frame4, Text1, PushButton1, PushButton2, PushButton3,
+             PushButton4, PushButton5, PushButton7}) {
+        watched->setMouseTracking(true);
+        watched->installEventFilter(this);
+    }
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        const bool overButton = qobject_cast<QPushButton*>(watched) != nullptr;
+        setMousePointer(
+            pointerAfterHover(m_pointerKind, overButton ? PointerCustom : PointerDefault));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::setMousePointer(int kind)
+{
+    if (kind == m_pointerKind)
+        return;
+    m_pointerKind = kind;
+    applyMousePointer();
+    emit mousePointerChanged(kind);
+}
+
+void Form1::applyMousePointer()
+{
+    if (m_pointerKind == PointerBusy)
+        setCursor(Qt::WaitCursor);
+    else if (m_pointerKind == PointerCustom && m_hoverCursor)
+        setCursor(*m_hoverCursor);
+    else
+        unsetCursor();
+}
+
+void Form1::messageBox(const QString& text)
+{
+    m_platform.dialogs().showMessage(
+        {text, m_applicationTitle, MessageIcon::None, MessageButtons::Ok});
+}
+
+void Form1::SetApplicationTitle()
+{
+    m_applicationTitle = applicationTitleFor(QString::fromLatin1(kProductName));
+}
+
+void Form1::loadHoverPointer(const QString& path)
+{
+    const QPixmap image(path);
+    if (image.isNull())
+        throw Failure(QStringLiteral("Invalid picture"), 481);
+    // The fingertip of the hand image is its hot spot.
+    m_hoverCursor = QCursor(image, 5, 0);
+    applyMousePointer();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // Form_Unload: every setting is already stored, so the process ends at once.
+    event->accept();
+    m_platform.endProcessNow();
+}
+
+} // namespace brindlecast

@@ -1,0 +1,80 @@
+#include "app/ApplicationTitle.h"
+#include "app/DesktopFolder.h"
+#include "app/Form1.h"
+#include "app/PathHelpers.h"
+#include "app/StepReporter.h"
+#include "filelist/FileListView.h"
+#include "platform/Platform.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <array>
+
+namespace brindlecast {
+
+namespace {
+
+constexpr std::array kBitRateEntries{
+    "320 kbps", "256 kbps", "224 kbps", "192 kbps", "160 kbps", "144 kbps",
+    "128 kbps", "112 kbps", "96 kbps",  "80 kbps",  "64 kbps",  "56 kbps",
+    "48 kbps",  "40 kbps",  "32 kbps",  "24 kbps",  "16 kbps",  "8 kbps",
+};
+
+constexpr int kListColumnWidthTwips = 7000;
+
+} // namespace
+
+void Form1::Form_Load()
+{
+    StepReporter steps(m_platform.dialogs(), form1LocationText(QStringLiteral("Form_Load")));
+    const QString appFolder = m_platform.applicationFolder();
+
+    steps.run(100, [&] { ApplySkin(*this, m_skin, appFolder); });
+    steps.run(102, [&] {
+        setWindowTitle(QString::fromLatin1(kProductName));
+        setWindowIcon(QIcon(appFolder + QStringLiteral("/brindlecast.xpm")));
+        SetApplicationTitle();
+    });
+    const QString handPointer = appFolder + QStringLiteral("/HAND-M.CUR");
+    if (steps.check(104, [&] { return FileExists(handPointer); }))
+        steps.run(106, [&] { loadHoverPointer(handPointer); });
+
+    steps.run(132, [&] { ListView1->setHeaderLabels({QStringLiteral(" WAV File(s)")}); });
+    steps.run(134, [&] { ListView1->setColumnWidth(0, (kListColumnWidthTwips + 7) / 15); });
+
+    int location = 136;
+    for (const char* entry : kBitRateEntries) {
+        steps.run(location, [&] {
+            // A list that gets its first entry selects it by itself; nothing is chosen yet.
+            const QSignalBlocker blocker(Combo1);
+            Combo1->addItem(QString::fromLatin1(entry));
+            Combo1->setCurrentIndex(-1);
+        });
+        location += 2;
+    }
+
+    steps.run(172, [&] { m_options.selectBitRate(m_settings.read(SettingKey::Kbps)); });
+    steps.run(174, [&] {
+        const std::optional<QString> stored = m_settings.stored(SettingKey::OutputFolder);
+        m_options.setOutputFolderText(stored ? *stored : GetDesktopFolder(m_platform));
+    });
+    if (steps.check(176, [&] { return settingToInt16(m_settings.read(SettingKey::Option)) == 1; }))
+        steps.run(178, [&] { m_options.selectOption(Option1); });
+    else
+        steps.run(180, [&] { m_options.selectOption(Option2); });
+    steps.run(182, [&] {
+        m_options.setOptionSelected(Option3, settingToBool(m_settings.read(SettingKey::Option3)));
+    });
+    steps.run(184, [&] {
+        m_options.setOptionSelected(Option4, settingToBool(m_settings.read(SettingKey::Option4)));
+    });
+    if (steps.check(186, [&] { return Option3->isChecked(); }))
+        steps.run(188, [&] { Frame4->setEnabled(true); });
+    else
+        steps.run(190, [&] { Frame4->setEnabled(false); });
+}
+
+} // namespace brindlecast

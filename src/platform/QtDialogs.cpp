@@ -1,0 +1,98 @@
+#include "platform/QtDialogs.h"
+
+#include "platform/Failure.h"
+#include "platform/OpenFileResult.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace brindlecast {
+
+namespace {
+
+constexpr int kBufferTooSmall = 20476;
+
+QWidget* ownerWindow()
+{
+    return QApplication::activeWindow();
+}
+
+QMessageBox::Icon qtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+QString displayedMessageText(const QString& text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(u'\r', u'\n');
+    return shown;
+}
+
+MessageAnswer QtDialogs::showMessage(const MessageRequest& request)
+{
+    const bool yesNo = request.buttons == MessageButtons::YesNo;
+    QMessageBox box(qtIcon(request.icon), request.title, displayedMessageText(request.text),
+                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, ownerWindow());
+    box.setTextFormat(Qt::PlainText);
+    const int answer = box.exec();
+    if (!yesNo)
+        return MessageAnswer::Ok;
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+QString QtDialogs::openFiles(const OpenFileRequest& request)
+{
+    QStringList picked;
+    if (request.multiSelect) {
+        picked =
+            QFileDialog::getOpenFileNames(ownerWindow(), request.title, QString(), request.filter);
+    } else {
+        const QString one =
+            QFileDialog::getOpenFileName(ownerWindow(), request.title, QString(), request.filter);
+        if (!one.isEmpty())
+            picked << one;
+    }
+    const QString result = openFileResultText(picked);
+    if (result.size() > request.maxResultChars)
+        throw Failure(QStringLiteral("The FileName buffer is too small to store the selected "
+                                     "file name(s)."),
+                      kBufferTooSmall);
+    return result;
+}
+
+QString QtDialogs::browseForFolder(const QString& title, const QString& startFolder)
+{
+    return QFileDialog::getExistingDirectory(ownerWindow(), title, startFolder,
+                                             QFileDialog::ShowDirsOnly);
+}
+
+QString QtDialogs::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    bool accepted = false;
+    const QString text = QInputDialog::getText(ownerWindow(), title, prompt, QLineEdit::Normal,
+                                               defaultText, &accepted);
+    return accepted ? text : QString();
+}
+
+void QtDialogs::openFolder(const QString& path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+} // namespace brindlecast

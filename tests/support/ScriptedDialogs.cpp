@@ -1,0 +1,65 @@
+#include "support/ScriptedDialogs.h"
+
+#include "platform/Failure.h"
+
+namespace brindlecast::test {
+
+namespace {
+
+template <typename T> T takeFront(std::deque<T>& queue, T whenEmpty)
+{
+    if (queue.empty())
+        return whenEmpty;
+    T front = std::move(queue.front());
+    queue.pop_front();
+    return front;
+}
+
+} // namespace
+
+MessageAnswer ScriptedDialogs::showMessage(const MessageRequest& request)
+{
+    messages.append(request);
+    if (onMessage)
+        onMessage(request);
+    const MessageAnswer fallback =
+        request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    return takeFront(messageAnswers, fallback);
+}
+
+QString ScriptedDialogs::openFiles(const OpenFileRequest& request)
+{
+    openFileRequests.append(request);
+    const auto answer = takeFront(openFileAnswers, std::variant<QString, int>(QString()));
+    if (const int* failureNumber = std::get_if<int>(&answer))
+        throw Failure(QStringLiteral("Scripted dialog failure"), *failureNumber);
+    return std::get<QString>(answer);
+}
+
+QString ScriptedDialogs::browseForFolder(const QString& title, const QString& startFolder)
+{
+    folderBrowserTitles.append(title);
+    folderBrowserStarts.append(startFolder);
+    return takeFront(folderAnswers, QString());
+}
+
+QString ScriptedDialogs::inputBox(const QString& prompt, const QString&, const QString&)
+{
+    inputPrompts.append(prompt);
+    return takeFront(inputAnswers, QString());
+}
+
+void ScriptedDialogs::openFolder(const QString& path)
+{
+    openedFolders.append(path);
+}
+
+QStringList ScriptedDialogs::messageTexts() const
+{
+    QStringList texts;
+    for (const MessageRequest& message : messages)
+        texts.append(message.text);
+    return texts;
+}
+
+} // namespace brindlecast::test

@@ -1,0 +1,21 @@
+#include "support/TestPlatform.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace brindlecast::test {
+
+TestPlatform::TestPlatform()
+    : appFolder(m_root.filePath(QStringLiteral("app"))),
+      desktop(m_root.filePath(QStringLiteral("Desktop")))
+{
+    QDir().mkpath(appFolder);
+    QDir().mkpath(desktop);
+    const QString assets = QStringLiteral(BRINDLECAST_ASSETS_DIR);
+    QFile::copy(assets + QStringLiteral("/hand-pointer.xpm"),
+                appFolder + QStringLiteral("/HAND-M.CUR"));
+    QFile::copy(assets + QStringLiteral("/window-icon.xpm"),
+                appFolder + QStringLiteral("/brindlecast.xpm"));
+}
+
+} // namespace brindlecast::test

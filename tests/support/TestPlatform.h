@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/QtPlatform.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QTemporaryDir>
+
+namespace brindlecast::test {
+
+// The real platform with scripted dialogs, an application folder of its own (holding the
+// files that the build lays beside the executable) and a desktop folder in a temporary place.
+class TestPlatform : public QtPlatform {
+  public:
+    TestPlatform();
+
+    ScriptedDialogs scripted;
+    QString appFolder;
+    QString desktop;
+    int endProcessCalls = 0;
+
+    Dialogs& dialogs() override { return scripted; }
+    QString applicationFolder() const override { return appFolder; }
+    QString desktopFolder() const override { return desktop; }
+    void endProcessNow() override { ++endProcessCalls; }
+
+  private:
+    QTemporaryDir m_root;
+};
+
+} // namespace brindlecast::test
