@@ -16,6 +16,8 @@ TestPlatform::TestPlatform()
                 appFolder + QStringLiteral("/HAND-M.CUR"));
     QFile::copy(assets + QStringLiteral("/window-icon.xpm"),
                 appFolder + QStringLiteral("/brindlecast.xpm"));
+    QFile::copy(assets + QStringLiteral("/drag-pointer.xpm"),
+                appFolder + QStringLiteral("/drag.ico"));
 }
 
 } // namespace brindlecast::test
