@@ -122,10 +122,16 @@ void FileListView::keyPressEvent(QKeyEvent* event)
 
 void FileListView::mousePressEvent(QMouseEvent* event)
 {
-    // The view selects the row first, so a row click sees the row it landed on as selected.
-    QTreeWidget::mousePressEvent(event);
+    const bool onRow = rowAt(event->position().toPoint()) != 0;
+    // The view selects the row first, so a row click sees the row it landed on as selected. A
+    // press on the empty area keeps the selection (the view would clear it), so a double-click
+    // there still names the row to remove.
+    if (onRow)
+        QTreeWidget::mousePressEvent(event);
+    else
+        setFocus(Qt::MouseFocusReason);
     emit mouseDown();
-    if (rowAt(event->position().toPoint()) != 0)
+    if (onRow)
         emit rowClicked();
 }
 
