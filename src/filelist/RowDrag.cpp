@@ -12,8 +12,8 @@ namespace brindlecast {
 
 namespace {
 
-// Rows scroll into view when the pointer is near the top or the bottom of the screen band that
-// the list occupies on a typical desktop.
+// A drag scrolls the list when the pointer is above or below these fixed rows of the screen (not
+// of the window or the list).
 constexpr int kScrollUpBelowScreenY = 305;
 constexpr int kScrollDownFromScreenY = 365;
 

@@ -59,14 +59,6 @@ class QtOpenFilesDialog : public ::testing::Test {
     QStringList shownFilters;
 };
 
-TEST_F(QtOpenFilesDialog, OnePickedFileGivesItsFullPath)
-{
-    const QString path = makeFile(QStringLiteral("one song.wav"));
-    EXPECT_EQ(pickOnceShown(wavRequest(), {QStringLiteral("one song.wav")}), path);
-    EXPECT_EQ(shownTitle, wavRequest().title);
-    EXPECT_EQ(shownFilters, QStringList{QStringLiteral("WAV Files (*.wav)")});
-}
-
 TEST_F(QtOpenFilesDialog, SeveralPickedFilesGiveTheFolderAndTheirNames)
 {
     makeFile(QStringLiteral("a.wav"));

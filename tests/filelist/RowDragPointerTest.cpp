@@ -38,38 +38,12 @@ TEST_F(RowDragPointer, ARowClickShowsTheDragImageAndReleaseTheArrow)
     EXPECT_EQ(listCursor().shape(), Qt::ArrowCursor);
 }
 
-TEST_F(RowDragPointer, TheDragImageIsReadAgainAtEveryClick)
-{
-    addRows({"/music/a.wav"});
-    clickRow(1);
-    ASSERT_TRUE(QFile::remove(dragImagePath()));
-    press(rowCenter(1));
-    // Without its own image the drag shows the window's hand pointer.
-    EXPECT_EQ(listCursor().shape(), Qt::BitmapCursor);
-    EXPECT_EQ(listCursor().hotSpot(), form->hoverPointer()->hotSpot());
-}
-
 TEST_F(RowDragPointer, AnUnreadableDragImageStillLetsTheDragWork)
 {
     replaceDragImage("this is not an image");
     addRows({"/music/a.wav", "/music/b.wav"});
     press(rowCenter(1));
     EXPECT_EQ(listCursor().hotSpot(), form->hoverPointer()->hotSpot());
-    moveTo(rowCenter(2));
-    release(rowCenter(2));
-    EXPECT_EQ(rows(), (QStringList{"/music/b.wav", "/music/a.wav"}));
-}
-
-TEST_F(RowDragPointer, WithoutAnyPointerImageTheDragShowsTheArrow)
-{
-    ASSERT_TRUE(QFile::remove(dragImagePath()));
-    ASSERT_TRUE(QFile::remove(platform.appFolder + QStringLiteral("/HAND-M.CUR")));
-    form = std::make_unique<Form1>(platform);
-    list = form->ListView1;
-    form->show();
-    addRows({"/music/a.wav", "/music/b.wav"});
-    press(rowCenter(1));
-    EXPECT_EQ(listCursor().shape(), Qt::ArrowCursor);
     moveTo(rowCenter(2));
     release(rowCenter(2));
     EXPECT_EQ(rows(), (QStringList{"/music/b.wav", "/music/a.wav"}));
