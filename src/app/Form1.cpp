@@ -3,6 +3,7 @@
 #include "app/ApplicationTitle.h"
 #include "app/PointerKind.h"
 #include "app/TextProgressBar.h"
+#include "filelist/FileListHandlers.h"
 #include "filelist/FileListView.h"
 #include "platform/Dialogs.h"
 #include "platform/Failure.h"
@@ -69,6 +70,7 @@ Form1::Form1(Platform& platform, QWidget* parent)
 {
     layOutControls();
     watchPointerMoves();
+    m_fileList = std::make_unique<FileListHandlers>(*this);
     Form_Load();
 }
 

@@ -6,6 +6,7 @@
 
 #include <QCursor>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 class QComboBox;
@@ -16,6 +17,7 @@ class QRadioButton;
 
 namespace brindlecast {
 
+class FileListHandlers;
 class FileListView;
 class Platform;
 class TextProgressBar;
@@ -37,6 +39,9 @@ public:
 
     // A plain box with only OK, no icon, and the application title.
     void messageBox(const QString& text);
+
+    // The hand image of the hover pointer, when it could be loaded.
+    const std::optional<QCursor>& hoverPointer() const { return m_hoverCursor; }
 
     FileListView* const ListView1;
     QPushButton* const PushButton1;
@@ -78,6 +83,7 @@ private:
     QString m_applicationTitle;
     int m_pointerKind = 0;
     std::optional<QCursor> m_hoverCursor;
+    std::unique_ptr<FileListHandlers> m_fileList;
 };
 
 } // namespace brindlecast

@@ -1,5 +1,10 @@
 #include "filelist/FileListView.h"
 
+#include "app/PointerKind.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
 namespace brindlecast {
 
 FileListView::FileListView(QWidget* parent) : QTreeWidget(parent)
@@ -7,7 +12,13 @@ FileListView::FileListView(QWidget* parent) : QTreeWidget(parent)
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Rows are reordered by the list's own drag handling, never by dragging data out of it.
+    setDragEnabled(false);
+    setAutoScroll(false);
     setColumnCount(0);
+    // Every move over the rows is reported, with or without a button held.
+    viewport()->setMouseTracking(true);
 }
 
 void FileListView::appendRow(const QString& path)
@@ -26,6 +37,122 @@ QString FileListView::rowText(int row) const
 {
     const QTreeWidgetItem* item = topLevelItem(row - 1);
     return item ? item->text(0) : QString();
+}
+
+void FileListView::setRowText(int row, const QString& text)
+{
+    if (QTreeWidgetItem* item = topLevelItem(row - 1))
+        item->setText(0, text);
+}
+
+void FileListView::removeRow(int row)
+{
+    delete takeTopLevelItem(row - 1);
+}
+
+void FileListView::removeAllRows()
+{
+    clear();
+}
+
+int FileListView::selectedRow() const
+{
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? 0 : indexOfTopLevelItem(selected.front()) + 1;
+}
+
+void FileListView::selectRow(int row)
+{
+    if (QTreeWidgetItem* item = topLevelItem(row - 1))
+        setCurrentItem(item);
+}
+
+int FileListView::rowAt(const QPoint& position) const
+{
+    QTreeWidgetItem* item = itemAt(position);
+    return item ? indexOfTopLevelItem(item) + 1 : 0;
+}
+
+void FileListView::ensureRowVisible(int row)
+{
+    if (QTreeWidgetItem* item = topLevelItem(row - 1))
+        scrollToItem(item, QAbstractItemView::EnsureVisible);
+}
+
+QPersistentModelIndex FileListView::rowHandle(int row) const
+{
+    return QPersistentModelIndex(model()->index(row - 1, 0));
+}
+
+int FileListView::rowOfHandle(const QPersistentModelIndex& handle)
+{
+    return handle.isValid() ? handle.row() + 1 : 0;
+}
+
+void FileListView::setPointer(int kind, const std::optional<QCursor>& custom)
+{
+    m_pointerKind = kind;
+    m_customPointer = custom;
+    showPointer();
+}
+
+void FileListView::setWindowBusy(bool busy)
+{
+    m_windowBusy = busy;
+    showPointer();
+}
+
+void FileListView::showPointer()
+{
+    if (m_windowBusy)
+        viewport()->setCursor(Qt::WaitCursor);
+    else if (m_pointerKind == PointerCustom && m_customPointer)
+        viewport()->setCursor(*m_customPointer);
+    else if (m_pointerKind == PointerArrow)
+        viewport()->setCursor(Qt::ArrowCursor);
+    else
+        viewport()->unsetCursor();
+}
+
+void FileListView::keyPressEvent(QKeyEvent* event)
+{
+    emit keyDown(event->key());
+    QTreeWidget::keyPressEvent(event);
+}
+
+void FileListView::mousePressEvent(QMouseEvent* event)
+{
+    const bool onRow = rowAt(event->position().toPoint()) != 0;
+    // The view selects the row first, so a row click sees the row it landed on as selected. A
+    // press on the empty area keeps the selection (the view would clear it), so a double-click
+    // there still names the row to remove.
+    if (onRow)
+        QTreeWidget::mousePressEvent(event);
+    else
+        setFocus(Qt::MouseFocusReason);
+    emit mouseDown();
+    if (onRow)
+        emit rowClicked();
+}
+
+void FileListView::mouseMoveEvent(QMouseEvent* event)
+{
+    // The view's own handling would move the selection under a held button; the drag handling
+    // decides what follows the pointer instead.
+    emit mouseMoved(event->position().toPoint(), event->globalPosition().toPoint());
+}
+
+void FileListView::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTreeWidget::mouseReleaseEvent(event);
+    emit mouseUp();
+}
+
+void FileListView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double-click is a press like any other, wherever it lands.
+    mousePressEvent(event);
+    emit doubleClickedAnywhere();
 }
 
 } // namespace brindlecast

@@ -1,11 +1,17 @@
 #pragma once
 
+#include <QCursor>
+#include <QPersistentModelIndex>
 #include <QTreeWidget>
+#include <optional>
 
 namespace brindlecast {
 
 // The input files of the next run, one row per file holding its full path, in conversion order.
-// Rows are numbered from 1.
+// Rows are numbered from 1; 0 means "no row".
+//
+// The view only reports what the user does (as signals) and offers the row operations; what the
+// events mean is decided by the list's handlers.
 class FileListView : public QTreeWidget {
     Q_OBJECT
 public:
@@ -14,6 +20,49 @@ public:
     void appendRow(const QString& path);
     int rowCount() const;
     QString rowText(int row) const;
+    void setRowText(int row, const QString& text);
+    void removeRow(int row);
+    void removeAllRows();
+
+    // The selected row, or 0 when none is selected.
+    int selectedRow() const;
+    void selectRow(int row);
+    // The row at a position in viewport coordinates, or 0 when no row is there.
+    int rowAt(const QPoint& position) const;
+    void ensureRowVisible(int row);
+
+    // A handle on a row that follows it while rows before it come and go, and becomes invalid
+    // when the row itself is removed or the list is cleared.
+    QPersistentModelIndex rowHandle(int row) const;
+    static int rowOfHandle(const QPersistentModelIndex& handle);
+
+    // The list's own pointer: 0 inherits the window's, 1 the arrow, 99 the given image.
+    void setPointer(int kind, const std::optional<QCursor>& custom = std::nullopt);
+    int pointerKind() const { return m_pointerKind; }
+    // While the window is busy its hourglass shows over the rows too.
+    void setWindowBusy(bool busy);
+
+  signals:
+    void keyDown(int key);
+    void mouseDown();
+    void rowClicked();
+    void mouseMoved(const QPoint& position, const QPoint& screenPosition);
+    void mouseUp();
+    void doubleClickedAnywhere();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    void showPointer();
+
+    int m_pointerKind = 0;
+    std::optional<QCursor> m_customPointer;
+    bool m_windowBusy = false;
 };
 
 } // namespace brindlecast

@@ -6,9 +6,10 @@
 namespace brindlecast::test {
 
 TestPlatform::TestPlatform()
-    : appFolder(m_root.filePath(QStringLiteral("app"))),
-      desktop(m_root.filePath(QStringLiteral("Desktop")))
 {
+    // Assigned here, not in the initialiser list: m_root is declared after these members.
+    appFolder = m_root.filePath(QStringLiteral("app"));
+    desktop = m_root.filePath(QStringLiteral("Desktop"));
     QDir().mkpath(appFolder);
     QDir().mkpath(desktop);
     const QString assets = QStringLiteral(BRINDLECAST_ASSETS_DIR);
@@ -16,6 +17,8 @@ TestPlatform::TestPlatform()
                 appFolder + QStringLiteral("/HAND-M.CUR"));
     QFile::copy(assets + QStringLiteral("/window-icon.xpm"),
                 appFolder + QStringLiteral("/brindlecast.xpm"));
+    QFile::copy(assets + QStringLiteral("/drag-pointer.xpm"),
+                appFolder + QStringLiteral("/drag.ico"));
 }
 
 } // namespace brindlecast::test

@@ -1,0 +1,87 @@
+#include "filelist/AddFilesByDialog.h"
+
+#include "app/ErrorReport.h"
+#include "app/Form1.h"
+#include "app/PathHelpers.h"
+#include "app/StepReporter.h"
+#include "filelist/FileListView.h"
+#include "platform/Dialogs.h"
+#include "platform/Failure.h"
+#include "platform/Platform.h"
+
+namespace brindlecast {
+
+namespace {
+
+constexpr int kResultTooLarge = 20476;
+
+QString tooManyFilesText()
+{
+    return QStringLiteral("You've selected too many files to add.") + QStringLiteral("\r\r") +
+           QStringLiteral("Please try adding via the \"Add All\" button.");
+}
+
+} // namespace
+
+void PushButton1_Click(Form1& form)
+{
+    AddFilesByDialog(
+        form.platform().dialogs(), [&](const QString& path) { form.ListView1->appendRow(path); },
+        [&](const QString& text) { form.messageBox(text); });
+}
+
+void AddFilesByDialog(Dialogs& dialogs, const std::function<void(const QString&)>& appendRow,
+                      const std::function<void(const QString&)>& messageBox)
+{
+    StepReporter steps(dialogs, form1LocationText(QStringLiteral("PushButton1_Click")));
+    QString fileName;
+    OpenFileRequest request;
+
+    steps.run(104, [&] { fileName.clear(); });
+    steps.run(106, [&] {
+        request.multiSelect = true;
+        request.maxResultChars = kAddFilesMaxResultChars;
+    });
+    steps.run(108, [&] { request.title = QString::fromLatin1(kAddFilesTitle); });
+    steps.run(110, [&] { request.filter = QString::fromLatin1(kAddFilesFilter); });
+
+    bool tooManyFiles = false;
+    steps.run(112, [&] {
+        try {
+            fileName = dialogs.openFiles(request);
+        } catch (const Failure& failure) {
+            if (failure.number() != kResultTooLarge)
+                throw;
+            tooManyFiles = true;
+        }
+    });
+    if (tooManyFiles) {
+        messageBox(tooManyFilesText());
+        return;
+    }
+
+    if (steps.check(114, [&] { return fileName.isEmpty(); }))
+        return;
+
+    QStringList parts;
+    steps.run(116, [&] { parts = fileName.split(QChar(0)); });
+    const auto highest = [&] { return parts.size() - 1; };
+
+    if (steps.check(118, [&] { return highest() == 0; })) {
+        QString path;
+        steps.run(120, [&] { path = parts.value(0); });
+        steps.run(122, [&] { appendRow(path); });
+        return;
+    }
+    if (steps.check(124, [&] { return highest() <= 0; }))
+        return;
+
+    for (qsizetype i = 1; i <= highest(); ++i) {
+        QString path;
+        steps.run(136, [&] { path = parts[0] + kNativeSeparator + parts[i]; });
+        steps.run(138, [&] { path = CollapseBackslashes(path); });
+        steps.run(140, [&] { appendRow(path); });
+    }
+}
+
+} // namespace brindlecast

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace brindlecast {
+
+class Dialogs;
+class Form1;
+
+inline constexpr auto kAddFilesTitle = "Add File(s) - Hold Ctrl to select multiple files";
+inline constexpr auto kAddFilesFilter = "WAV Files (*.wav)";
+inline constexpr int kAddFilesMaxResultChars = 30000;
+
+// "Add WAV File(s)": appends one row per file picked in the open-file dialog.
+void PushButton1_Click(Form1& form);
+
+// The steps of the click, with the list and the message box passed in. A failure in a step is
+// reported with its line number and the click goes on with the next step; a selection too large
+// for the dialog's result shows a message and adds nothing.
+void AddFilesByDialog(Dialogs& dialogs, const std::function<void(const QString&)>& appendRow,
+                      const std::function<void(const QString&)>& messageBox);
+
+} // namespace brindlecast
