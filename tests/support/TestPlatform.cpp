@@ -7,7 +7,6 @@ namespace brindlecast::test {
 
 TestPlatform::TestPlatform()
 {
-    // Assigned here, not in the initialiser list: m_root is declared after these members.
     appFolder = m_root.filePath(QStringLiteral("app"));
     desktop = m_root.filePath(QStringLiteral("Desktop"));
     QDir().mkpath(appFolder);
