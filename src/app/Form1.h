@@ -3,6 +3,7 @@
 #include "app/OutputOptions.h"
 #include "app/Settings.h"
 #include "app/SkinFramework.h"
+#include "convert/ConversionRun.h"
 
 #include <QCursor>
 #include <QWidget>
@@ -37,6 +38,8 @@ class Form1 : public QWidget {
 
     // A plain box with only OK, no icon, and the application title.
     void messageBox(const QString& text);
+
+    ConversionRun& conversion() { return m_conversion; }
 
     FileListView* const ListView1;
     QPushButton* const PushButton1;
@@ -75,6 +78,7 @@ class Form1 : public QWidget {
     SettingsStore m_settings;
     SkinFramework m_skin;
     OutputOptions m_options;
+    ConversionRun m_conversion;
     QString m_applicationTitle;
     int m_pointerKind = 0;
     std::optional<QCursor> m_hoverCursor;
