@@ -13,9 +13,11 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 
 namespace brindlecast {
 
@@ -113,8 +115,11 @@ void Form1::layOutControls()
         button->setFont(arialBold(11.25));
     }
     Combo1->setEditable(false);
-    Option1->setChecked(true);
-    Option3->setChecked(true);
+    // The design-time choices are no user action: nothing is stored for them.
+    for (QRadioButton* option : {Option1, Option3}) {
+        const QSignalBlocker blocker(option);
+        option->setChecked(true);
+    }
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -132,11 +137,16 @@ void Form1::watchPointerMoves()
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseMove) {
-        const bool overButton = qobject_cast<QPushButton*>(watched) != nullptr;
-        setMousePointer(
-            pointerAfterHover(m_pointerKind, overButton ? PointerCustom : PointerDefault));
+    if (event->type() != QEvent::MouseMove)
+        return QWidget::eventFilter(watched, event);
+
+    if (qobject_cast<QPushButton*>(watched)) {
+        setMousePointer(pointerAfterHover(m_pointerKind, PointerCustom));
+        // A button ignores moves without a pressed button, and the window behind it must not
+        // take them as moves over the background.
+        return static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton;
     }
+    setMousePointer(pointerAfterHover(m_pointerKind, PointerDefault));
     return QWidget::eventFilter(watched, event);
 }
 

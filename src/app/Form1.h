@@ -25,7 +25,7 @@ class TextProgressBar;
 // Creating it runs Form_Load.
 class Form1 : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit Form1(Platform& platform, QWidget* parent = nullptr);
     ~Form1() override;
 
@@ -59,14 +59,14 @@ class Form1 : public QWidget {
     QPushButton* const PushButton2;
     TextProgressBar* const ProgressBar1;
 
-  signals:
+signals:
     void mousePointerChanged(int kind);
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     void Form_Load();
     void SetApplicationTitle();
     void loadHoverPointer(const QString& path);

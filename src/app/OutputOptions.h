@@ -27,7 +27,7 @@ struct OutputOptionControls {
 // controls that depend on it. Start-up puts stored values in through the same handlers.
 class OutputOptions : public QObject {
     Q_OBJECT
-  public:
+public:
     using FailureSink = std::function<void(const Failure&)>;
 
     // onFailure receives failures of handlers that a user's action started.
@@ -48,7 +48,7 @@ class OutputOptions : public QObject {
     void selectBitRate(const QString& entryText);
     void setOutputFolderText(const QString& text);
 
-  private:
+private:
     void storeSaveMode();
     void runHandlerOf(QRadioButton* option);
     void guarded(void (OutputOptions::*handler)());

@@ -26,7 +26,7 @@ QString settingName(SettingKey key);
 QString settingDefault(SettingKey key);
 
 class SettingsStore {
-  public:
+public:
     static constexpr auto kApplicationName = "Quenbrook";
     static constexpr auto kSection = "Brindlecast Studio";
     static constexpr auto kRoot = "Program Settings";

@@ -8,7 +8,7 @@ namespace brindlecast {
 
 // The skin component: loads a Qt style sheet from the skin file and applies it to a window.
 class SkinFramework {
-  public:
+public:
     // Throws Failure when the skin file cannot be read.
     void loadSkin(const QString& skinPath, const QString& iniSection);
 
@@ -21,7 +21,7 @@ class SkinFramework {
 
     bool isLoaded() const { return m_loaded; }
 
-  private:
+private:
     QString m_styleSheet;
     bool m_loaded = false;
     int m_applyOptions = 0;

@@ -14,7 +14,7 @@ class Dialogs;
 // Runs the numbered steps of a reporting procedure: a step that fails shows the error box with
 // its location number, and the procedure carries on with its next step.
 class StepReporter {
-  public:
+public:
     StepReporter(Dialogs& dialogs, QString locationText)
         : m_dialogs(dialogs), m_locationText(std::move(locationText))
     {
@@ -55,7 +55,7 @@ class StepReporter {
         ShowApplicationError(m_dialogs, description, m_locationText, locationNumber);
     }
 
-  private:
+private:
     Dialogs& m_dialogs;
     QString m_locationText;
 };

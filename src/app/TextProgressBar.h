@@ -8,7 +8,7 @@ namespace brindlecast {
 // rounded (halves to even), and a value above 100 shows as a full bar.
 class TextProgressBar : public QProgressBar {
     Q_OBJECT
-  public:
+public:
     explicit TextProgressBar(QWidget* parent = nullptr);
 
     QString text() const override { return m_text; }
@@ -17,7 +17,7 @@ class TextProgressBar : public QProgressBar {
     int wholeValue() const { return m_value; }
     void setRealValue(double value);
 
-  private:
+private:
     QString m_text;
     int m_value = 0;
 };

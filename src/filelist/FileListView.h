@@ -8,7 +8,7 @@ namespace brindlecast {
 // Rows are numbered from 1.
 class FileListView : public QTreeWidget {
     Q_OBJECT
-  public:
+public:
     explicit FileListView(QWidget* parent = nullptr);
 
     void appendRow(const QString& path);

@@ -25,7 +25,7 @@ struct OpenFileRequest {
 // Every modal thing the program shows. The Qt implementation shows real dialogs; tests use a
 // scripted one that records each request and answers from a queue.
 class Dialogs {
-  public:
+public:
     virtual ~Dialogs() = default;
 
     virtual MessageAnswer showMessage(const MessageRequest& request) = 0;

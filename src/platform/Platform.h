@@ -13,7 +13,7 @@ class MediaInfoLibrary;
 // The operating-system services the program uses, behind one object that Form1 receives through
 // its constructor, so that tests can replace any of them.
 class Platform {
-  public:
+public:
     virtual ~Platform() = default;
 
     virtual Dialogs& dialogs() = 0;

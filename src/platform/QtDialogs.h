@@ -5,7 +5,7 @@
 namespace brindlecast {
 
 class QtDialogs final : public Dialogs {
-  public:
+public:
     MessageAnswer showMessage(const MessageRequest& request) override;
     QString openFiles(const OpenFileRequest& request) override;
     QString browseForFolder(const QString& title, const QString& startFolder) override;

@@ -8,7 +8,7 @@ namespace brindlecast {
 
 // The real services of a Linux desktop, through Qt.
 class QtPlatform : public Platform {
-  public:
+public:
     Dialogs& dialogs() override { return m_dialogs; }
     QString applicationFolder() const override;
     QString desktopFolder() const override;
@@ -20,7 +20,7 @@ class QtPlatform : public Platform {
     QString temporaryFolder() const override;
     MediaInfoLibrary& mediaInfo() override { return m_mediaInfo; }
 
-  private:
+private:
     QtDialogs m_dialogs;
     MediaInfoLibrary m_mediaInfo;
 };

@@ -13,7 +13,7 @@ namespace brindlecast::test {
 // Records every dialog the program shows and answers from queues. An empty queue answers as a
 // user who cancels (or presses OK).
 class ScriptedDialogs final : public Dialogs {
-  public:
+public:
     QList<MessageRequest> messages;
     QList<OpenFileRequest> openFileRequests;
     QStringList folderBrowserTitles;

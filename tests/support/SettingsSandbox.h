@@ -8,7 +8,7 @@ namespace brindlecast::test {
 
 // Points the settings store at a fresh temporary folder for the lifetime of the object.
 class SettingsSandbox {
-  public:
+public:
     SettingsSandbox();
 
     // Raw access to the stored values of the program's section, as another program would see them.
@@ -17,7 +17,7 @@ class SettingsSandbox {
     bool contains(const QString& name) const;
     QString fileName() const;
 
-  private:
+private:
     QTemporaryDir m_dir;
 };
 

@@ -10,7 +10,9 @@ namespace brindlecast::test {
 // The real platform with scripted dialogs, an application folder of its own (holding the
 // files that the build lays beside the executable) and a desktop folder in a temporary place.
 class TestPlatform : public QtPlatform {
-  public:
+    QTemporaryDir m_root; // first: the folders below live in it
+
+public:
     TestPlatform();
 
     ScriptedDialogs scripted;
@@ -22,9 +24,6 @@ class TestPlatform : public QtPlatform {
     QString applicationFolder() const override { return appFolder; }
     QString desktopFolder() const override { return desktop; }
     void endProcessNow() override { ++endProcessCalls; }
-
-  private:
-    QTemporaryDir m_root;
 };
 
 } // namespace brindlecast::test

@@ -1,0 +1,290 @@
+#include "app/Form1.h"
+#include "app/PointerKind.h"
+#include "app/TextProgressBar.h"
+#include "filelist/FileListView.h"
+#include "support/SettingsSandbox.h"
+#include "support/TestPlatform.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace brindlecast {
+namespace {
+
+class StartUp : public ::testing::Test {
+protected:
+    Form1& start()
+    {
+        m_form = std::make_unique<Form1>(m_platform);
+        return *m_form;
+    }
+
+    QString stored(const char* name) const
+    {
+        return m_settings.value(QString::fromLatin1(name)).toString();
+    }
+
+    QStringList errorBoxLines() const
+    {
+        QStringList lines;
+        for (const MessageRequest& box : m_platform.scripted.messages) {
+            if (box.title == QStringLiteral("Application Error"))
+                lines << box.text.section(QStringLiteral("\r\n"), 1).section(u'\r', 0, 0);
+        }
+        return lines;
+    }
+
+    test::SettingsSandbox m_settings;
+    test::TestPlatform m_platform;
+    std::unique_ptr<Form1> m_form;
+};
+
+TEST_F(StartUp, FirstStartWithAnEmptyStore)
+{
+    Form1& form = start();
+
+    EXPECT_TRUE(m_platform.scripted.messages.isEmpty());
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Brindlecast Studio"));
+    EXPECT_EQ(form.applicationTitle(), QStringLiteral("Brindlecast"));
+    EXPECT_TRUE(form.Option1->isChecked());
+    EXPECT_FALSE(form.Combo1->isEnabled());
+    EXPECT_EQ(form.Combo1->currentText(), QStringLiteral("128 kbps"));
+    EXPECT_EQ(form.Combo1->count(), 18);
+    EXPECT_EQ(form.Combo1->itemText(0), QStringLiteral("320 kbps"));
+    EXPECT_EQ(form.Combo1->itemText(17), QStringLiteral("8 kbps"));
+    EXPECT_TRUE(form.Option3->isChecked());
+    EXPECT_FALSE(form.Option4->isChecked());
+    EXPECT_TRUE(form.Frame4->isEnabled());
+    EXPECT_EQ(form.Text1->text(), m_platform.desktop + u'/');
+    EXPECT_EQ(form.ListView1->columnCount(), 1);
+    EXPECT_EQ(form.ListView1->headerItem()->text(0), QStringLiteral(" WAV File(s)"));
+    EXPECT_EQ(form.ListView1->columnWidth(0), 467);
+    EXPECT_EQ(form.ProgressBar1->text(), QStringLiteral("Progress Bar"));
+
+    EXPECT_EQ(stored("kbps"), QStringLiteral("128 kbps"));
+    EXPECT_EQ(stored("Output Folder"), m_platform.desktop + u'/');
+    EXPECT_EQ(stored("Option"), QStringLiteral("1"));
+    EXPECT_EQ(stored("Option3"), QStringLiteral("True"));
+    EXPECT_EQ(stored("Option4"), QStringLiteral("False"));
+}
+
+TEST_F(StartUp, WindowHasTheDesignedSizeAndPlaces)
+{
+    Form1& form = start();
+    EXPECT_EQ(form.size(), QSize(536, 528));
+    EXPECT_EQ(form.ListView1->geometry(), QRect(8, 8, 520, 169));
+    EXPECT_EQ(form.PushButton2->geometry(), QRect(8, 460, 520, 27));
+    EXPECT_EQ(form.PushButton7->parentWidget(), form.Frame4);
+    EXPECT_EQ(form.Text1->parentWidget(), form.Frame4);
+    EXPECT_EQ(form.Frame4->parentWidget(), form.Frame3);
+    EXPECT_EQ(form.PushButton1->font().pointSizeF(), 11.25);
+    EXPECT_TRUE(form.font().bold());
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(form.ListView1->toolTip().startsWith(QStringLiteral("Drag and drop files here.")));
+}
+
+TEST_F(StartUp, AnyStoredOptionOtherThanOneSelectsTheConstantRate)
+{
+    for (const char* option : {"2", "3"}) {
+        m_settings.setValue(QStringLiteral("Option"), QString::fromLatin1(option));
+        m_settings.setValue(QStringLiteral("kbps"), QStringLiteral("96 kbps"));
+        Form1& form = start();
+        EXPECT_TRUE(form.Option2->isChecked()) << option;
+        EXPECT_TRUE(form.Combo1->isEnabled()) << option;
+        EXPECT_EQ(form.Combo1->currentText(), QStringLiteral("96 kbps"));
+        EXPECT_EQ(stored("Option"), QStringLiteral("2"));
+    }
+}
+
+TEST_F(StartUp, SaveBesideTheInputsDisablesTheFolderBox)
+{
+    m_settings.setValue(QStringLiteral("Option3"), QStringLiteral("False"));
+    m_settings.setValue(QStringLiteral("Option4"), QStringLiteral("True"));
+    Form1& form = start();
+    EXPECT_TRUE(form.Option4->isChecked());
+    EXPECT_FALSE(form.Option3->isChecked());
+    EXPECT_FALSE(form.Frame4->isEnabled());
+    EXPECT_FALSE(form.Text1->isEnabled());
+    EXPECT_FALSE(form.PushButton7->isEnabled());
+    EXPECT_EQ(stored("Option3"), QStringLiteral("False"));
+    EXPECT_EQ(stored("Option4"), QStringLiteral("True"));
+}
+
+TEST_F(StartUp, AStoredEmptyOutputFolderStaysEmpty)
+{
+    m_settings.setValue(QStringLiteral("Output Folder"), QString());
+    Form1& form = start();
+    EXPECT_EQ(form.Text1->text(), QString());
+    EXPECT_TRUE(m_settings.contains(QStringLiteral("Output Folder")));
+    EXPECT_EQ(stored("Output Folder"), QString());
+}
+
+TEST_F(StartUp, BadStoredValuesAreReportedAndStartUpGoesOn)
+{
+    m_settings.setValue(QStringLiteral("kbps"), QStringLiteral("100 kbps"));
+    m_settings.setValue(QStringLiteral("Option"), QStringLiteral("two"));
+    m_settings.setValue(QStringLiteral("Option3"), QStringLiteral("Maybe"));
+    m_settings.setValue(QStringLiteral("Option4"), QStringLiteral("True"));
+    Form1& form = start();
+
+    EXPECT_EQ(errorBoxLines(),
+              (QStringList{QStringLiteral("in Tessaly2021/08/31.Form1.Form_Load at line 172"),
+                           QStringLiteral("in Tessaly2021/08/31.Form1.Form_Load at line 176"),
+                           QStringLiteral("in Tessaly2021/08/31.Form1.Form_Load at line 182")}));
+    EXPECT_EQ(form.Combo1->currentIndex(), -1);
+    EXPECT_EQ(stored("kbps"), QStringLiteral("100 kbps"));
+    EXPECT_TRUE(form.Option1->isChecked()); // a failed test lets the step it guards run
+    EXPECT_TRUE(form.Option4->isChecked());
+    EXPECT_FALSE(form.Frame4->isEnabled());
+    EXPECT_EQ(form.Text1->text(), m_platform.desktop + u'/'); // later steps still ran
+}
+
+TEST_F(StartUp, AnUnresolvableDesktopIsReportedAtItsStep)
+{
+    m_platform.desktop.clear();
+    Form1& form = start();
+    EXPECT_EQ(errorBoxLines(),
+              QStringList{QStringLiteral("in Tessaly2021/08/31.Form1.Form_Load at line 174")});
+    EXPECT_EQ(form.Text1->text(), QString());
+    EXPECT_FALSE(m_settings.contains(QStringLiteral("Output Folder")));
+}
+
+TEST_F(StartUp, AnUnreadablePointerImageIsReportedAndTheRestLoads)
+{
+    QFile image(m_platform.appFolder + QStringLiteral("/HAND-M.CUR"));
+    ASSERT_TRUE(image.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    image.write("not an image");
+    image.close();
+    Form1& form = start();
+    EXPECT_EQ(errorBoxLines(),
+              QStringList{QStringLiteral("in Tessaly2021/08/31.Form1.Form_Load at line 106")});
+    EXPECT_EQ(form.Combo1->count(), 18);
+}
+
+TEST_F(StartUp, OptionClicksStoreBothSaveKeysAndFollowTheirControls)
+{
+    Form1& form = start();
+    form.show();
+    QTest::mouseClick(form.Option4, Qt::LeftButton);
+    EXPECT_EQ(stored("Option3"), QStringLiteral("False"));
+    EXPECT_EQ(stored("Option4"), QStringLiteral("True"));
+    EXPECT_FALSE(form.Frame4->isEnabled());
+
+    QTest::mouseClick(form.Option3, Qt::LeftButton);
+    EXPECT_EQ(stored("Option3"), QStringLiteral("True"));
+    EXPECT_EQ(stored("Option4"), QStringLiteral("False"));
+    EXPECT_TRUE(form.Frame4->isEnabled());
+
+    QTest::mouseClick(form.Option2, Qt::LeftButton);
+    EXPECT_TRUE(form.Combo1->isEnabled());
+    form.Combo1->setCurrentIndex(form.Combo1->findText(QStringLiteral("8 kbps")));
+    EXPECT_EQ(stored("kbps"), QStringLiteral("8 kbps"));
+    QTest::mouseClick(form.Option1, Qt::LeftButton);
+    EXPECT_FALSE(form.Combo1->isEnabled());
+    EXPECT_EQ(form.Combo1->currentText(), QStringLiteral("8 kbps"));
+    EXPECT_EQ(stored("Option"), QStringLiteral("1"));
+}
+
+TEST_F(StartUp, TypingStoresEveryIntermediateFolderText)
+{
+    Form1& form = start();
+    form.show();
+    form.Text1->clear();
+    EXPECT_EQ(stored("Output Folder"), QString());
+    QTest::keyClicks(form.Text1, QStringLiteral("/tm"));
+    EXPECT_EQ(stored("Output Folder"), QStringLiteral("/tm"));
+}
+
+class Hover : public StartUp {
+protected:
+    static void moveOver(QWidget* widget)
+    {
+        QTest::mouseMove(widget, widget->rect().center());
+        QCoreApplication::processEvents();
+    }
+};
+
+TEST_F(Hover, ButtonsShowTheHandAndTheBackgroundTheDefault)
+{
+    Form1& form = start();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    moveOver(form.PushButton2);
+    EXPECT_EQ(form.mousePointer(), PointerCustom);
+    EXPECT_EQ(form.cursor().shape(), Qt::BitmapCursor);
+    moveOver(form.Frame2);
+    EXPECT_EQ(form.mousePointer(), PointerDefault);
+    moveOver(form.PushButton7);
+    EXPECT_EQ(form.mousePointer(), PointerCustom);
+    moveOver(form.Text1);
+    EXPECT_EQ(form.mousePointer(), PointerDefault);
+}
+
+TEST_F(Hover, NeverReplacesTheBusyPointer)
+{
+    Form1& form = start();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.setMousePointer(PointerBusy);
+    for (QWidget* widget : {static_cast<QWidget*>(form.PushButton2),
+                            static_cast<QWidget*>(form.Frame3), static_cast<QWidget*>(&form)}) {
+        moveOver(widget);
+        EXPECT_EQ(form.mousePointer(), PointerBusy);
+        EXPECT_EQ(form.cursor().shape(), Qt::WaitCursor);
+    }
+}
+
+TEST_F(Hover, WithoutThePointerImageTheButtonsShowTheNormalPointer)
+{
+    QFile::remove(m_platform.appFolder + QStringLiteral("/HAND-M.CUR"));
+    Form1& form = start();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    moveOver(form.PushButton1);
+    EXPECT_EQ(form.mousePointer(), PointerCustom);
+    EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
+    EXPECT_TRUE(m_platform.scripted.messages.isEmpty());
+}
+
+TEST_F(StartUp, ClosingTheWindowEndsTheProcessAtOnce)
+{
+    Form1& form = start();
+    form.show();
+    form.close();
+    EXPECT_EQ(m_platform.endProcessCalls, 1);
+    EXPECT_TRUE(m_platform.scripted.messages.isEmpty());
+}
+
+TEST_F(StartUp, ASkinFileSwitchesTheSkinnedLookOn)
+{
+    QDir(m_platform.appFolder).mkpath(QStringLiteral("x"));
+    QFile skin(m_platform.appFolder + QStringLiteral("/x/o.cjs"));
+    ASSERT_TRUE(skin.open(QIODevice::WriteOnly));
+    skin.write("QPushButton { color: #204080; }");
+    skin.close();
+    Form1& form = start();
+    EXPECT_EQ(form.styleSheet(), QStringLiteral("QPushButton { color: #204080; }"));
+    EXPECT_NE(form.palette().color(QPalette::Window), QColor(Qt::white));
+}
+
+TEST_F(StartUp, WithoutASkinFileTheWindowIsPlainWhite)
+{
+    Form1& form = start();
+    EXPECT_TRUE(form.styleSheet().isEmpty());
+    EXPECT_EQ(form.palette().color(QPalette::Window), QColor(Qt::white));
+}
+
+} // namespace
+} // namespace brindlecast

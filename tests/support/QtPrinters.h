@@ -1,0 +1,21 @@
+#pragma once
+
+// Readable gtest output for Qt strings.
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList& list, std::ostream* out)
+{
+    *out << '{';
+    for (const QString& text : list) {
+        PrintTo(text, out);
+        *out << ", ";
+    }
+    *out << '}';
+}
