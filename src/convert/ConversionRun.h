@@ -11,7 +11,7 @@ class StepReporter;
 // "Start Converting": converts every row of the list, one encoder process at a time, while the
 // window stays responsive. Failed files are reported in the closing message.
 class ConversionRun {
-  public:
+public:
     explicit ConversionRun(Form1& form);
 
     void PushButton2_Click();
@@ -21,7 +21,7 @@ class ConversionRun {
     // The text form of the last encoder command started (for the record and for tests).
     const QString& lastCommandText() const { return m_lastCommandText; }
 
-  private:
+private:
     struct RunState;
 
     void convertRow(int row, StepReporter& steps, RunState& run);

@@ -8,7 +8,7 @@ namespace brindlecast {
 // The files of one run that did not convert, with a short reason each, and the closing message
 // that tells the user about them.
 class RunReport {
-  public:
+public:
     struct FailedFile {
         QString path;
         QString reason;
@@ -23,7 +23,7 @@ class RunReport {
     // failed and one line per failed file (the first 20, then how many more).
     QString closingMessage(int fileCount) const;
 
-  private:
+private:
     QList<FailedFile> m_failures;
 };
 

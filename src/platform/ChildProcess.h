@@ -17,7 +17,7 @@ struct ProcessCommand {
 // input channel closed at once, so a child that asks a question gets end-of-file instead of
 // waiting forever. Tests substitute fakes that fail to start or end with chosen exit codes.
 class ChildProcess {
-  public:
+public:
     virtual ~ChildProcess() = default;
 
     // Starts the child; windowStyle is the classic 0..6 value and has no effect where children

@@ -19,7 +19,7 @@ struct MediaInfoEntryPoints {
 // Loads the library by file name at its first use and keeps it loaded, so probing many files
 // does not load and unload it each time. A missing library or entry point is a Failure.
 class MediaInfoLibrary {
-  public:
+public:
     static constexpr auto kDefaultFileName = "libmediainfo.so.0";
 
     explicit MediaInfoLibrary(QString fileName = QString::fromLatin1(kDefaultFileName));
@@ -31,7 +31,7 @@ class MediaInfoLibrary {
     // Throws Failure (number 48, "Error in loading DLL", or 453 for a missing entry point).
     const MediaInfoEntryPoints& entryPoints();
 
-  private:
+private:
     QString m_fileName;
     void* m_library = nullptr;
     MediaInfoEntryPoints m_entryPoints;

@@ -10,7 +10,7 @@ namespace brindlecast {
 // A child started through QProcess. Only the tails of its standard and error output are kept,
 // bounded, so a long-running encoder cannot fill memory with progress lines.
 class QtChildProcess final : public ChildProcess {
-  public:
+public:
     QtChildProcess();
     ~QtChildProcess() override;
 
@@ -20,7 +20,7 @@ class QtChildProcess final : public ChildProcess {
     QString errorOutputTail() const override;
     QByteArray standardOutput() const override { return m_output; }
 
-  private:
+private:
     void collectOutput();
 
     QProcess m_process;

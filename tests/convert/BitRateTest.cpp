@@ -81,7 +81,8 @@ TEST(MediaInfoProbe, ReadsTheBitRateOfRealFiles)
     QTemporaryDir dir;
     const QString stereo = dir.filePath(QStringLiteral("stereo Ωmega.wav"));
     const QString mono8 = dir.filePath(QStringLiteral("mono8.wav"));
-    ASSERT_TRUE(writeWav(stereo, {44100, 2, 16, 10.0})); // long enough that the header adds < 0.5 kbps
+    ASSERT_TRUE(
+        writeWav(stereo, {44100, 2, 16, 10.0})); // long enough that the header adds < 0.5 kbps
     ASSERT_TRUE(writeWav(mono8, {22050, 1, 8, 10.0}));
     MediaInfoLibrary library;
 

@@ -14,7 +14,7 @@ namespace brindlecast::test {
 // A main window on the real platform, with TEMP pointing at a temporary folder of its own and a
 // work folder for the test's WAV files.
 class ConversionFixture : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -41,7 +41,7 @@ class ConversionFixture : public ::testing::Test {
     ConvertPlatform m_platform;
     std::unique_ptr<Form1> m_form;
 
-  private:
+private:
     QByteArray m_savedTemp;
     bool m_hadTemp = false;
 };

@@ -8,7 +8,7 @@ namespace {
 
 // Forwards to another child and reports each start.
 class WatchedChild final : public ChildProcess {
-  public:
+public:
     WatchedChild(std::unique_ptr<ChildProcess> inner, ConvertPlatform& platform)
         : m_inner(std::move(inner)), m_platform(platform)
     {
@@ -26,7 +26,7 @@ class WatchedChild final : public ChildProcess {
     QString errorOutputTail() const override { return m_inner->errorOutputTail(); }
     QByteArray standardOutput() const override { return m_inner->standardOutput(); }
 
-  private:
+private:
     std::unique_ptr<ChildProcess> m_inner;
     ConvertPlatform& m_platform;
 };

@@ -14,7 +14,7 @@ namespace brindlecast::test {
 // The real platform (real child processes, real MediaInfo, the installed ffmpeg) with hooks to
 // watch every child that is started and to replace the parts a test makes fail on purpose.
 class ConvertPlatform : public TestPlatform {
-  public:
+public:
     QList<ProcessCommand> started;                            // every child started
     std::function<void(const ProcessCommand&)> onStart;       // runs just after a start
     std::function<std::unique_ptr<ChildProcess>()> makeChild; // replaces the real child
@@ -31,14 +31,14 @@ class ConvertPlatform : public TestPlatform {
 
     QList<int> encoderRequests;
 
-  private:
+private:
     std::unique_ptr<MediaInfoLibrary> m_otherLibrary;
 };
 
 // A child that does not run anything: it ends after a chosen number of waits with a chosen exit
 // code, and may write a file first, as an encoder that fails half-way would.
 class FakeChildProcess : public ChildProcess {
-  public:
+public:
     int startFailure = 0;
     int waitsBeforeEnd = 0;
     int code = 0;

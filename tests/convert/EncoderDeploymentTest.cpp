@@ -92,7 +92,7 @@ TEST(TemporaryFolder, TempWhenSetElseThePlatformFolder)
 }
 
 class DeploymentTest : public ::testing::Test {
-  protected:
+protected:
     QTemporaryDir m_temp;
     QString path(const QString& name) const { return m_temp.filePath(name); }
 };
