@@ -115,12 +115,16 @@ void ConversionRun::PushButton2_Click()
     steps.run(build == 102 ? 114 : 116, [&] { encoderData = platform.encoderResource(build); });
 
     RunState run;
-    steps.run(118, [&] { deployEncoder(encoderData, platform.temporaryFolder()); });
+    bool deployedFromData = false;
+    steps.run(118,
+              [&] { deployedFromData = deployEncoder(encoderData, platform.temporaryFolder()); });
     steps.run(120, [&] {
         run.temporaryFolder = platform.temporaryFolder();
         run.encoder = encoderPath(run.temporaryFolder);
-        if (isTrustedEncoder(run.temporaryFolder))
-            run.codec = aacEncoderOf(platform, run.encoder);
+        if (!isTrustedEncoder(run.temporaryFolder))
+            return;
+        run.codec = deployedFromData ? aacEncoderOfBuild(platform, run.encoder, encoderData)
+                                     : aacEncoderOf(platform, run.encoder);
     });
 
     // Rows added during the run wait for the next one.

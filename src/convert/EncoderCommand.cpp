@@ -4,6 +4,8 @@
 #include "convert/ProcessRunner.h"
 #include "platform/Platform.h"
 
+#include <QCryptographicHash>
+#include <QHash>
 #include <QRegularExpression>
 
 namespace brindlecast {
@@ -63,6 +65,20 @@ QString aacEncoderOf(Platform& platform, const QString& encoderPath)
     if (result != 0)
         return QString::fromLatin1(kNativeAacEncoder);
     return aacEncoderFromList(process->standardOutput());
+}
+
+QString aacEncoderOfBuild(Platform& platform, const QString& encoderPath,
+                          const QByteArray& encoderBytes)
+{
+    // Asking costs a start of the encoder at every run; the answer depends on the build only.
+    static QHash<QByteArray, QString> known;
+    const QByteArray build = QCryptographicHash::hash(encoderBytes, QCryptographicHash::Sha256);
+    const auto found = known.constFind(build);
+    if (found != known.constEnd())
+        return *found;
+    const QString name = aacEncoderOf(platform, encoderPath);
+    known.insert(build, name);
+    return name;
 }
 
 QString lastErrorLine(const QString& errorOutput, const QStringList& fileArguments)

@@ -39,6 +39,11 @@ QString aacEncoderFromList(const QByteArray& encoderList);
 // Asks the deployed encoder for its list of encoders; "aac" when it cannot be asked.
 QString aacEncoderOf(Platform& platform, const QString& encoderPath);
 
+// The same, asked once per encoder build for the life of the program: encoderBytes are the bytes
+// the file at encoderPath was written from.
+QString aacEncoderOfBuild(Platform& platform, const QString& encoderPath,
+                          const QByteArray& encoderBytes);
+
 // A short reason from an encoder's error output: its last meaningful line, without the
 // "<file argument>: " prefix the encoder puts before errors about one of its files.
 QString lastErrorLine(const QString& errorOutput, const QStringList& fileArguments = {});

@@ -142,15 +142,18 @@ bool isTrustedEncoder(const QString& temporaryFolder)
            (file.st_mode & kOthersMayWrite) == 0 && (file.st_mode & S_IXUSR) != 0;
 }
 
-void deployEncoder(const QByteArray& bytes, const QString& temporaryFolder)
+bool deployEncoder(const QByteArray& bytes, const QString& temporaryFolder)
 {
     preparePrivateFolder(temporaryFolder);
     const QString path = encoderPath(temporaryFolder);
     struct stat info {};
     const bool present = ::lstat(nativeName(path).constData(), &info) == 0;
-    if (present && !isTrustedEncoder(temporaryFolder))
+    if (present && isTrustedEncoder(temporaryFolder))
+        return false;
+    if (present)
         DeleteFileForced(path); // only we can write in the folder, so removing is safe
     WriteBytesToFile(bytes, path, 0700);
+    return true;
 }
 
 void removeDeployedEncoder(const QString& temporaryFolder)

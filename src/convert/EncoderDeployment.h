@@ -33,8 +33,9 @@ void preparePrivateFolder(const QString& temporaryFolder);
 bool isTrustedEncoder(const QString& temporaryFolder);
 
 // Puts the encoder bytes at encoderPath unless a trusted file is there already (which is used
-// unchanged); an untrusted file is replaced. Throws Failure.
-void deployEncoder(const QByteArray& bytes, const QString& temporaryFolder);
+// unchanged); an untrusted file is replaced. True when the file now there was written from these
+// bytes. Throws Failure.
+bool deployEncoder(const QByteArray& bytes, const QString& temporaryFolder);
 
 // Removes the encoder and its folder when that is then empty; never fails.
 void removeDeployedEncoder(const QString& temporaryFolder);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <algorithm>
 
 namespace brindlecast::test {
 
@@ -98,6 +99,14 @@ QStringList ConversionFixture::errorBoxes() const
             texts.append(message.text);
     }
     return texts;
+}
+
+int ConversionFixture::encodesStarted() const
+{
+    return int(std::count_if(m_platform.started.begin(), m_platform.started.end(),
+                             [](const ProcessCommand& command) {
+                                 return command.arguments.contains(QStringLiteral("-ab"));
+                             }));
 }
 
 QStringList ConversionFixture::temporaryFolderContents() const

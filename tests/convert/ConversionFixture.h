@@ -32,6 +32,8 @@ protected:
     // Message boxes with the application title (not error boxes), in order.
     QStringList closingMessages() const;
     QStringList errorBoxes() const;
+    // The encoder commands started (conversions, not questions to the encoder).
+    int encodesStarted() const;
     // What is left in the temporary folder (recursively), "" entries excluded.
     QStringList temporaryFolderContents() const;
 

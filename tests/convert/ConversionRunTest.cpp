@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -225,7 +226,7 @@ TEST_F(ConversionRunTest, OldOutputIsReplacedButOneThatCannotGoIsSkipped)
               QStringList{QStringLiteral("Done.\r\n\r\n1 of 2 files failed:\r\n") + blocked +
                           QStringLiteral(" - the old output file ") + aacBeside(blocked) +
                           QStringLiteral(" could not be removed")});
-    EXPECT_EQ(m_platform.started.size(), 2); // the encoder list and one conversion
+    EXPECT_EQ(encodesStarted(), 1);
 }
 
 TEST_F(ConversionRunTest, FailedEncodeLeavesNoPartialOutput)
@@ -373,7 +374,28 @@ TEST_F(ConversionRunTest, SecondClickAndRowsAddedDuringARunChangeNothing)
     EXPECT_TRUE(readAdts(aacBeside(first)).valid);
     EXPECT_TRUE(readAdts(aacBeside(second)).valid);
     EXPECT_FALSE(QFile::exists(aacBeside(late)));
-    EXPECT_EQ(m_platform.started.size(), 3); // the encoder list and two conversions
+    EXPECT_EQ(encodesStarted(), 2);
+}
+
+TEST_F(ConversionRunTest, NextRunWritesTheEncoderAgainAndAsksForItsEncodersOnce)
+{
+    const QString input = makeWav(QStringLiteral("again.wav"), {16000, 1, 16, 0.5});
+    addRows({input});
+    useConstantRate(QStringLiteral("64 kbps"));
+    saveBesideInput();
+
+    clickStartConverting();
+    clickStartConverting();
+
+    EXPECT_EQ(m_platform.encoderRequests, (QList<int>{102, 102}));
+    EXPECT_EQ(encodesStarted(), 2);
+    const auto questions = std::count_if(
+        m_platform.started.begin(), m_platform.started.end(), [](const ProcessCommand& command) {
+            return command.arguments.contains(QStringLiteral("-encoders"));
+        });
+    EXPECT_LE(questions, 1); // none when an earlier test already asked this build
+    EXPECT_EQ(closingMessages(), (QStringList{QStringLiteral("Done."), QStringLiteral("Done.")}));
+    EXPECT_TRUE(temporaryFolderContents().isEmpty());
 }
 
 TEST_F(ConversionRunTest, SameBaseNameIntoOneFolderKeepsTheLaterRow)
