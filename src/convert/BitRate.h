@@ -29,7 +29,8 @@ double leadingNumber(const QString& text);
 QString WideStringFromPointer(const wchar_t* text);
 
 // The "BitRate" of the General stream of a file, as the library answers it ("" when it has
-// none). The library's handle is released before this returns, also on failure.
+// none, and for anything but a regular file). The library's handle is released before this
+// returns, also on failure.
 QString mediaInfoGeneralBitRate(MediaInfoLibrary& library, const QString& path);
 
 } // namespace brindlecast

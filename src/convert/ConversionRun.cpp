@@ -48,6 +48,12 @@ bool sameFile(const QString& input, const QString& output)
            in.st_ino == out.st_ino;
 }
 
+bool isRegularFile(const QString& path)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 bool holdsOutput(const QString& path)
 {
     struct stat info {};
@@ -172,6 +178,11 @@ void ConversionRun::convertRow(int row, StepReporter& steps, RunState& run)
         steps.run(140, [&] { output = outputPathIn(FolderOfPath(*input), *input); });
     if (!output) {
         run.report.addFailure(*input, QStringLiteral("no output file name could be made"));
+        return;
+    }
+    // The encoder would wait for ever on a pipe; a missing input leaves any old output alone.
+    if (!isRegularFile(*input)) {
+        run.report.addFailure(*input, QStringLiteral("the input is missing or not a regular file"));
         return;
     }
     if (sameFile(*input, *output)) {

@@ -4,8 +4,12 @@
 #include "platform/Failure.h"
 #include "platform/MediaInfoLibrary.h"
 
+#include <QFile>
 #include <QTemporaryDir>
+#include <clocale>
 #include <gtest/gtest.h>
+#include <string>
+#include <sys/stat.h>
 
 namespace brindlecast::test {
 
@@ -97,6 +101,30 @@ TEST(MediaInfoProbe, ReadsTheBitRateOfRealFiles)
     EXPECT_EQ(getAudioBitRate(library, dir.filePath(QStringLiteral("missing.wav")),
                               QStringLiteral("96 kbps")),
               QStringLiteral("96k"));
+}
+
+TEST(MediaInfoProbe, NamesBeyondAsciiAreReadWhateverTheLocale)
+{
+    QTemporaryDir dir;
+    const QString named = dir.filePath(QStringLiteral("Grüße 日本 Ωmega.wav"));
+    ASSERT_TRUE(writeWav(named, {16000, 1, 16, 1.0}));
+    MediaInfoLibrary library;
+    const std::string saved = std::setlocale(LC_CTYPE, nullptr);
+    std::setlocale(LC_CTYPE, "C"); // cannot spell the name in bytes
+    const QString answer = getAudioBitRate(library, named, QStringLiteral("8 kbps"));
+    std::setlocale(LC_CTYPE, saved.c_str());
+    EXPECT_EQ(answer, QStringLiteral("256k"));
+}
+
+TEST(MediaInfoProbe, PipesAndFoldersAnswerNothingInsteadOfHanging)
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe.wav"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    MediaInfoLibrary library;
+    EXPECT_EQ(mediaInfoGeneralBitRate(library, pipe), QString());
+    EXPECT_EQ(mediaInfoGeneralBitRate(library, dir.path()), QString());
+    EXPECT_EQ(getAudioBitRate(library, pipe, QStringLiteral("24 kbps")), QStringLiteral("24k"));
 }
 
 TEST(MediaInfoProbe, MissingLibraryIsAFailureNotACrash)

@@ -157,6 +157,32 @@ TEST_F(ConversionRunTest, CorruptAndEmptyInputsFailAloneAndLeaveNothing)
     EXPECT_TRUE(temporaryFolderContents().isEmpty());
 }
 
+TEST_F(ConversionRunTest, PipeOrMissingInputIsSkippedWithoutWaitingAndKeepsOldOutput)
+{
+    const QString pipe = workPath(QStringLiteral("pipe.wav"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString missing = workPath(QStringLiteral("missing.wav"));
+    {
+        QFile old(aacBeside(missing));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("an earlier result");
+    }
+    const QString good = makeWav(QStringLiteral("good.wav"), {16000, 1, 16, 1.0});
+    addRows({pipe, missing, good});
+    useRateOfInput(QStringLiteral("64 kbps"));
+    saveBesideInput();
+
+    clickStartConverting();
+
+    const QString reason = QStringLiteral(" - the input is missing or not a regular file");
+    EXPECT_EQ(closingMessages(),
+              QStringList{QStringLiteral("Done.\r\n\r\n2 of 3 files failed:\r\n") + pipe + reason +
+                          QStringLiteral("\r\n") + missing + reason});
+    EXPECT_TRUE(QFile::exists(aacBeside(missing)));
+    EXPECT_TRUE(readAdts(aacBeside(good)).valid);
+    EXPECT_EQ(encodesStarted(), 1);
+}
+
 TEST_F(ConversionRunTest, MissingMediaInfoReportsAtLine146AndUsesTheListEntry)
 {
     m_platform.useMediaInfoLibrary(QStringLiteral("libmediainfo-not-installed.so.0"));
