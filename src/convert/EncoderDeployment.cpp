@@ -11,6 +11,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace brindlecast {
@@ -39,6 +40,13 @@ void checkTemporaryFolder(const QString& folder)
         throw systemFailure(QStringLiteral("Temporary folder %1").arg(folder), errno);
     if (!S_ISDIR(info.st_mode))
         throw Failure(QStringLiteral("Temporary folder %1 is not a folder").arg(folder), 76);
+    struct statvfs volume {};
+    if (::statvfs(nativeName(folder).constData(), &volume) == 0 && (volume.f_flag & ST_NOEXEC)) {
+        throw Failure(QStringLiteral("Temporary folder %1 does not allow running programs; set "
+                                     "TEMP to another folder")
+                          .arg(folder),
+                      70);
+    }
     const bool othersMayWrite = (info.st_mode & kOthersMayWrite) != 0;
     const bool trustedOwner = info.st_uid == ::geteuid() || info.st_uid == 0;
     if ((othersMayWrite && !(info.st_mode & S_ISVTX)) || !trustedOwner) {
