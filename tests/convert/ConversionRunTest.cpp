@@ -65,8 +65,9 @@ TEST_F(ConversionRunTest, ConvertsMonoAndStereoAtEveryRateAndCleansUp)
     EXPECT_EQ(m_platform.encoderRequests, QList<int>{102});
 }
 
-TEST_F(ConversionRunTest, CommandLineTextOfTheExample)
+TEST_F(ConversionRunTest, CommandLineTextOfTheExampleWithThe32BitBuildWhenWidthIsUnknown)
 {
+    m_platform.addressWidth = QString();
     QDir(m_work.path()).mkpath(QStringLiteral("Music"));
     const QString input = makeWav(QStringLiteral("Music/Take 1.wav"), {22050, 1, 16, 1.0});
     addRows({input});
@@ -80,6 +81,7 @@ TEST_F(ConversionRunTest, CommandLineTextOfTheExample)
                               workPath(QStringLiteral("Music/Take 1.aac"))));
     EXPECT_TRUE(QFile::exists(workPath(QStringLiteral("Music/Take 1.aac"))));
     EXPECT_EQ(closingMessages(), QStringList{QStringLiteral("Done.")});
+    EXPECT_EQ(m_platform.encoderRequests, QList<int>{101});
 }
 
 TEST_F(ConversionRunTest, BitRateOfTheInputComesFromMediaInfo)
@@ -422,22 +424,6 @@ TEST_F(ConversionRunTest, NextRunWritesTheEncoderAgainAndAsksForItsEncodersOnce)
     EXPECT_LE(questions, 1); // none when an earlier test already asked this build
     EXPECT_EQ(closingMessages(), (QStringList{QStringLiteral("Done."), QStringLiteral("Done.")}));
     EXPECT_TRUE(temporaryFolderContents().isEmpty());
-}
-
-TEST_F(ConversionRunTest, SameBaseNameIntoOneFolderKeepsTheLaterRow)
-{
-    QDir(m_work.path()).mkpath(QStringLiteral("a"));
-    QDir(m_work.path()).mkpath(QStringLiteral("b"));
-    QDir(m_work.path()).mkpath(QStringLiteral("out"));
-    addRows({makeWav(QStringLiteral("a/song.wav"), {16000, 1, 16, 0.5}),
-             makeWav(QStringLiteral("b/song.wav"), {16000, 1, 16, 1.5})});
-    useConstantRate(QStringLiteral("64 kbps"));
-    saveInto(workPath(QStringLiteral("out")));
-
-    clickStartConverting();
-
-    EXPECT_TRUE(isAacOf(workPath(QStringLiteral("out/song.aac")), 1.5, 64));
-    EXPECT_EQ(closingMessages(), QStringList{QStringLiteral("Done.")});
 }
 
 } // namespace brindlecast::test

@@ -23,14 +23,6 @@ TEST(EncoderCommand, TextIsTheQuotedCommandLineAndArgumentsAreSeparate)
                            QStringLiteral("file:/home/u/Music/Take 1.aac")}));
 }
 
-TEST(EncoderCommand, FileArgumentsCannotBeReadAsOptionsOrProtocols)
-{
-    for (const QString& name : {QStringLiteral("-y"), QStringLiteral("pipe:1"),
-                                QStringLiteral("concat:a|b"), QStringLiteral("-")}) {
-        EXPECT_EQ(encoderFileArgument(name), QStringLiteral("file:") + name);
-    }
-}
-
 struct OutputCase {
     const char* folder;
     const char* input;
