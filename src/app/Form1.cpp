@@ -66,11 +66,13 @@ Form1::Form1(Platform& platform, QWidget* parent)
       PushButton2(new QPushButton(QStringLiteral("Start Converting"), this)),
       ProgressBar1(new TextProgressBar(this)), m_platform(platform),
       m_options({Option1, Option2, Combo1, Option3, Option4, Frame4, Text1}, m_settings,
-                [this](const Failure& failure) { messageBox(failure.description()); })
+                [this](const Failure& failure) { messageBox(failure.description()); }),
+      m_conversion(*this)
 {
     layOutControls();
     watchPointerMoves();
     m_fileList = std::make_unique<FileListHandlers>(*this);
+    connect(PushButton2, &QPushButton::clicked, this, [this] { m_conversion.PushButton2_Click(); });
     Form_Load();
 }
 

@@ -3,6 +3,7 @@
 #include "app/OutputOptions.h"
 #include "app/Settings.h"
 #include "app/SkinFramework.h"
+#include "convert/ConversionRun.h"
 
 #include <QCursor>
 #include <QWidget>
@@ -42,6 +43,7 @@ public:
 
     // The hand image of the hover pointer, when it could be loaded.
     const std::optional<QCursor>& hoverPointer() const { return m_hoverCursor; }
+    ConversionRun& conversion() { return m_conversion; }
 
     FileListView* const ListView1;
     QPushButton* const PushButton1;
@@ -80,6 +82,7 @@ private:
     SettingsStore m_settings;
     SkinFramework m_skin;
     OutputOptions m_options;
+    ConversionRun m_conversion;
     QString m_applicationTitle;
     int m_pointerKind = 0;
     std::optional<QCursor> m_hoverCursor;

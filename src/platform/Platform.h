@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <memory>
 
 namespace brindlecast {
 
+class ChildProcess;
 class Dialogs;
+class MediaInfoLibrary;
 
 // The operating-system services the program uses, behind one object that Form1 receives through
 // its constructor, so that tests can replace any of them.
@@ -25,6 +29,22 @@ public:
 
     // Ends the process at once: no saving, no questions, children are left running.
     virtual void endProcessNow() = 0;
+
+    // A new, not yet started child process.
+    virtual std::unique_ptr<ChildProcess> createChildProcess() = 0;
+
+    // The bytes of encoder build 101 (32-bit) or 102 (64-bit); throws Failure when the store has
+    // no such build.
+    virtual QByteArray encoderResource(int id) = 0;
+
+    // The processor's address width in bits as decimal text, or "" when it cannot be told.
+    virtual QString processorAddressWidth() = 0;
+
+    // The folder for temporary files, without a trailing separator.
+    virtual QString temporaryFolder() const = 0;
+
+    // The MediaInfo library, loaded at its first use.
+    virtual MediaInfoLibrary& mediaInfo() = 0;
 };
 
 } // namespace brindlecast

@@ -1,6 +1,11 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/EncoderStore.h"
+#include "platform/ProcessorInfo.h"
+#include "platform/QtChildProcess.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QStandardPaths>
 #include <cstdlib>
 
@@ -25,6 +30,28 @@ void QtPlatform::endProcessNow()
 {
     // Every setting was written when it changed; a running encoder is left to finish on its own.
     std::_Exit(EXIT_SUCCESS);
+}
+
+std::unique_ptr<ChildProcess> QtPlatform::createChildProcess()
+{
+    return std::make_unique<QtChildProcess>();
+}
+
+QByteArray QtPlatform::encoderResource(int id)
+{
+    return loadEncoderBuild(id);
+}
+
+QString QtPlatform::processorAddressWidth()
+{
+    return brindlecast::processorAddressWidth();
+}
+
+QString QtPlatform::temporaryFolder() const
+{
+    // An unset or empty TEMP must not turn the folder into the file-system root.
+    const QString temp = environmentVariable(QStringLiteral("TEMP"));
+    return temp.isEmpty() ? QDir::tempPath() : temp;
 }
 
 } // namespace brindlecast

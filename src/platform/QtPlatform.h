@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/MediaInfoLibrary.h"
 #include "platform/Platform.h"
 #include "platform/QtDialogs.h"
 
@@ -13,9 +14,15 @@ public:
     QString desktopFolder() const override;
     QString environmentVariable(const QString& name) const override;
     void endProcessNow() override;
+    std::unique_ptr<ChildProcess> createChildProcess() override;
+    QByteArray encoderResource(int id) override;
+    QString processorAddressWidth() override;
+    QString temporaryFolder() const override;
+    MediaInfoLibrary& mediaInfo() override { return m_mediaInfo; }
 
 private:
     QtDialogs m_dialogs;
+    MediaInfoLibrary m_mediaInfo;
 };
 
 } // namespace brindlecast

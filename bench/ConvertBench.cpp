@@ -1,0 +1,233 @@
+// Times "Start Converting" in an offscreen window against the same encoder commands started one
+// after another without the program, for a batch of short files and one of long files.
+//
+//   QT_QPA_PLATFORM=offscreen build/bench/convert_bench [--rounds N (3)] [--rate-of-input]
+#include "app/Form1.h"
+#include "app/TextProgressBar.h"
+#include "convert/WavFile.h"
+#include "filelist/FileListView.h"
+#include "platform/ChildProcess.h"
+#include "platform/EncoderStore.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <vector>
+
+extern char** environ;
+
+namespace brindlecast {
+
+namespace {
+
+// Message boxes are recorded, never shown, so the run does not wait for a user.
+class RecordingDialogs final : public Dialogs {
+public:
+    QStringList messages;
+    MessageAnswer showMessage(const MessageRequest& request) override
+    {
+        messages.append(request.text);
+        return MessageAnswer::Ok;
+    }
+    QString openFiles(const OpenFileRequest&) override { return {}; }
+    QString browseForFolder(const QString&, const QString&) override { return {}; }
+    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
+    void openFolder(const QString&) override {}
+};
+
+// The real platform, noting every encoder command that the run starts.
+class BenchPlatform final : public QtPlatform {
+public:
+    RecordingDialogs recorded;
+    QList<ProcessCommand> encodes;
+    qint64 encodingNs = 0; // from the start of each encoder until the run saw it end
+
+    Dialogs& dialogs() override { return recorded; }
+    void endProcessNow() override {}
+    std::unique_ptr<ChildProcess> createChildProcess() override;
+};
+
+class NotingChild final : public ChildProcess {
+public:
+    NotingChild(std::unique_ptr<ChildProcess> inner, BenchPlatform& platform)
+        : m_inner(std::move(inner)), m_platform(platform)
+    {
+    }
+    int start(const ProcessCommand& command, int windowStyle) override
+    {
+        m_encode = command.arguments.contains(QStringLiteral("-ab"));
+        if (m_encode)
+            m_platform.encodes.append(command);
+        m_clock.start();
+        return m_inner->start(command, windowStyle);
+    }
+    bool waitForEnd(int timeoutMs) override
+    {
+        const bool ended = m_inner->waitForEnd(timeoutMs);
+        if (ended && m_encode && m_clock.isValid()) {
+            m_platform.encodingNs += m_clock.nsecsElapsed();
+            m_clock.invalidate();
+        }
+        return ended;
+    }
+    int exitCode() const override { return m_inner->exitCode(); }
+    QString errorOutputTail() const override { return m_inner->errorOutputTail(); }
+    QByteArray standardOutput() const override { return m_inner->standardOutput(); }
+
+private:
+    std::unique_ptr<ChildProcess> m_inner;
+    BenchPlatform& m_platform;
+    QElapsedTimer m_clock;
+    bool m_encode = false;
+};
+
+std::unique_ptr<ChildProcess> BenchPlatform::createChildProcess()
+{
+    return std::make_unique<NotingChild>(QtPlatform::createChildProcess(), *this);
+}
+
+// Runs one command directly and waits for it; false when it fails.
+bool spawnAndWait(const QString& program, const QStringList& arguments)
+{
+    std::vector<QByteArray> bytes{QFile::encodeName(program)};
+    for (const QString& argument : arguments)
+        bytes.push_back(argument.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& argument : bytes)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    return failed == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+void removeOutputs(const QStringList& inputs)
+{
+    for (const QString& input : inputs)
+        QFile::remove(input.left(input.lastIndexOf(u'.')) + QStringLiteral(".aac"));
+}
+
+struct Timing {
+    double program = 0;
+    double encoding = 0; // the part of the program's time spent waiting for the encoder
+    double direct = 0;
+    bool ok = true;
+};
+
+Timing measure(const QStringList& inputs, bool rateOfInput)
+{
+    Timing timing;
+    BenchPlatform platform;
+    Form1 form(platform);
+    form.Option4->setChecked(true);
+    form.Combo1->setCurrentIndex(form.Combo1->findText(QStringLiteral("128 kbps")));
+    (rateOfInput ? form.Option1 : form.Option2)->setChecked(true);
+    for (const QString& input : inputs)
+        form.ListView1->appendRow(input);
+    platform.recorded.messages.clear();
+
+    removeOutputs(inputs);
+    QElapsedTimer clock;
+    clock.start();
+    form.PushButton2->click();
+    timing.program = clock.nsecsElapsed() / 1e9;
+    timing.encoding = platform.encodingNs / 1e9;
+    if (platform.recorded.messages != QStringList{QStringLiteral("Done.")} ||
+        platform.encodes.size() != inputs.size()) {
+        std::fprintf(stderr, "run did not convert every file: %s\n",
+                     qPrintable(platform.recorded.messages.join(u'\n')));
+        timing.ok = false;
+    }
+
+    // The same commands, with the installed encoder the run deployed a copy of.
+    removeOutputs(inputs);
+    const QString encoder = installedEncoderPath();
+    clock.restart();
+    for (const ProcessCommand& command : platform.encodes)
+        timing.ok = spawnAndWait(encoder, command.arguments) && timing.ok;
+    timing.direct = clock.nsecsElapsed() / 1e9;
+    removeOutputs(inputs);
+    return timing;
+}
+
+QStringList makeBatch(const QString& folder, int count, double seconds)
+{
+    QDir().mkpath(folder);
+    QStringList paths;
+    for (int i = 1; i <= count; ++i) {
+        const QString path =
+            folder + QStringLiteral("/take %1.wav").arg(i, 3, 10, QLatin1Char('0'));
+        test::writeWav(path, {44100, 2, 16, seconds});
+        paths.append(path);
+    }
+    return paths;
+}
+
+} // namespace
+
+} // namespace brindlecast
+
+int main(int argc, char* argv[])
+{
+    using namespace brindlecast;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QApplication application(argc, argv);
+    const QStringList args = application.arguments();
+    const bool rateOfInput = args.contains(QStringLiteral("--rate-of-input"));
+    const qsizetype roundsAt = args.indexOf(QStringLiteral("--rounds"));
+    const int rounds =
+        std::max(1, roundsAt > 0 && roundsAt + 1 < args.size() ? args[roundsAt + 1].toInt() : 3);
+
+    QTemporaryDir work;
+    QTemporaryDir temp;
+    qputenv("TEMP", QFile::encodeName(temp.path()));
+    std::printf("generating WAV files in %s ...\n", qPrintable(work.path()));
+    const QStringList shortFiles = makeBatch(work.filePath(QStringLiteral("short")), 50, 2.0);
+    const QStringList longFiles = makeBatch(work.filePath(QStringLiteral("long")), 3, 180.0);
+    spawnAndWait(installedEncoderPath(), {QStringLiteral("-version")}); // warm the caches
+
+    std::printf("bit rate: %s; %d round(s), best of each\n",
+                rateOfInput ? "each input's own (MediaInfo)" : "constant 128 kbps", rounds);
+    bool ok = true;
+    for (const auto& [name, files] :
+         {std::pair{"50 files x 2 s", shortFiles}, std::pair{"3 files x 3 min", longFiles}}) {
+        // Rounds alternate the two ways, and the best of each counts, so that load from other
+        // processes weighs on both alike.
+        Timing best{1e9, 1e9, 1e9, true};
+        for (int round = 0; round < rounds; ++round) {
+            const Timing t = measure(files, rateOfInput);
+            std::printf("  %s, round %d: program %.2f s (encoder %.2f s), alone %.2f s\n", name,
+                        round + 1, t.program, t.encoding, t.direct);
+            if (t.program < best.program) {
+                best.program = t.program;
+                best.encoding = t.encoding;
+            }
+            best.direct = std::min(best.direct, t.direct);
+            ok = ok && t.ok;
+        }
+        std::printf("%-16s program %8.2f s   encoder alone %8.2f s   ratio %.3f\n", name,
+                    best.program, best.direct, best.program / best.direct);
+    }
+    return ok ? 0 : 1;
+}

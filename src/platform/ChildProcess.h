@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace brindlecast {
+
+// A program and its arguments, handed to the child as they are: no shell ever splits or
+// interprets them.
+struct ProcessCommand {
+    QString program;
+    QStringList arguments;
+};
+
+// One child process. The real one starts the program directly (no shell, no console) with its
+// input channel closed at once, so a child that asks a question gets end-of-file instead of
+// waiting forever. Tests substitute fakes that fail to start or end with chosen exit codes.
+class ChildProcess {
+public:
+    virtual ~ChildProcess() = default;
+
+    // Starts the child; windowStyle is the classic 0..6 value and has no effect where children
+    // have no windows. Returns 0, or the number of the start failure: 53 program not found,
+    // 70 permission denied, 5 any other reason.
+    virtual int start(const ProcessCommand& command, int windowStyle) = 0;
+
+    // Waits at most timeoutMs; true once the child has ended (at once when it already has).
+    virtual bool waitForEnd(int timeoutMs) = 0;
+
+    // The exit code once the child has ended; a child ended by a signal gives 128 + signal.
+    virtual int exitCode() const = 0;
+
+    // The last lines the child wrote to its error output, or why it could not be started.
+    virtual QString errorOutputTail() const = 0;
+
+    // What the child wrote to its standard output (its last 256 KiB at most).
+    virtual QByteArray standardOutput() const = 0;
+};
+
+} // namespace brindlecast

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace brindlecast {
+
+inline constexpr int kEncoder32BitId = 101;
+inline constexpr int kEncoder64BitId = 102;
+
+// Where the encoder builds come from: both ids stand for the ffmpeg installed on this system
+// (found on PATH), one executable that suits the processor. "" when there is none.
+QString installedEncoderPath();
+
+// The bytes of build 101 or 102; throws Failure when the id is unknown or the encoder cannot be
+// read.
+QByteArray loadEncoderBuild(int id);
+
+} // namespace brindlecast

@@ -1,0 +1,51 @@
+#include "platform/MediaInfoLibrary.h"
+
+#include "platform/Failure.h"
+
+#include <QFile>
+#include <dlfcn.h>
+#include <utility>
+
+namespace brindlecast {
+
+namespace {
+
+template <typename Function> void bind(void* library, const char* name, Function& function)
+{
+    void* address = ::dlsym(library, name);
+    if (!address) {
+        throw Failure(QStringLiteral("Can't find DLL entry point %1 in MediaInfo")
+                          .arg(QString::fromLatin1(name)),
+                      453);
+    }
+    function = reinterpret_cast<Function>(address);
+}
+
+} // namespace
+
+MediaInfoLibrary::MediaInfoLibrary(QString fileName) : m_fileName(std::move(fileName)) {}
+
+const MediaInfoEntryPoints& MediaInfoLibrary::entryPoints()
+{
+    if (m_entryPoints.Delete)
+        return m_entryPoints;
+    if (!m_library) {
+        m_library = ::dlopen(QFile::encodeName(m_fileName).constData(), RTLD_NOW | RTLD_LOCAL);
+        if (!m_library) {
+            const char* reason = ::dlerror();
+            throw Failure(QStringLiteral("File not found: %1 (%2)")
+                              .arg(m_fileName, QString::fromLocal8Bit(reason ? reason : "")),
+                          48);
+        }
+    }
+    MediaInfoEntryPoints found;
+    bind(m_library, "MediaInfo_New", found.New);
+    bind(m_library, "MediaInfo_Open", found.Open);
+    bind(m_library, "MediaInfo_Get", found.Get);
+    bind(m_library, "MediaInfo_Close", found.Close);
+    bind(m_library, "MediaInfo_Delete", found.Delete);
+    m_entryPoints = found;
+    return m_entryPoints;
+}
+
+} // namespace brindlecast

@@ -1,0 +1,86 @@
+#include "platform/QtChildProcess.h"
+
+#include <QFileInfo>
+
+namespace brindlecast {
+
+namespace {
+
+constexpr qsizetype kErrorTailBytes = 8192;
+constexpr qsizetype kOutputBytes = 256 * 1024;
+
+void appendBounded(QByteArray& tail, const QByteArray& more, qsizetype limit)
+{
+    tail += more;
+    if (tail.size() > limit)
+        tail.remove(0, tail.size() - limit);
+}
+
+int startFailureNumber(const QString& program)
+{
+    const QFileInfo info(program);
+    if (!info.exists())
+        return 53;
+    if (!info.isFile() || !info.isExecutable())
+        return 70;
+    return 5;
+}
+
+} // namespace
+
+QtChildProcess::QtChildProcess()
+{
+    m_process.setProcessChannelMode(QProcess::SeparateChannels);
+    m_process.setStandardInputFile(QProcess::nullDevice());
+}
+
+QtChildProcess::~QtChildProcess()
+{
+    // Only a wait cut short by a failure gets here with the child alive; its output would be
+    // incomplete, so it is ended rather than left writing behind the caller's back.
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.kill();
+        m_process.waitForFinished(-1);
+    }
+}
+
+int QtChildProcess::start(const ProcessCommand& command, int)
+{
+    m_process.setProgram(command.program);
+    m_process.setArguments(command.arguments);
+    m_process.start(QIODevice::ReadOnly);
+    if (m_process.waitForStarted(-1))
+        return 0;
+    m_startFailure = m_process.errorString();
+    return startFailureNumber(command.program);
+}
+
+bool QtChildProcess::waitForEnd(int timeoutMs)
+{
+    if (m_process.state() != QProcess::NotRunning)
+        m_process.waitForFinished(timeoutMs);
+    collectOutput();
+    return m_process.state() == QProcess::NotRunning;
+}
+
+int QtChildProcess::exitCode() const
+{
+    if (m_process.exitStatus() == QProcess::CrashExit)
+        return 128 + m_process.exitCode();
+    return m_process.exitCode();
+}
+
+QString QtChildProcess::errorOutputTail() const
+{
+    if (!m_startFailure.isEmpty())
+        return m_startFailure;
+    return QString::fromLocal8Bit(m_errorTail);
+}
+
+void QtChildProcess::collectOutput()
+{
+    appendBounded(m_output, m_process.readAllStandardOutput(), kOutputBytes);
+    appendBounded(m_errorTail, m_process.readAllStandardError(), kErrorTailBytes);
+}
+
+} // namespace brindlecast
