@@ -1,10 +1,10 @@
 #include "app/PathHelpers.h"
 
+#include "support/QtPrinters.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include "support/QtPrinters.h"
-
 #include <gtest/gtest.h>
 #include <ostream>
 #include <sys/stat.h>
@@ -12,99 +12,69 @@
 namespace brindlecast {
 namespace {
 
-struct SplitCase {
-    const char* path;
+// One row: a text helper, the separator it works with, its input and the expected result.
+struct TextCase {
+    const char* helper;
     char separator;
-    const char* folder;
-    const char* fileName;
+    const char* input;
+    const char* expected;
 };
 
-std::ostream& operator<<(std::ostream& out, const SplitCase& c)
+std::ostream& operator<<(std::ostream& out, const TextCase& c)
 {
-    return out << '"' << c.path << '"';
+    return out << c.helper << "(\"" << c.input << "\")";
 }
 
-class PathSplitting : public ::testing::TestWithParam<SplitCase> {};
-
-TEST_P(PathSplitting, FolderAndFileName)
+QString apply(const TextCase& c)
 {
-    const SplitCase& c = GetParam();
-    const QString path = QString::fromUtf8(c.path);
-    EXPECT_EQ(FolderOfPath(path, QChar(c.separator)), QString::fromUtf8(c.folder));
-    EXPECT_EQ(FileNameOfPath(path, QChar(c.separator)), QString::fromUtf8(c.fileName));
+    const QString input = QString::fromUtf8(c.input);
+    const QChar separator(c.separator);
+    const std::string helper = c.helper;
+    if (helper == "FolderOfPath")
+        return FolderOfPath(input, separator);
+    if (helper == "FileNameOfPath")
+        return FileNameOfPath(input, separator);
+    if (helper == "StripExtension")
+        return StripExtension(input);
+    return CollapseBackslashes(input, separator);
+}
+
+class TextHelpers : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(TextHelpers, GiveTheExpectedText)
+{
+    EXPECT_EQ(apply(GetParam()), QString::fromUtf8(GetParam().expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    WindowsAndPosix, PathSplitting,
-    ::testing::Values(SplitCase{R"(C:\Music\a.wav)", '\\', R"(C:\Music\)", "a.wav"},
-                      SplitCase{"a.wav", '\\', "", "a.wav"},
-                      SplitCase{R"(C:\Music\)", '\\', R"(C:\Music\)", ""},
-                      SplitCase{"/home/u/Take 1.wav", '/', "/home/u/", "Take 1.wav"},
-                      SplitCase{"/a.wav", '/', "/", "a.wav"}, SplitCase{"", '/', "", ""},
-                      SplitCase{"/m/ü\nb.wav", '/', "/m/", "ü\nb.wav"}));
-
-struct StripCase {
-    const char* name;
-    const char* stripped;
-};
-
-std::ostream& operator<<(std::ostream& out, const StripCase& c)
-{
-    return out << '"' << c.name << '"';
-}
-
-class ExtensionStripping : public ::testing::TestWithParam<StripCase> {};
-
-TEST_P(ExtensionStripping, DropsTheLastExtensionOnly)
-{
-    EXPECT_EQ(StripExtension(QString::fromUtf8(GetParam().name)),
-              QString::fromUtf8(GetParam().stripped));
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, ExtensionStripping,
-                         ::testing::Values(StripCase{"a.b.wav", "a.b"}, StripCase{".wav", ".wav"},
-                                           StripCase{"song", "song"}, StripCase{"", ""},
-                                           StripCase{"archive.tar.gz", "archive.tar"},
-                                           StripCase{"x.", "x"}, StripCase{"-a.wav", "-a"}));
-
-struct CollapseCase {
-    const char* path;
-    char separator;
-    const char* collapsed;
-};
-
-std::ostream& operator<<(std::ostream& out, const CollapseCase& c)
-{
-    return out << '"' << c.path << '"';
-}
-
-class SeparatorCollapsing : public ::testing::TestWithParam<CollapseCase> {};
-
-TEST_P(SeparatorCollapsing, OnePassOverPairs)
-{
-    const CollapseCase& c = GetParam();
-    EXPECT_EQ(CollapseBackslashes(QString::fromUtf8(c.path), QChar(c.separator)),
-              QString::fromUtf8(c.collapsed));
-}
+    Splitting, TextHelpers,
+    ::testing::Values(TextCase{"FolderOfPath", '\\', R"(C:\Music\a.wav)", R"(C:\Music\)"},
+                      TextCase{"FolderOfPath", '\\', "a.wav", ""},
+                      TextCase{"FolderOfPath", '/', "/home/u/Take 1.wav", "/home/u/"},
+                      TextCase{"FolderOfPath", '/', "/a.wav", "/"},
+                      TextCase{"FileNameOfPath", '\\', R"(C:\Music\a.wav)", "a.wav"},
+                      TextCase{"FileNameOfPath", '\\', R"(C:\Music\)", ""},
+                      TextCase{"FileNameOfPath", '/', "a.wav", "a.wav"},
+                      TextCase{"FileNameOfPath", '/', "/m/ü\nb.wav", "ü\nb.wav"},
+                      TextCase{"StripExtension", '/', "a.b.wav", "a.b"},
+                      TextCase{"StripExtension", '/', ".wav", ".wav"},
+                      TextCase{"StripExtension", '/', "song", "song"},
+                      TextCase{"StripExtension", '/', "archive.tar.gz", "archive.tar"},
+                      TextCase{"StripExtension", '/', "", ""}));
 
 INSTANTIATE_TEST_SUITE_P(
-    Backslash, SeparatorCollapsing,
-    ::testing::Values(CollapseCase{R"(C:\out\\b.aac)", '\\', R"(C:\out\b.aac)"},
-                      CollapseCase{R"(\\srv\share\\b.aac)", '\\', R"(\\srv\share\b.aac)"},
-                      CollapseCase{R"(\x\y)", '\\', R"(\\x\y)"},
-                      CollapseCase{R"(\\\\\x)", '\\', R"(\\x)"},
-                      CollapseCase{R"(C:\a\\\b)", '\\', R"(C:\a\\b)"},
-                      CollapseCase{R"(C:\a\\\\b)", '\\', R"(C:\a\\b)"},
-                      CollapseCase{R"(D:\\a.wav)", '\\', R"(D:\a.wav)"},
-                      CollapseCase{"", '\\', ""}));
-
-INSTANTIATE_TEST_SUITE_P(Slash, SeparatorCollapsing,
-                         ::testing::Values(CollapseCase{"/out//b.aac", '/', "/out/b.aac"},
-                                           CollapseCase{"//srv/share", '/', "/srv/share"},
-                                           CollapseCase{"////x//y", '/', "/x/y"},
-                                           CollapseCase{"/a///b", '/', "/a//b"},
-                                           CollapseCase{"rel//a.wav", '/', "rel/a.wav"},
-                                           CollapseCase{"/a\\\\b", '/', "/a\\\\b"}));
+    Collapsing, TextHelpers,
+    ::testing::Values(TextCase{"Collapse", '\\', R"(C:\out\\b.aac)", R"(C:\out\b.aac)"},
+                      TextCase{"Collapse", '\\', R"(\\srv\share\\b.aac)", R"(\\srv\share\b.aac)"},
+                      TextCase{"Collapse", '\\', R"(\x\y)", R"(\\x\y)"},
+                      TextCase{"Collapse", '\\', R"(\\\\\x)", R"(\\x)"},
+                      TextCase{"Collapse", '\\', R"(C:\a\\\b)", R"(C:\a\\b)"},
+                      TextCase{"Collapse", '\\', R"(C:\a\\\\b)", R"(C:\a\\b)"},
+                      TextCase{"Collapse", '\\', "", ""},
+                      TextCase{"Collapse", '/', "/out//b.aac", "/out/b.aac"},
+                      TextCase{"Collapse", '/', "////x//y", "/x/y"},
+                      TextCase{"Collapse", '/', "/a///b", "/a//b"},
+                      TextCase{"Collapse", '/', "/a\\\\b", "/a\\\\b"}));
 
 class FileSystemHelpers : public ::testing::Test {
 protected:
@@ -120,52 +90,39 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(FileSystemHelpers, ExistenceTests)
+TEST_F(FileSystemHelpers, ExistenceTestsNeverFailOrBlock)
 {
     const QString file = makeFile(QStringLiteral("a \"quoted\" -name.wav"));
+    const QString fifo = m_dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+
     EXPECT_TRUE(FileExists(file));
+    EXPECT_TRUE(FileExists(fifo));
     EXPECT_FALSE(FileExists(QString()));
     EXPECT_FALSE(FileExists(m_dir.filePath(QStringLiteral("missing.wav"))));
-
     EXPECT_TRUE(FolderExists(m_dir.path()));
     EXPECT_TRUE(FolderExists(QStringLiteral("/")));
     EXPECT_FALSE(FolderExists(file));
+    EXPECT_FALSE(FolderExists(fifo));
     EXPECT_FALSE(FolderExists(QString()));
 }
 
-TEST_F(FileSystemHelpers, FifoCountsAsExistingWithoutBlocking)
-{
-    const QString fifo = m_dir.filePath(QStringLiteral("pipe"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    EXPECT_TRUE(FileExists(fifo));
-    EXPECT_FALSE(FolderExists(fifo));
-}
-
-TEST_F(FileSystemHelpers, DeleteFileQuietlyRemovesReadOnlyFilesAndIgnoresMissingOnes)
+TEST_F(FileSystemHelpers, DeleteFileQuietlyRemovesOnlyTheNamedFile)
 {
     const QString readOnly = makeFile(QStringLiteral("read-only.aac"));
     ASSERT_TRUE(QFile::setPermissions(readOnly, QFileDevice::ReadOwner));
-    DeleteFileQuietly(readOnly);
-    EXPECT_FALSE(FileExists(readOnly));
-
-    EXPECT_NO_THROW(DeleteFileQuietly(m_dir.filePath(QStringLiteral("missing.aac"))));
-    EXPECT_NO_THROW(DeleteFileQuietly(QString()));
-}
-
-TEST_F(FileSystemHelpers, DeleteFileQuietlyNeverRemovesAFolder)
-{
     const QString folder = m_dir.filePath(QStringLiteral("sub.aac"));
     ASSERT_TRUE(QDir().mkdir(folder));
-    DeleteFileQuietly(folder);
-    EXPECT_TRUE(FolderExists(folder));
-}
-
-TEST_F(FileSystemHelpers, DeleteFileQuietlyRemovesALinkNotItsTarget)
-{
     const QString target = makeFile(QStringLiteral("target.wav"));
     const QString link = m_dir.filePath(QStringLiteral("link.aac"));
     ASSERT_TRUE(QFile::link(target, link));
-    DeleteFileQuietly(link);
+
+    for (const QString& path :
+         {readOnly, folder, link, m_dir.filePath(QStringLiteral("missing")), QString()})
+        EXPECT_NO_THROW(DeleteFileQuietly(path));
+
+    EXPECT_FALSE(FileExists(readOnly));
+    EXPECT_TRUE(FolderExists(folder));
     EXPECT_FALSE(QFileInfo(link).isSymLink());
     EXPECT_TRUE(FileExists(target));
 }
