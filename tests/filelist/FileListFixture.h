@@ -7,7 +7,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
-#include <QStringList>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -21,21 +21,25 @@ inline void PrintTo(const QString& text, std::ostream* out)
 
 namespace brindlecast::test {
 
+inline QStringList numberedPaths(int count)
+{
+    QStringList paths;
+    for (int i = 1; i <= count; ++i)
+        paths << QStringLiteral("/music/track %1.wav").arg(i);
+    return paths;
+}
+
 // A real main window with scripted dialogs, driven through real key and mouse events.
 class FileListFixture : public ::testing::Test {
-  protected:
-    // Between the screen rows where a drag scrolls the list.
-    static constexpr int kQuietScreenY = 330;
-
+protected:
     void SetUp() override
     {
         form = std::make_unique<Form1>(platform);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         list = form->ListView1;
+        view = list->viewport();
     }
-
-    QWidget* viewport() const { return list->viewport(); }
 
     void addRows(const QStringList& paths)
     {
@@ -56,49 +60,40 @@ class FileListFixture : public ::testing::Test {
         return list->visualItemRect(list->topLevelItem(row - 1)).center();
     }
 
-    QPoint belowLastRow() const
-    {
-        const QRect last = list->visualItemRect(list->topLevelItem(list->rowCount() - 1));
-        return {last.center().x(), last.bottom() + 10};
-    }
+    QPoint belowLastRow() const { return rowCenter(list->rowCount()) + QPoint(0, 30); }
 
-    void press(const QPoint& at, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QTest::mousePress(viewport(), button, {}, at);
-    }
-
-    void release(const QPoint& at, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QTest::mouseRelease(viewport(), button, {}, at);
-    }
-
-    void clickRow(int row)
-    {
-        press(rowCenter(row));
-        release(rowCenter(row));
-    }
+    void clickRow(int row) { QTest::mouseClick(view, Qt::LeftButton, {}, rowCenter(row)); }
 
     void doubleClick(const QPoint& at)
     {
-        press(at);
-        release(at);
-        QTest::mouseDClick(viewport(), Qt::LeftButton, {}, at);
-        release(at);
+        QTest::mouseClick(view, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(view, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(view, Qt::LeftButton, {}, at);
     }
 
-    // A move whose pointer is at a chosen screen row, with the given buttons reported as held.
-    void moveTo(const QPoint& at, int screenY = kQuietScreenY,
-                Qt::MouseButtons held = Qt::LeftButton)
+    // Presses at a point, moves over each row with the button held and the pointer at a screen
+    // row between the scrolling edges (unless told otherwise), then releases.
+    void drag(const QPoint& start, const QList<int>& over, Qt::MouseButton button = Qt::LeftButton,
+              int screenY = 330)
     {
-        const QPoint global(viewport()->mapToGlobal(at).x(), screenY);
+        QTest::mousePress(view, button, {}, start);
+        for (int row : over)
+            moveTo(rowCenter(row), button, screenY);
+        QTest::mouseRelease(view, button, {}, over.isEmpty() ? start : rowCenter(over.back()));
+    }
+
+    void moveTo(const QPoint& at, Qt::MouseButtons held, int screenY = 330)
+    {
+        const QPoint global(view->mapToGlobal(at).x(), screenY);
         QMouseEvent move(QEvent::MouseMove, at, global, Qt::NoButton, held, Qt::NoModifier);
-        QApplication::sendEvent(viewport(), &move);
+        QApplication::sendEvent(view, &move);
     }
 
     SettingsSandbox sandbox;
     TestPlatform platform;
     std::unique_ptr<Form1> form;
     FileListView* list = nullptr;
+    QWidget* view = nullptr;
 };
 
 } // namespace brindlecast::test

@@ -1,136 +1,93 @@
 #include "FileListFixture.h"
 #include "app/PointerKind.h"
 
-#include <QPushButton>
+#include <QFile>
 
 namespace brindlecast::test {
 namespace {
 
-QStringList numberedPaths(int count)
-{
-    QStringList paths;
-    for (int i = 1; i <= count; ++i)
-        paths << QStringLiteral("/music/track %1.wav").arg(i);
-    return paths;
-}
+class RowDrag : public FileListFixture {};
 
-class RowDragTest : public FileListFixture {
-  protected:
-    // Presses on a row, moves over each of the given rows with the button held, then releases.
-    void dragAcross(int from, const QList<int>& over, Qt::MouseButton button = Qt::LeftButton)
-    {
-        press(rowCenter(from), button);
-        for (int row : over)
-            moveTo(rowCenter(row), kQuietScreenY, button);
-        release(rowCenter(over.isEmpty() ? from : over.back()), button);
-    }
-};
-
-TEST_F(RowDragTest, TheDraggedPathTravelsAndThePassedRowsMoveUp)
+TEST_F(RowDrag, TheDraggedPathTravelsAndThePassedRowsMoveUp)
 {
     addRows(numberedPaths(5));
-    dragAcross(1, {2, 3, 4});
+    clickRow(1);
+    moveTo(rowCenter(3), Qt::LeftButton); // no button is down: the reported buttons do not count
+    EXPECT_EQ(rows(), numberedPaths(5));
+
+    drag(rowCenter(1), {2, 3, 4});
     EXPECT_EQ(rows(), (QStringList{"/music/track 2.wav", "/music/track 3.wav", "/music/track 4.wav",
                                    "/music/track 1.wav", "/music/track 5.wav"}));
     EXPECT_EQ(list->selectedRow(), 4);
-    EXPECT_EQ(list->rowCount(), 5);
+
+    // A press below the rows, with either button, drags the same path again.
+    drag(belowLastRow(), {3}, Qt::RightButton);
+    EXPECT_EQ(rows(), (QStringList{"/music/track 2.wav", "/music/track 3.wav", "/music/track 1.wav",
+                                   "/music/track 4.wav", "/music/track 5.wav"}));
 }
 
-TEST_F(RowDragTest, AnIdenticalPathIsPassedOverWithoutChange)
+TEST_F(RowDrag, AnIdenticalPathIsPassedOverWithoutChange)
 {
     addRows({"/music/same.wav", "/music/same.wav", "/music/other.wav"});
-    press(rowCenter(1));
-    moveTo(rowCenter(2));
-    EXPECT_EQ(list->selectedRow(), 1);
-    // The drag goes on from row 1, which is still the dragged row.
-    moveTo(rowCenter(3));
-    release(rowCenter(3));
+    drag(rowCenter(1), {2, 3}); // row 1 stays the dragged row over its twin
     EXPECT_EQ(rows(), (QStringList{"/music/other.wav", "/music/same.wav", "/music/same.wav"}));
-    EXPECT_EQ(list->selectedRow(), 3);
 }
 
-TEST_F(RowDragTest, MovingWithoutAButtonDownChangesNothing)
-{
-    addRows(numberedPaths(3));
-    clickRow(1);
-    moveTo(rowCenter(3), kQuietScreenY, Qt::LeftButton); // the reported buttons do not count
-    EXPECT_EQ(rows(), numberedPaths(3));
-}
-
-TEST_F(RowDragTest, ARightButtonDragMovesTheLastClickedRowsPath)
-{
-    addRows(numberedPaths(4));
-    clickRow(1);
-    press(belowLastRow(), Qt::RightButton);
-    moveTo(rowCenter(3), kQuietScreenY, Qt::RightButton);
-    release(rowCenter(3), Qt::RightButton);
-    EXPECT_EQ(rows(), (QStringList{"/music/track 3.wav", "/music/track 2.wav", "/music/track 1.wav",
-                                   "/music/track 4.wav"}));
-}
-
-TEST_F(RowDragTest, ALaterDragMovesTheSamePathAgain)
-{
-    addRows(numberedPaths(4));
-    dragAcross(1, {2});
-    // A press below the rows is no row click: the path dragged before is dragged again.
-    press(belowLastRow());
-    moveTo(rowCenter(3));
-    release(rowCenter(3));
-    EXPECT_EQ(rows(), (QStringList{"/music/track 2.wav", "/music/track 3.wav", "/music/track 1.wav",
-                                   "/music/track 4.wav"}));
-}
-
-// A row that is gone is never dragged again until another row is clicked.
-TEST_F(RowDragTest, NoDragAfterClearList)
-{
-    addRows(numberedPaths(3));
-    dragAcross(1, {});
-    QTest::mouseClick(form->PushButton4, Qt::LeftButton);
-    addRows(numberedPaths(3));
-    press(belowLastRow());
-    moveTo(rowCenter(1));
-    moveTo(rowCenter(2));
-    release(rowCenter(2));
-    EXPECT_EQ(rows(), numberedPaths(3));
-}
-
-TEST_F(RowDragTest, NoDragAfterTheDraggedRowIsDeleted)
-{
-    addRows(numberedPaths(4));
-    clickRow(2);
-    QTest::keyClick(list, Qt::Key_Delete);
-    press(belowLastRow());
-    moveTo(rowCenter(1));
-    moveTo(rowCenter(3));
-    release(rowCenter(3));
-    EXPECT_EQ(rows(),
-              (QStringList{"/music/track 1.wav", "/music/track 3.wav", "/music/track 4.wav"}));
-}
-
-TEST_F(RowDragTest, TheDraggedRowIsFollowedWhenAnEarlierRowIsDeleted)
+// The dragged row is followed when rows before it go, and never dragged once it is gone.
+TEST_F(RowDrag, TheDraggedRowIsFollowedUntilItIsGone)
 {
     addRows(numberedPaths(4));
     clickRow(3);
     QTest::keyClick(list, Qt::Key_Home); // selects row 1 without a row click
     QTest::keyClick(list, Qt::Key_Delete);
-    // Track 3 is now row 2 and is still the dragged path.
-    press(belowLastRow());
-    moveTo(rowCenter(3));
-    release(rowCenter(3));
-    EXPECT_EQ(rows(),
-              (QStringList{"/music/track 2.wav", "/music/track 4.wav", "/music/track 3.wav"}));
+    drag(belowLastRow(), {3});
+    const QStringList moved{"/music/track 2.wav", "/music/track 4.wav", "/music/track 3.wav"};
+    EXPECT_EQ(rows(), moved);
+
+    clickRow(3);
+    QTest::keyClick(list, Qt::Key_Delete);
+    drag(belowLastRow(), {1, 2});
+    EXPECT_EQ(rows(), moved.mid(0, 2));
+
+    clickRow(1);
+    QTest::mouseClick(form->PushButton4, Qt::LeftButton);
+    addRows(numberedPaths(3));
+    drag(belowLastRow(), {1, 2});
+    EXPECT_EQ(rows(), numberedPaths(3));
 }
 
-TEST_F(RowDragTest, MovingOverTheListResetsTheWindowPointerUnlessBusy)
+TEST_F(RowDrag, AMissingDragImageStillLetsTheDragWork)
 {
+    ASSERT_TRUE(QFile::remove(platform.appFolder + QStringLiteral("/drag.ico")));
     addRows(numberedPaths(2));
-    form->setMousePointer(PointerCustom);
-    moveTo(rowCenter(1), kQuietScreenY, Qt::NoButton);
-    EXPECT_EQ(form->mousePointer(), PointerDefault);
+    QTest::mousePress(view, Qt::LeftButton, {}, rowCenter(1));
+    EXPECT_EQ(view->cursor().hotSpot(), form->hoverPointer()->hotSpot());
+    moveTo(rowCenter(2), Qt::LeftButton);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, rowCenter(2));
+    EXPECT_EQ(rows(), (QStringList{"/music/track 2.wav", "/music/track 1.wav"}));
+}
 
+// A row click shows the drag image until release; hovering resets the window's pointer, but the
+// hourglass stays over the list while busy.
+TEST_F(RowDrag, PointersOverTheList)
+{
+    addRows(numberedPaths(1));
+    QTest::mousePress(view, Qt::LeftButton, {}, rowCenter(1));
+    EXPECT_EQ(view->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(view->cursor().hotSpot(), QPoint(1, 1));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, rowCenter(1));
+    EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
+
+    form->setMousePointer(PointerCustom);
+    moveTo(rowCenter(1), Qt::NoButton);
+    EXPECT_EQ(form->mousePointer(), PointerDefault);
     form->setMousePointer(PointerBusy);
-    moveTo(rowCenter(1), kQuietScreenY, Qt::NoButton);
+    moveTo(rowCenter(1), Qt::NoButton);
     EXPECT_EQ(form->mousePointer(), PointerBusy);
+    clickRow(1);
+    EXPECT_EQ(view->cursor().shape(), Qt::WaitCursor);
+    form->setMousePointer(PointerDefault);
+    EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
 }
 
 } // namespace
