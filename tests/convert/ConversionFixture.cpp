@@ -1,11 +1,9 @@
 #include "convert/ConversionFixture.h"
 
-#include "app/ErrorReport.h"
 #include "filelist/FileListView.h"
 
 #include <QComboBox>
 #include <QDirIterator>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -13,12 +11,45 @@
 
 namespace brindlecast::test {
 
+namespace {
+
+// Forwards to the real child and reports each start.
+class WatchedChild final : public ChildProcess {
+public:
+    WatchedChild(std::unique_ptr<ChildProcess> inner, ConvertPlatform& platform)
+        : m_inner(std::move(inner)), m_platform(platform)
+    {
+    }
+    int start(const ProcessCommand& command, int windowStyle) override
+    {
+        m_platform.started.append(command);
+        const int result = m_inner->start(command, windowStyle);
+        if (m_platform.onStart)
+            m_platform.onStart(command);
+        return result;
+    }
+    bool waitForEnd(int timeoutMs) override { return m_inner->waitForEnd(timeoutMs); }
+    int exitCode() const override { return m_inner->exitCode(); }
+    QString errorOutputTail() const override { return m_inner->errorOutputTail(); }
+    QByteArray standardOutput() const override { return m_inner->standardOutput(); }
+
+private:
+    std::unique_ptr<ChildProcess> m_inner;
+    ConvertPlatform& m_platform;
+};
+
+} // namespace
+
+std::unique_ptr<ChildProcess> ConvertPlatform::createChildProcess()
+{
+    return std::make_unique<WatchedChild>(TestPlatform::createChildProcess(), *this);
+}
+
 void ConversionFixture::SetUp()
 {
-    ASSERT_TRUE(m_temp.isValid());
-    ASSERT_TRUE(m_work.isValid());
-    m_hadTemp = qEnvironmentVariableIsSet("TEMP");
-    m_savedTemp = qgetenv("TEMP");
+    ASSERT_TRUE(m_temp.isValid() && m_work.isValid());
+    if (qEnvironmentVariableIsSet("TEMP"))
+        m_savedTemp = qgetenv("TEMP");
     qputenv("TEMP", QFile::encodeName(m_temp.path()));
     m_form = std::make_unique<Form1>(m_platform);
     m_form->show();
@@ -28,15 +59,7 @@ void ConversionFixture::SetUp()
 void ConversionFixture::TearDown()
 {
     m_form.reset();
-    if (m_hadTemp)
-        qputenv("TEMP", m_savedTemp);
-    else
-        qunsetenv("TEMP");
-}
-
-QString ConversionFixture::workPath(const QString& name) const
-{
-    return m_work.filePath(name);
+    m_savedTemp ? qputenv("TEMP", *m_savedTemp) : qunsetenv("TEMP");
 }
 
 QString ConversionFixture::makeWav(const QString& name, const WavFormat& format)
@@ -46,34 +69,14 @@ QString ConversionFixture::makeWav(const QString& name, const WavFormat& format)
     return path;
 }
 
-void ConversionFixture::addRows(const QStringList& paths)
+void ConversionFixture::prepare(const QStringList& paths, const QString& entry, bool rateOfInput)
 {
     for (const QString& path : paths)
         m_form->ListView1->appendRow(path);
-}
-
-void ConversionFixture::useConstantRate(const QString& entry)
-{
-    m_form->Option2->setChecked(true);
     m_form->Combo1->setCurrentIndex(m_form->Combo1->findText(entry));
     ASSERT_EQ(m_form->Combo1->currentText(), entry);
-}
-
-void ConversionFixture::useRateOfInput(const QString& fallbackEntry)
-{
-    m_form->Combo1->setCurrentIndex(m_form->Combo1->findText(fallbackEntry));
-    m_form->Option1->setChecked(true);
-}
-
-void ConversionFixture::saveBesideInput()
-{
+    (rateOfInput ? m_form->Option1 : m_form->Option2)->setChecked(true);
     m_form->Option4->setChecked(true);
-}
-
-void ConversionFixture::saveInto(const QString& folder)
-{
-    m_form->Option3->setChecked(true);
-    m_form->Text1->setText(folder);
 }
 
 void ConversionFixture::clickStartConverting()
@@ -81,21 +84,11 @@ void ConversionFixture::clickStartConverting()
     QTest::mouseClick(m_form->PushButton2, Qt::LeftButton);
 }
 
-QStringList ConversionFixture::closingMessages() const
+QStringList ConversionFixture::messagesTitled(const QString& title) const
 {
     QStringList texts;
     for (const MessageRequest& message : m_platform.scripted.messages) {
-        if (message.title == m_form->applicationTitle())
-            texts.append(message.text);
-    }
-    return texts;
-}
-
-QStringList ConversionFixture::errorBoxes() const
-{
-    QStringList texts;
-    for (const MessageRequest& message : m_platform.scripted.messages) {
-        if (message.title == QLatin1String(kApplicationErrorTitle))
+        if (message.title == title)
             texts.append(message.text);
     }
     return texts;
@@ -117,6 +110,11 @@ QStringList ConversionFixture::temporaryFolderContents() const
     while (it.hasNext())
         found.append(it.next());
     return found;
+}
+
+QString aacBeside(const QString& wav)
+{
+    return wav.left(wav.lastIndexOf(u'.')) + QStringLiteral(".aac");
 }
 
 ::testing::AssertionResult isAacOf(const QString& path, double seconds, int kbps)

@@ -1,40 +1,50 @@
 #pragma once
 
 #include "app/Form1.h"
-#include "convert/ConvertPlatform.h"
 #include "convert/WavFile.h"
+#include "platform/ChildProcess.h"
+#include "platform/MediaInfoLibrary.h"
 #include "support/SettingsSandbox.h"
+#include "support/TestPlatform.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 namespace brindlecast::test {
 
-// A main window on the real platform, with TEMP pointing at a temporary folder of its own and a
-// work folder for the test's WAV files.
+// The real platform (real children, real MediaInfo, the installed ffmpeg) that records every
+// child started and may load MediaInfo under another (missing) file name.
+class ConvertPlatform : public TestPlatform {
+public:
+    QList<ProcessCommand> started;
+    std::function<void(const ProcessCommand&)> onStart; // runs just after a start
+    std::unique_ptr<MediaInfoLibrary> otherLibrary;
+
+    std::unique_ptr<ChildProcess> createChildProcess() override;
+    MediaInfoLibrary& mediaInfo() override
+    {
+        return otherLibrary ? *otherLibrary : TestPlatform::mediaInfo();
+    }
+};
+
+// A main window with TEMP pointing at a temporary folder of its own and a work folder for WAVs.
 class ConversionFixture : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Writes a WAV file into the work folder and returns its full path.
-    QString makeWav(const QString& name, const WavFormat& format = {});
-    QString workPath(const QString& name) const;
-
-    void addRows(const QStringList& paths);
-    void useConstantRate(const QString& entry);
-    void useRateOfInput(const QString& fallbackEntry);
-    void saveBesideInput();
-    void saveInto(const QString& folder);
+    QString workPath(const QString& name) const { return m_work.filePath(name); }
+    QString makeWav(const QString& name, const WavFormat& format = {16000, 1, 16, 1.0});
+    // Adds the rows, picks the list entry (constant or only as fallback), saves beside the input.
+    void prepare(const QStringList& paths, const QString& entry, bool rateOfInput);
     void clickStartConverting();
 
-    // Message boxes with the application title (not error boxes), in order.
-    QStringList closingMessages() const;
-    QStringList errorBoxes() const;
-    // The encoder commands started (conversions, not questions to the encoder).
+    QStringList messagesTitled(const QString& title) const;
+    QStringList closingMessages() const { return messagesTitled(m_form->applicationTitle()); }
     int encodesStarted() const;
-    // What is left in the temporary folder (recursively), "" entries excluded.
     QStringList temporaryFolderContents() const;
 
     SettingsSandbox m_settings;
@@ -44,11 +54,11 @@ protected:
     std::unique_ptr<Form1> m_form;
 
 private:
-    QByteArray m_savedTemp;
-    bool m_hadTemp = false;
+    std::optional<QByteArray> m_savedTemp;
 };
 
-// Every output of a run: ADTS frames from first byte to last, lasting about as long as the input.
+QString aacBeside(const QString& wav);
+// ADTS frames from first byte to last, lasting about as long as the input, of a plausible size.
 ::testing::AssertionResult isAacOf(const QString& path, double seconds, int kbps);
 
 } // namespace brindlecast::test

@@ -76,12 +76,10 @@ AdtsSummary readAdts(const QString& path)
         if (p[at] != 0xFF || (p[at + 1] & 0xF0) != 0xF0)
             return summary;
         const int rateIndex = (p[at + 2] >> 2) & 0x0F;
-        const int channels = ((p[at + 2] & 0x01) << 2) | (p[at + 3] >> 6);
         const int length = ((p[at + 3] & 0x03) << 11) | (p[at + 4] << 3) | (p[at + 5] >> 5);
         if (rateIndex > 12 || length < 7)
             return summary;
         summary.sampleRate = rates[rateIndex];
-        summary.channels = channels;
         ++summary.frames;
         at += length;
     }

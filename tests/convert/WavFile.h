@@ -25,7 +25,6 @@ struct AdtsSummary {
     bool valid = false;
     int frames = 0;
     int sampleRate = 0;
-    int channels = 0;
     qint64 bytes = 0;
     double seconds() const { return sampleRate ? frames * 1024.0 / sampleRate : 0.0; }
 };
