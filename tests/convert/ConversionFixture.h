@@ -22,6 +22,12 @@ public:
     QList<ProcessCommand> started;
     std::function<void(const ProcessCommand&)> onStart; // runs just after a start
     std::unique_ptr<MediaInfoLibrary> otherLibrary;
+    std::optional<QByteArray> encoderBytes; // deployed instead of the installed ffmpeg
+
+    QByteArray encoderResource(int id) override
+    {
+        return encoderBytes ? *encoderBytes : TestPlatform::encoderResource(id);
+    }
 
     std::unique_ptr<ChildProcess> createChildProcess() override;
     MediaInfoLibrary& mediaInfo() override

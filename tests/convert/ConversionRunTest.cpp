@@ -74,6 +74,30 @@ TEST_F(ConversionRunTest, ConvertsFormatsAndOddNamesAndEndsCleanly)
         << temporaryFolderContents().join(u' ').toStdString();
 }
 
+TEST_F(ConversionRunTest, FailedEncodeLeavesNoPartialOutputAndNamesItsError)
+{
+    // An encoder that writes part of its output and then fails as it does on a full disk.
+    m_platform.encoderBytes = QByteArray("#!/bin/sh\n"
+                                         "for last; do :; done\n"
+                                         "[ \"$last\" = -encoders ] && exit 0\n"
+                                         "printf partial > \"${last#file:}\"\n"
+                                         "echo 'Error writing trailer: No space left' >&2\n"
+                                         "echo 'Conversion failed!' >&2\n"
+                                         "exit 1\n");
+    const QString input = makeWav(QStringLiteral("cut.wav"));
+    prepare({input}, QStringLiteral("64 kbps"), false);
+
+    clickStartConverting();
+
+    EXPECT_FALSE(QFile::exists(aacBeside(input)));
+    EXPECT_TRUE(QFile::exists(input));
+    EXPECT_EQ(closingMessages(),
+              QStringList{QStringLiteral("Done.\r\n\r\n1 of 1 file failed:\r\n") + input +
+                          QStringLiteral(" - the encoder failed (exit code 1): Error writing "
+                                         "trailer: No space left")});
+    EXPECT_TRUE(temporaryFolderContents().isEmpty());
+}
+
 // Without MediaInfo every file falls back to the list's entry; bad inputs fail alone.
 TEST_F(ConversionRunTest, BadInputsFailAloneAndLeaveNothing)
 {

@@ -2,6 +2,7 @@
 
 #include "app/TextProgressBar.h"
 #include "convert/ProgressAnimation.h"
+#include "platform/QtChildProcess.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -97,6 +98,25 @@ TEST(RunProcessWithProgress, StartFailureReturnsAtOnceAndLeavesTheBar)
     EXPECT_EQ(result, 53 - 2147221504);
     EXPECT_EQ(bar.text(), QStringLiteral("before"));
     EXPECT_EQ(bar.wholeValue(), 40);
+}
+
+TEST(RunProcessWithProgress, RealChildrenGetNoInputAndTheirArgumentsUntouched)
+{
+    // A child that waits for an answer gets end-of-file at once instead of hanging.
+    QtChildProcess asking;
+    EXPECT_EQ(RunProcessWithProgress(
+                  asking, {QStringLiteral("/bin/sh"),
+                           {QStringLiteral("-c"),
+                            QStringLiteral("read answer; echo \"$answer\" >&2; exit 9")}}),
+              9);
+    EXPECT_EQ(asking.errorOutputTail(), QStringLiteral("\n"));
+
+    QtChildProcess echo;
+    const QString odd = QStringLiteral("-x \"q\" $HOME; `id` Ω\nz");
+    ASSERT_EQ(RunProcessWithProgress(
+                  echo, {QStringLiteral("/usr/bin/printf"), {QStringLiteral("%s"), odd}}),
+              0);
+    EXPECT_EQ(QString::fromUtf8(echo.standardOutput()), odd);
 }
 
 } // namespace
