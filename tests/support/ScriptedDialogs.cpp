@@ -30,7 +30,10 @@ MessageAnswer ScriptedDialogs::showMessage(const MessageRequest& request)
 QString ScriptedDialogs::openFiles(const OpenFileRequest& request)
 {
     openFileRequests.append(request);
-    const auto answer = takeFront(openFileAnswers, std::variant<QString, int>(QString()));
+    if (openFileAnswers.empty())
+        return QString();
+    const std::variant<QString, int> answer = std::move(openFileAnswers.front());
+    openFileAnswers.pop_front();
     if (const int* failureNumber = std::get_if<int>(&answer))
         throw Failure(QStringLiteral("Scripted dialog failure"), *failureNumber);
     return std::get<QString>(answer);
