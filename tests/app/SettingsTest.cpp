@@ -43,10 +43,6 @@ TEST(SettingsStore, ReadsDefaultsTellsAbsentFromEmptyAndWritesAtOnce)
     SettingsStore store;
 
     EXPECT_EQ(store.read(SettingKey::Kbps), QStringLiteral("128 kbps"));
-    EXPECT_EQ(store.read(SettingKey::Option), QStringLiteral("1"));
-    EXPECT_EQ(store.read(SettingKey::Option3), QStringLiteral("1"));
-    EXPECT_EQ(store.read(SettingKey::Option4), QStringLiteral("0"));
-    EXPECT_EQ(store.read(SettingKey::Extension), QStringLiteral("wav"));
     EXPECT_FALSE(store.stored(SettingKey::OutputFolder).has_value());
 
     store.write(SettingKey::OutputFolder, QString());
