@@ -45,11 +45,6 @@ QSettings openStore()
                      QString::fromLatin1(SettingsStore::kApplicationName));
 }
 
-Failure typeMismatch()
-{
-    return Failure(QStringLiteral("Type mismatch"), 13);
-}
-
 } // namespace
 
 QString settingName(SettingKey key)
@@ -100,20 +95,13 @@ bool settingToBool(const QString& text)
     bool isNumber = false;
     const double number = word.toDouble(&isNumber);
     if (!isNumber || !std::isfinite(number))
-        throw typeMismatch();
+        throw Failure(QStringLiteral("Type mismatch"), 13);
     return number != 0.0;
 }
 
 qint16 settingToInt16(const QString& text)
 {
-    bool isNumber = false;
-    const double number = text.trimmed().toDouble(&isNumber);
-    if (!isNumber || !std::isfinite(number))
-        throw typeMismatch();
-    const double rounded = roundHalfEven(number);
-    if (rounded < -32768.0 || rounded > 32767.0)
-        throw Failure(QStringLiteral("Overflow"), 6);
-    return static_cast<qint16>(rounded);
+    return static_cast<qint16>(wholeNumberInRange(text, -32768, 32767));
 }
 
 QString boolSettingText(bool value)

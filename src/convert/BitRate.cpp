@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <cwchar>
 #include <fcntl.h>
+#include <limits>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,29 +30,6 @@ QString trimBlanks(const QString& text)
     while (last > first && text[last - 1] == u' ')
         --last;
     return text.mid(first, last - first);
-}
-
-Failure typeMismatch()
-{
-    return Failure(QStringLiteral("Type mismatch"), 13);
-}
-
-Failure overflow()
-{
-    return Failure(QStringLiteral("Overflow"), 6);
-}
-
-// The whole text as a 32-bit whole number, halves to even; blanks around it are allowed.
-qint32 wholeNumberOf(const QString& text)
-{
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    if (!ok)
-        throw typeMismatch();
-    const double rounded = roundHalfEven(value);
-    if (rounded < -2147483648.0 || rounded > 2147483647.0)
-        throw overflow();
-    return static_cast<qint32>(rounded);
 }
 
 bool isPlainAscii(const QString& text)
@@ -117,10 +95,9 @@ QString bitRateTextFromAnswer(const QString& answer, const QString& fallback)
 {
     if (answer.isEmpty() || !(leadingNumber(answer) > 0))
         return fallback;
-    const double kilobits = roundHalfEven(wholeNumberOf(answer) / 1000.0);
-    if (kilobits < -32768.0 || kilobits > 32767.0)
-        throw overflow();
-    return QString::number(static_cast<int>(kilobits)) + u'k';
+    const qint32 bitsPerSecond = wholeNumberInRange(answer, std::numeric_limits<qint32>::min(),
+                                                    std::numeric_limits<qint32>::max());
+    return QString::number(roundedInRange(bitsPerSecond / 1000.0, -32768, 32767)) + u'k';
 }
 
 QString WideStringFromPointer(const wchar_t* text)
