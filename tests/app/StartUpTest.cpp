@@ -169,6 +169,14 @@ TEST_F(StartUp, UserChangesAreStoredAtOnce)
 
 class Hover : public StartUp {
 protected:
+    Form1& startShown()
+    {
+        Form1& form = start();
+        form.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+        return form;
+    }
+
     static void moveOver(QWidget* widget)
     {
         QTest::mouseMove(widget, widget->rect().center());
@@ -178,9 +186,7 @@ protected:
 
 TEST_F(Hover, ButtonsShowTheHandAndTheBackgroundTheDefault)
 {
-    Form1& form = start();
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    Form1& form = startShown();
 
     moveOver(form.PushButton2);
     EXPECT_EQ(form.mousePointer(), PointerCustom);
@@ -195,9 +201,7 @@ TEST_F(Hover, ButtonsShowTheHandAndTheBackgroundTheDefault)
 
 TEST_F(Hover, NeverReplacesTheBusyPointer)
 {
-    Form1& form = start();
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    Form1& form = startShown();
     form.setMousePointer(PointerBusy);
     for (QWidget* widget : {static_cast<QWidget*>(form.PushButton2),
                             static_cast<QWidget*>(form.Frame3), static_cast<QWidget*>(&form)}) {
@@ -210,9 +214,7 @@ TEST_F(Hover, NeverReplacesTheBusyPointer)
 TEST_F(Hover, WithoutThePointerImageTheButtonsShowTheNormalPointer)
 {
     QFile::remove(m_platform.appFolder + QStringLiteral("/HAND-M.CUR"));
-    Form1& form = start();
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    Form1& form = startShown();
     moveOver(form.PushButton1);
     EXPECT_EQ(form.mousePointer(), PointerCustom);
     EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
