@@ -4,11 +4,12 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/convert_bench [--rounds N (3)] [--rate-of-input]
 #include "app/Form1.h"
 #include "app/TextProgressBar.h"
-#include "convert/WavFile.h"
 #include "filelist/FileListView.h"
 #include "platform/ChildProcess.h"
 #include "platform/EncoderStore.h"
 #include "platform/QtPlatform.h"
+#include "support/ForwardingChildProcess.h"
+#include "support/WavFile.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
+#include <memory>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <vector>
@@ -58,43 +60,28 @@ public:
     std::unique_ptr<ChildProcess> createChildProcess() override;
 };
 
-class NotingChild final : public ChildProcess {
-public:
-    NotingChild(std::unique_ptr<ChildProcess> inner, BenchPlatform& platform)
-        : m_inner(std::move(inner)), m_platform(platform)
-    {
-    }
-    int start(const ProcessCommand& command, int windowStyle) override
-    {
-        m_encode = command.arguments.contains(QStringLiteral("-ab"));
-        if (m_encode)
-            m_platform.encodes.append(command);
-        m_clock.start();
-        return m_inner->start(command, windowStyle);
-    }
-    bool waitForEnd(int timeoutMs) override
-    {
-        const bool ended = m_inner->waitForEnd(timeoutMs);
-        if (ended && m_encode && m_clock.isValid()) {
-            m_platform.encodingNs += m_clock.nsecsElapsed();
-            m_clock.invalidate();
-        }
-        return ended;
-    }
-    int exitCode() const override { return m_inner->exitCode(); }
-    QString errorOutputTail() const override { return m_inner->errorOutputTail(); }
-    QByteArray standardOutput() const override { return m_inner->standardOutput(); }
-
-private:
-    std::unique_ptr<ChildProcess> m_inner;
-    BenchPlatform& m_platform;
-    QElapsedTimer m_clock;
-    bool m_encode = false;
-};
-
 std::unique_ptr<ChildProcess> BenchPlatform::createChildProcess()
 {
-    return std::make_unique<NotingChild>(QtPlatform::createChildProcess(), *this);
+    struct Timing {
+        QElapsedTimer clock;
+        bool encode = false;
+    };
+    auto timing = std::make_shared<Timing>();
+    test::ForwardingChildProcess::Observer observer;
+    observer.starting = [this, timing](const ProcessCommand& command) {
+        timing->encode = command.arguments.contains(QStringLiteral("-ab"));
+        if (timing->encode)
+            encodes.append(command);
+        timing->clock.start();
+    };
+    observer.waited = [this, timing](bool ended) {
+        if (ended && timing->encode && timing->clock.isValid()) {
+            encodingNs += timing->clock.nsecsElapsed();
+            timing->clock.invalidate();
+        }
+    };
+    return std::make_unique<test::ForwardingChildProcess>(QtPlatform::createChildProcess(),
+                                                          std::move(observer));
 }
 
 // Runs one command directly and waits for it; false when it fails.

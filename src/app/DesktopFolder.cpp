@@ -1,7 +1,7 @@
 #include "app/DesktopFolder.h"
 
-#include "app/PathHelpers.h"
-#include "platform/Failure.h"
+#include "core/Failure.h"
+#include "core/PathHelpers.h"
 #include "platform/Platform.h"
 
 namespace brindlecast {

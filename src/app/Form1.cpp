@@ -1,12 +1,12 @@
 #include "app/Form1.h"
 
-#include "app/ApplicationTitle.h"
-#include "app/PointerKind.h"
 #include "app/TextProgressBar.h"
-#include "filelist/FileListHandlers.h"
+#include "core/ApplicationTitle.h"
+#include "core/Failure.h"
+#include "filelist/AddFilesByDialog.h"
 #include "filelist/FileListView.h"
+#include "filelist/RowRemoval.h"
 #include "platform/Dialogs.h"
-#include "platform/Failure.h"
 #include "platform/Platform.h"
 
 #include <QCloseEvent>
@@ -67,16 +67,50 @@ Form1::Form1(Platform& platform, QWidget* parent)
       ProgressBar1(new TextProgressBar(this)), m_platform(platform),
       m_options({Option1, Option2, Combo1, Option3, Option4, Frame4, Text1}, m_settings,
                 [this](const Failure& failure) { messageBox(failure.description()); }),
-      m_conversion(*this)
+      m_conversion({platform, *ListView1, *ProgressBar1, *this,
+                    [this](const QString& text) { messageBox(text); }}),
+      m_drag(*ListView1, *this, platform.applicationFolder(), m_hoverCursor)
 {
     layOutControls();
     watchPointerMoves();
-    m_fileList = std::make_unique<FileListHandlers>(*this);
-    connect(PushButton2, &QPushButton::clicked, this, [this] { m_conversion.PushButton2_Click(); });
+    connectFileList();
+    connect(PushButton2, &QPushButton::clicked, this,
+            [this] { m_conversion.PushButton2_Click(conversionChoices()); });
     Form_Load();
 }
 
 Form1::~Form1() = default;
+
+void Form1::connectFileList()
+{
+    FileListView* list = ListView1;
+    connect(list, &FileListView::keyDown, this,
+            [this](int key) { ListView1_KeyDown(*ListView1, *this, key); });
+    connect(list, &FileListView::doubleClickedAnywhere, this,
+            [this] { RemoveSelectedRow(*ListView1, *this); });
+    connect(list, &FileListView::mouseDown, this, [this] { m_drag.ListView1_MouseDown(); });
+    connect(list, &FileListView::rowClicked, this, [this] { m_drag.ListView1_ItemClick(); });
+    connect(list, &FileListView::mouseMoved, this,
+            [this](const QPoint& position, const QPoint& screenPosition) {
+                m_drag.ListView1_MouseMove(position, screenPosition);
+            });
+    connect(list, &FileListView::mouseUp, this, [this] { m_drag.ListView1_MouseUp(); });
+    connect(this, &Form1::mousePointerChanged, list,
+            [list](int kind) { list->setWindowBusy(kind == PointerBusy); });
+
+    connect(PushButton1, &QPushButton::clicked, this, [this] {
+        PushButton1_Click(m_platform.dialogs(), *ListView1,
+                          [this](const QString& text) { messageBox(text); });
+    });
+    connect(PushButton4, &QPushButton::clicked, this,
+            [this] { PushButton4_Click(*ListView1, *this, m_platform.dialogs()); });
+}
+
+ConversionChoices Form1::conversionChoices() const
+{
+    return {Option1->isChecked(), Option2->isChecked(), Combo1->currentText(),
+            Option3->isChecked(), Text1->text(),        Option4->isChecked()};
+}
 
 void Form1::layOutControls()
 {
@@ -173,8 +207,7 @@ void Form1::applyMousePointer()
 
 void Form1::messageBox(const QString& text)
 {
-    m_platform.dialogs().showMessage(
-        {text, m_applicationTitle, MessageIcon::None, MessageButtons::Ok});
+    m_platform.dialogs().showPlainMessage(text, m_applicationTitle);
 }
 
 void Form1::SetApplicationTitle()

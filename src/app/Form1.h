@@ -1,9 +1,11 @@
 #pragma once
 
 #include "app/OutputOptions.h"
-#include "app/Settings.h"
 #include "app/SkinFramework.h"
 #include "convert/ConversionRun.h"
+#include "core/PointerKind.h"
+#include "core/Settings.h"
+#include "filelist/RowDrag.h"
 
 #include <QCursor>
 #include <QWidget>
@@ -18,50 +20,48 @@ class QRadioButton;
 
 namespace brindlecast {
 
-class FileListHandlers;
 class FileListView;
 class Platform;
 class TextProgressBar;
 
 // The main window: holds the controls and wires each event to the handler of its subsystem.
 // Creating it runs Form_Load.
-class Form1 : public QWidget {
+class Form1 : public QWidget, public WindowPointer {
     Q_OBJECT
 public:
     explicit Form1(Platform& platform, QWidget* parent = nullptr);
     ~Form1() override;
 
-    Platform& platform() { return m_platform; }
-    SettingsStore& settings() { return m_settings; }
     const QString& applicationTitle() const { return m_applicationTitle; }
 
-    int mousePointer() const { return m_pointerKind; }
-    void setMousePointer(int kind);
+    int mousePointer() const override { return m_pointerKind; }
+    void setMousePointer(int kind) override;
 
     // A plain box with only OK, no icon, and the application title.
     void messageBox(const QString& text);
 
     // The hand image of the hover pointer, when it could be loaded.
     const std::optional<QCursor>& hoverPointer() const { return m_hoverCursor; }
-    ConversionRun& conversion() { return m_conversion; }
+    const ConversionRun& conversion() const { return m_conversion; }
 
-    FileListView* const ListView1;
-    QPushButton* const PushButton1;
-    QPushButton* const PushButton3;
-    QPushButton* const PushButton4;
-    QPushButton* const PushButton5;
-    QGroupBox* const Frame2;
-    QRadioButton* const Option1;
-    QRadioButton* const Option2;
-    QComboBox* const Combo1;
-    QGroupBox* const Frame3;
-    QRadioButton* const Option3;
-    QGroupBox* const Frame4;
-    QLineEdit* const Text1;
-    QPushButton* const PushButton7;
-    QRadioButton* const Option4;
-    QPushButton* const PushButton2;
-    TextProgressBar* const ProgressBar1;
+    // The controls keep the names their handlers are known by; each comment gives the caption.
+    FileListView* const ListView1;       // the file list, " WAV File(s)"
+    QPushButton* const PushButton1;      // "Add WAV File(s)"
+    QPushButton* const PushButton3;      // "Add All WAV File(s) In Folder"
+    QPushButton* const PushButton4;      // "Clear List"
+    QPushButton* const PushButton5;      // "Load Sample/Example Files"
+    QGroupBox* const Frame2;             // "Bit Rate Of Output File"
+    QRadioButton* const Option1;         // "Use same bit rate as input file (most efficient)"
+    QRadioButton* const Option2;         // "Use this constant bit rate for all files:"
+    QComboBox* const Combo1;             // the constant bit rates, "320 kbps" to "8 kbps"
+    QGroupBox* const Frame3;             // "Save Option"
+    QRadioButton* const Option3;         // "Save results to this folder:"
+    QGroupBox* const Frame4;             // the output folder's row
+    QLineEdit* const Text1;              // the output folder
+    QPushButton* const PushButton7;      // "...", picks the output folder
+    QRadioButton* const Option4;         // "Save results in folder of original file"
+    QPushButton* const PushButton2;      // "Start Converting"
+    TextProgressBar* const ProgressBar1; // "Progress Bar"
 
 signals:
     void mousePointerChanged(int kind);
@@ -77,16 +77,18 @@ private:
     void applyMousePointer();
     void layOutControls();
     void watchPointerMoves();
+    void connectFileList();
+    ConversionChoices conversionChoices() const;
 
     Platform& m_platform;
     SettingsStore m_settings;
     SkinFramework m_skin;
     OutputOptions m_options;
-    ConversionRun m_conversion;
     QString m_applicationTitle;
     int m_pointerKind = 0;
     std::optional<QCursor> m_hoverCursor;
-    std::unique_ptr<FileListHandlers> m_fileList;
+    ConversionRun m_conversion;
+    RowDrag m_drag;
 };
 
 } // namespace brindlecast

@@ -1,9 +1,10 @@
-#include "app/ApplicationTitle.h"
 #include "app/DesktopFolder.h"
 #include "app/Form1.h"
-#include "app/PathHelpers.h"
-#include "app/StepReporter.h"
+#include "core/ApplicationTitle.h"
+#include "core/StepReporter.h"
 #include "filelist/FileListView.h"
+#include "platform/Dialogs.h"
+#include "platform/FileOperations.h"
 #include "platform/Platform.h"
 
 #include <QComboBox>
@@ -56,20 +57,23 @@ void Form1::Form_Load()
         location += 2;
     }
 
-    steps.run(172, [&] { m_options.selectBitRate(m_settings.read(SettingKey::Kbps)); });
+    steps.run(172, [&] { m_options.selectBitRate(m_settings.read(SettingKey::ConstantBitRate)); });
     steps.run(174, [&] {
         const std::optional<QString> stored = m_settings.stored(SettingKey::OutputFolder);
         m_options.setOutputFolderText(stored ? *stored : GetDesktopFolder(m_platform));
     });
-    if (steps.check(176, [&] { return settingToInt16(m_settings.read(SettingKey::Option)) == 1; }))
+    if (steps.check(176,
+                    [&] { return settingToInt16(m_settings.read(SettingKey::BitRateMode)) == 1; }))
         steps.run(178, [&] { m_options.selectOption(Option1); });
     else
         steps.run(180, [&] { m_options.selectOption(Option2); });
     steps.run(182, [&] {
-        m_options.setOptionSelected(Option3, settingToBool(m_settings.read(SettingKey::Option3)));
+        m_options.setOptionSelected(Option3,
+                                    settingToBool(m_settings.read(SettingKey::SaveToChosenFolder)));
     });
     steps.run(184, [&] {
-        m_options.setOptionSelected(Option4, settingToBool(m_settings.read(SettingKey::Option4)));
+        m_options.setOptionSelected(Option4,
+                                    settingToBool(m_settings.read(SettingKey::SaveBesideInput)));
     });
     if (steps.check(186, [&] { return Option3->isChecked(); }))
         steps.run(188, [&] { Frame4->setEnabled(true); });

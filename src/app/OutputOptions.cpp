@@ -1,7 +1,7 @@
 #include "app/OutputOptions.h"
 
-#include "app/Settings.h"
-#include "platform/Failure.h"
+#include "core/Failure.h"
+#include "core/Settings.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -33,13 +33,13 @@ OutputOptions::OutputOptions(OutputOptionControls controls, SettingsStore& setti
 
 void OutputOptions::Option1_Click()
 {
-    m_settings.write(SettingKey::Option, QStringLiteral("1"));
+    m_settings.write(SettingKey::BitRateMode, QStringLiteral("1"));
     m_controls.combo1->setEnabled(false);
 }
 
 void OutputOptions::Option2_Click()
 {
-    m_settings.write(SettingKey::Option, QStringLiteral("2"));
+    m_settings.write(SettingKey::BitRateMode, QStringLiteral("2"));
     m_controls.combo1->setEnabled(true);
 }
 
@@ -55,14 +55,15 @@ void OutputOptions::Option4_Click()
 
 void OutputOptions::storeSaveMode()
 {
-    m_settings.write(SettingKey::Option3, boolSettingText(m_controls.option3->isChecked()));
-    m_settings.write(SettingKey::Option4, boolSettingText(m_controls.option4->isChecked()));
+    m_settings.write(SettingKey::SaveToChosenFolder,
+                     boolSettingText(m_controls.option3->isChecked()));
+    m_settings.write(SettingKey::SaveBesideInput, boolSettingText(m_controls.option4->isChecked()));
     m_controls.frame4->setEnabled(m_controls.option3->isChecked());
 }
 
 void OutputOptions::Combo1_Click()
 {
-    m_settings.write(SettingKey::Kbps, m_controls.combo1->currentText());
+    m_settings.write(SettingKey::ConstantBitRate, m_controls.combo1->currentText());
 }
 
 void OutputOptions::Text1_Change()

@@ -1,7 +1,7 @@
 #include "app/SkinFramework.h"
 
-#include "app/PathHelpers.h"
-#include "platform/Failure.h"
+#include "core/Failure.h"
+#include "platform/FileOperations.h"
 
 #include <QApplication>
 #include <QCheckBox>

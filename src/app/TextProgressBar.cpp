@@ -1,6 +1,6 @@
 #include "app/TextProgressBar.h"
 
-#include "app/Rounding.h"
+#include "core/Rounding.h"
 
 #include <algorithm>
 

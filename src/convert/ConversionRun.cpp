@@ -1,65 +1,31 @@
 #include "convert/ConversionRun.h"
 
-#include "app/ErrorReport.h"
-#include "app/Form1.h"
-#include "app/PathHelpers.h"
-#include "app/PointerKind.h"
-#include "app/StepReporter.h"
-#include "app/TextProgressBar.h"
-#include "convert/BitRate.h"
-#include "convert/EncoderCommand.h"
-#include "convert/EncoderDeployment.h"
 #include "convert/ProcessRunner.h"
-#include "convert/ProgressAnimation.h"
-#include "convert/RunReport.h"
-#include "filelist/FileListView.h"
+#include "core/BitRate.h"
+#include "core/EncoderCommand.h"
+#include "core/ErrorReport.h"
+#include "core/Failure.h"
+#include "core/FileRows.h"
+#include "core/PathHelpers.h"
+#include "core/PointerKind.h"
+#include "core/ProgressAnimation.h"
+#include "core/ProgressDisplay.h"
+#include "core/RunReport.h"
+#include "core/StepReporter.h"
 #include "platform/ChildProcess.h"
-#include "platform/Failure.h"
+#include "platform/Dialogs.h"
+#include "platform/EncoderDeployment.h"
+#include "platform/FileOperations.h"
+#include "platform/FileSystem.h"
+#include "platform/MediaInfoProbe.h"
 #include "platform/Platform.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QFile>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <optional>
-#include <sys/stat.h>
 
 namespace brindlecast {
 
 namespace {
-
-// True when something, even a dangling link, is at the path.
-bool pathPresent(const QString& path)
-{
-    struct stat info {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
-}
-
-// True when both names lead to one file, so that deleting the output would delete the input.
-bool sameFile(const QString& input, const QString& output)
-{
-    if (input == output)
-        return true;
-    struct stat in {};
-    struct stat out {};
-    return ::stat(QFile::encodeName(input).constData(), &in) == 0 &&
-           ::stat(QFile::encodeName(output).constData(), &out) == 0 && in.st_dev == out.st_dev &&
-           in.st_ino == out.st_ino;
-}
-
-bool isRegularFile(const QString& path)
-{
-    struct stat info {};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-bool holdsOutput(const QString& path)
-{
-    struct stat info {};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode) &&
-           info.st_size > 0;
-}
 
 QString encodeFailureReason(int result, const ChildProcess& process,
                             const QStringList& fileArguments)
@@ -76,6 +42,7 @@ QString encodeFailureReason(int result, const ChildProcess& process,
 } // namespace
 
 struct ConversionRun::RunState {
+    ConversionChoices choices;
     QString temporaryFolder; // as it was when the encoder was put in place
     QString encoder;
     QString codec = QString::fromLatin1(kNativeAacEncoder);
@@ -83,9 +50,9 @@ struct ConversionRun::RunState {
     RunReport report;
 };
 
-ConversionRun::ConversionRun(Form1& form) : m_form(form) {}
+ConversionRun::ConversionRun(ConversionTargets targets) : m_targets(std::move(targets)) {}
 
-void ConversionRun::PushButton2_Click()
+void ConversionRun::PushButton2_Click(const ConversionChoices& choices)
 {
     if (IsConverting) // 100
         return;
@@ -95,24 +62,24 @@ void ConversionRun::PushButton2_Click()
         ~ClearFlag() { flag = false; } // 170, however the run ends
     } clearFlag{IsConverting};
 
-    Platform& platform = m_form.platform();
+    Platform& platform = m_targets.platform;
     StepReporter steps(platform.dialogs(), form1LocationText(QStringLiteral("PushButton2_Click")));
-    TextProgressBar* bar = m_form.ProgressBar1;
+    ProgressDisplay& bar = m_targets.progress;
 
-    if (!steps.check(104, [&] { return m_form.ListView1->rowCount() > 0; })) {
-        steps.run(168, [&] { m_form.messageBox(QStringLiteral("No files added.")); });
+    if (!steps.check(104, [&] { return m_targets.rows.rowCount() > 0; })) {
+        steps.run(168, [&] { m_targets.messageBox(QStringLiteral("No files added.")); });
         return;
     }
     if (!steps.check(106, [&] {
-            return FolderExists(m_form.Text1->text()) || m_form.Option4->isChecked();
+            return platform.fileSystem().isFolder(choices.outputFolder) || choices.saveBesideInput;
         })) {
         steps.run(166, [&] {
-            m_form.messageBox(
+            m_targets.messageBox(
                 QStringLiteral("Folder does not exist. Please select another folder."));
         });
         return;
     }
-    steps.run(108, [&] { m_form.setMousePointer(PointerBusy); });
+    steps.run(108, [&] { m_targets.pointer.setMousePointer(PointerBusy); });
 
     const QString addressWidth =
         steps.value(110, QString(), [&] { return GetAddressWidth(platform); });
@@ -121,6 +88,7 @@ void ConversionRun::PushButton2_Click()
     steps.run(build == 102 ? 114 : 116, [&] { encoderData = platform.encoderResource(build); });
 
     RunState run;
+    run.choices = choices;
     bool deployedFromData = false;
     steps.run(118,
               [&] { deployedFromData = deployEncoder(encoderData, platform.temporaryFolder()); });
@@ -129,30 +97,33 @@ void ConversionRun::PushButton2_Click()
         run.encoder = encoderPath(run.temporaryFolder);
         if (!isTrustedEncoder(run.temporaryFolder))
             return;
-        run.codec = deployedFromData ? aacEncoderOfBuild(platform, run.encoder, encoderData)
+        run.codec = deployedFromData ? m_aacEncoders.forBuild(platform, run.encoder, encoderData)
                                      : aacEncoderOf(platform, run.encoder);
     });
 
     // Rows added during the run wait for the next one.
-    run.fileCount = steps.value(122, 0, [&] { return m_form.ListView1->rowCount(); });
+    run.fileCount = steps.value(122, 0, [&] { return m_targets.rows.rowCount(); });
     for (int row = 1; row <= run.fileCount; ++row) // 154
         convertRow(row, steps, run);
 
     steps.run(156, [&] { removeDeployedEncoder(platform.temporaryFolder()); });
-    steps.run(158, [&] { m_form.setMousePointer(PointerDefault); });
-    steps.run(160, [&] { bar->setRealValue(0); });
-    steps.run(162, [&] { bar->setText(QStringLiteral("Progress Bar")); });
-    steps.run(164, [&] { m_form.messageBox(run.report.closingMessage(run.fileCount)); });
+    steps.run(158, [&] { m_targets.pointer.setMousePointer(PointerDefault); });
+    steps.run(160, [&] { bar.setRealValue(0); });
+    steps.run(162, [&] { bar.setText(QStringLiteral("Progress Bar")); });
+    steps.run(164, [&] { m_targets.messageBox(run.report.closingMessage(run.fileCount)); });
 }
 
 void ConversionRun::convertRow(int row, StepReporter& steps, RunState& run)
 {
-    TextProgressBar* bar = m_form.ProgressBar1;
+    const FileRows& rows = m_targets.rows;
+    ProgressDisplay& bar = m_targets.progress;
+    FileSystem& fileSystem = m_targets.platform.fileSystem();
+    const ConversionChoices& choices = run.choices;
     std::optional<QString> input;
     steps.run(124, [&] {
-        if (row > m_form.ListView1->rowCount())
+        if (row > rows.rowCount())
             throw Failure(QStringLiteral("Index out of bounds"), 35600);
-        input = m_form.ListView1->rowText(row);
+        input = rows.rowText(row);
     });
     if (!input) {
         run.report.addFailure(QStringLiteral("(row %1)").arg(row),
@@ -160,32 +131,32 @@ void ConversionRun::convertRow(int row, StepReporter& steps, RunState& run)
         return;
     }
     steps.run(126, [&] {
-        const int rows = m_form.ListView1->rowCount();
-        if (rows == 0)
+        const int rowCount = rows.rowCount();
+        if (rowCount == 0)
             throw Failure(QStringLiteral("Division by zero"), 11);
-        bar->setRealValue(double(row) / rows * 100.0);
+        bar.setRealValue(double(row) / rowCount * 100.0);
     });
-    steps.run(128, [&] { bar->setText(QStringLiteral("Processing: ") + FileNameOfPath(*input)); });
+    steps.run(128, [&] { bar.setText(QStringLiteral("Processing: ") + FileNameOfPath(*input)); });
     QCoreApplication::processEvents(); // 130
-    steps.run(132, [&] { m_form.setMousePointer(PointerBusy); });
+    steps.run(132, [&] { m_targets.pointer.setMousePointer(PointerBusy); });
 
     // A step that makes no output name or no bit rate for this file skips it: the values of the
     // previous file would overwrite that file's result.
     std::optional<QString> output;
-    if (steps.check(134, [&] { return m_form.Option3->isChecked(); }))
-        steps.run(136, [&] { output = outputPathIn(m_form.Text1->text(), *input); });
-    else if (steps.check(138, [&] { return m_form.Option4->isChecked(); }))
+    if (steps.check(134, [&] { return choices.saveToFolder; }))
+        steps.run(136, [&] { output = outputPathIn(choices.outputFolder, *input); });
+    else if (steps.check(138, [&] { return choices.saveBesideInput; }))
         steps.run(140, [&] { output = outputPathIn(FolderOfPath(*input), *input); });
     if (!output) {
         run.report.addFailure(*input, QStringLiteral("no output file name could be made"));
         return;
     }
     // The encoder would wait for ever on a pipe; a missing input leaves any old output alone.
-    if (!isRegularFile(*input)) {
+    if (!fileSystem.isRegularFile(*input)) {
         run.report.addFailure(*input, QStringLiteral("the input is missing or not a regular file"));
         return;
     }
-    if (sameFile(*input, *output)) {
+    if (fileSystem.isSameFile(*input, *output)) {
         run.report.addFailure(*input,
                               QStringLiteral("the output file would replace the input file"));
         return;
@@ -193,22 +164,21 @@ void ConversionRun::convertRow(int row, StepReporter& steps, RunState& run)
 
     steps.run(142, [&] { DeleteFileQuietly(*output); });
     // The encoder would stop to ask about a file it may not replace; nobody could answer.
-    if (pathPresent(*output)) {
+    if (fileSystem.isPresent(*output)) {
         run.report.addFailure(
             *input, QStringLiteral("the old output file %1 could not be removed").arg(*output));
         return;
     }
 
     std::optional<QString> bitRate;
-    if (steps.check(144, [&] { return m_form.Option1->isChecked(); })) {
+    if (steps.check(144, [&] { return choices.sameBitRateAsInput; })) {
         steps.run(146, [&] {
             // The list's entry first: when the probe fails, the file is converted at that rate.
-            const QString entry = m_form.Combo1->currentText();
-            bitRate = getBitRate(entry);
-            bitRate = getAudioBitRate(m_form.platform().mediaInfo(), *input, entry);
+            bitRate = getBitRate(choices.bitRateEntry);
+            bitRate = getAudioBitRate(m_targets.platform.mediaInfo(), *input, choices.bitRateEntry);
         });
-    } else if (steps.check(148, [&] { return m_form.Option2->isChecked(); })) {
-        steps.run(150, [&] { bitRate = getBitRate(m_form.Combo1->currentText()); });
+    } else if (steps.check(148, [&] { return choices.constantBitRate; })) {
+        steps.run(150, [&] { bitRate = getBitRate(choices.bitRateEntry); });
     }
     if (!bitRate) {
         run.report.addFailure(*input, QStringLiteral("no bit rate could be worked out"));
@@ -220,7 +190,8 @@ void ConversionRun::convertRow(int row, StepReporter& steps, RunState& run)
 void ConversionRun::encode(const QString& input, const QString& output, const QString& bitRate,
                            StepReporter& steps, RunState& run)
 {
-    TextProgressBar* bar = m_form.ProgressBar1;
+    ProgressDisplay& bar = m_targets.progress;
+    FileSystem& fileSystem = m_targets.platform.fileSystem();
     std::optional<QString> failure;
     const bool ran = steps.run(152, [&] {
         const EncoderCommand command =
@@ -231,14 +202,14 @@ void ConversionRun::encode(const QString& input, const QString& output, const QS
                                      "another user, so it was not run");
             return;
         }
-        const auto process = m_form.platform().createChildProcess();
+        const auto process = m_targets.platform.createChildProcess();
         const int result =
-            RunProcessWithProgress(*process, command.process, kHiddenWindow, bar, bar->text(),
-                                   bar->wholeValue(), m_form.ListView1->rowCount());
+            RunProcessWithProgress(*process, command.process, kHiddenWindow, &bar, bar.text(),
+                                   bar.wholeValue(), m_targets.rows.rowCount());
         if (result != 0) {
             failure = encodeFailureReason(
                 result, *process, {encoderFileArgument(input), encoderFileArgument(output)});
-        } else if (!holdsOutput(output)) {
+        } else if (fileSystem.regularFileSize(output) <= 0) {
             failure = QStringLiteral("the encoder wrote no output");
         }
     });
@@ -247,7 +218,7 @@ void ConversionRun::encode(const QString& input, const QString& output, const QS
     if (failure) {
         // Whatever is at the output path now was written by this encode: the old file was
         // removed before it started, and the input is never at that path.
-        if (pathPresent(output))
+        if (fileSystem.isPresent(output))
             DeleteFileQuietly(output);
         run.report.addFailure(input, *failure);
     }

@@ -1,20 +1,45 @@
 #pragma once
 
+#include "convert/AacEncoderChoice.h"
+
 #include <QString>
+#include <functional>
 
 namespace brindlecast {
 
-class Form1;
+class FileRows;
+class Platform;
+class ProgressDisplay;
 class RunReport;
 class StepReporter;
+class WindowPointer;
+
+// The output options as they stand when "Start Converting" is pressed.
+struct ConversionChoices {
+    bool sameBitRateAsInput = false; // "Use same bit rate as input file"
+    bool constantBitRate = false;    // "Use this constant bit rate for all files:"
+    QString bitRateEntry;            // the list's entry, "128 kbps"
+    bool saveToFolder = false;       // "Save results to this folder:"
+    QString outputFolder;
+    bool saveBesideInput = false; // "Save results in folder of original file"
+};
+
+// What a run reads and drives: the list, the bar, the window's pointer and its plain box.
+struct ConversionTargets {
+    Platform& platform;
+    const FileRows& rows;
+    ProgressDisplay& progress;
+    WindowPointer& pointer;
+    std::function<void(const QString& text)> messageBox;
+};
 
 // "Start Converting": converts every row of the list, one encoder process at a time, while the
 // window stays responsive. Failed files are reported in the closing message.
 class ConversionRun {
 public:
-    explicit ConversionRun(Form1& form);
+    explicit ConversionRun(ConversionTargets targets);
 
-    void PushButton2_Click();
+    void PushButton2_Click(const ConversionChoices& choices);
 
     bool isConverting() const { return IsConverting; }
 
@@ -28,7 +53,8 @@ private:
     void encode(const QString& input, const QString& output, const QString& bitRate,
                 StepReporter& steps, RunState& run);
 
-    Form1& m_form;
+    ConversionTargets m_targets;
+    AacEncoderChoice m_aacEncoders;
     bool IsConverting = false;
     QString m_lastCommandText;
 };

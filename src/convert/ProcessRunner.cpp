@@ -1,7 +1,7 @@
 #include "convert/ProcessRunner.h"
 
-#include "app/TextProgressBar.h"
-#include "convert/ProgressAnimation.h"
+#include "core/ProgressAnimation.h"
+#include "core/ProgressDisplay.h"
 
 #include <QCoreApplication>
 
@@ -14,7 +14,7 @@ void pumpEvents()
     QCoreApplication::processEvents();
 }
 
-void showCycle(TextProgressBar& bar, int cycle, const QString& baseText,
+void showCycle(ProgressDisplay& bar, int cycle, const QString& baseText,
                std::optional<int> startValue, std::optional<int> fileCount)
 {
     pumpEvents();
@@ -33,7 +33,7 @@ void showCycle(TextProgressBar& bar, int cycle, const QString& baseText,
 } // namespace
 
 int RunProcessWithProgress(ChildProcess& process, const ProcessCommand& command,
-                           std::optional<int> windowStyle, TextProgressBar* progressBar,
+                           std::optional<int> windowStyle, ProgressDisplay* progressBar,
                            const QString& baseText, std::optional<int> startValue,
                            std::optional<int> fileCount)
 {

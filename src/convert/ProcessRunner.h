@@ -7,7 +7,7 @@
 
 namespace brindlecast {
 
-class TextProgressBar;
+class ProgressDisplay;
 
 // Starts the command as a child and waits until it has ended, pumping window events all the
 // while. With a bar: from cycle 50 (about five seconds) the bar's text gets a running counter,
@@ -17,7 +17,7 @@ class TextProgressBar;
 // leaving the bar untouched. The wait ends as soon as the child ends.
 int RunProcessWithProgress(ChildProcess& process, const ProcessCommand& command,
                            std::optional<int> windowStyle = std::nullopt,
-                           TextProgressBar* progressBar = nullptr,
+                           ProgressDisplay* progressBar = nullptr,
                            const QString& baseText = QString(),
                            std::optional<int> startValue = std::nullopt,
                            std::optional<int> fileCount = std::nullopt);

@@ -1,13 +1,13 @@
 #include "filelist/AddFilesByDialog.h"
 
-#include "app/ErrorReport.h"
-#include "app/Form1.h"
-#include "app/PathHelpers.h"
-#include "app/StepReporter.h"
-#include "filelist/FileListView.h"
+#include "core/ErrorReport.h"
+#include "core/Failure.h"
+#include "core/FileRows.h"
+#include "core/PathHelpers.h"
+#include "core/StepReporter.h"
 #include "platform/Dialogs.h"
-#include "platform/Failure.h"
-#include "platform/Platform.h"
+
+#include <QStringList>
 
 namespace brindlecast {
 
@@ -23,11 +23,11 @@ QString tooManyFilesText()
 
 } // namespace
 
-void PushButton1_Click(Form1& form)
+void PushButton1_Click(Dialogs& dialogs, FileRows& list,
+                       const std::function<void(const QString&)>& messageBox)
 {
     AddFilesByDialog(
-        form.platform().dialogs(), [&](const QString& path) { form.ListView1->appendRow(path); },
-        [&](const QString& text) { form.messageBox(text); });
+        dialogs, [&](const QString& path) { list.appendRow(path); }, messageBox);
 }
 
 void AddFilesByDialog(Dialogs& dialogs, const std::function<void(const QString&)>& appendRow,

@@ -6,14 +6,15 @@
 namespace brindlecast {
 
 class Dialogs;
-class Form1;
+class FileRows;
 
 inline constexpr auto kAddFilesTitle = "Add File(s) - Hold Ctrl to select multiple files";
 inline constexpr auto kAddFilesFilter = "WAV Files (*.wav)";
 inline constexpr int kAddFilesMaxResultChars = 30000;
 
 // "Add WAV File(s)": appends one row per file picked in the open-file dialog.
-void PushButton1_Click(Form1& form);
+void PushButton1_Click(Dialogs& dialogs, FileRows& list,
+                       const std::function<void(const QString&)>& messageBox);
 
 // The steps of the click, with the list and the message box passed in. A failure in a step is
 // reported with its line number and the click goes on with the next step; a selection too large

@@ -1,6 +1,6 @@
 #include "filelist/FileListView.h"
 
-#include "app/PointerKind.h"
+#include "core/PointerKind.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

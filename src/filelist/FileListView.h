@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/FileRows.h"
+
 #include <QCursor>
 #include <QPersistentModelIndex>
 #include <QTreeWidget>
@@ -12,14 +14,14 @@ namespace brindlecast {
 //
 // The view only reports what the user does (as signals) and offers the row operations; what the
 // events mean is decided by the list's handlers.
-class FileListView : public QTreeWidget {
+class FileListView : public QTreeWidget, public FileRows {
     Q_OBJECT
 public:
     explicit FileListView(QWidget* parent = nullptr);
 
-    void appendRow(const QString& path);
-    int rowCount() const;
-    QString rowText(int row) const;
+    void appendRow(const QString& path) override;
+    int rowCount() const override;
+    QString rowText(int row) const override;
     void setRowText(int row, const QString& text);
     void removeRow(int row);
     void removeAllRows();
@@ -42,7 +44,7 @@ public:
     // While the window is busy its hourglass shows over the rows too.
     void setWindowBusy(bool busy);
 
-  signals:
+signals:
     void keyDown(int key);
     void mouseDown();
     void rowClicked();
@@ -50,14 +52,14 @@ public:
     void mouseUp();
     void doubleClickedAnywhere();
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-  private:
+private:
     void showPointer();
 
     int m_pointerKind = 0;

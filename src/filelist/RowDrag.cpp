@@ -1,9 +1,7 @@
 #include "filelist/RowDrag.h"
 
-#include "app/Form1.h"
-#include "app/PointerKind.h"
+#include "core/PointerKind.h"
 #include "filelist/FileListView.h"
-#include "platform/Platform.h"
 
 #include <QPixmap>
 #include <QPoint>
@@ -23,7 +21,12 @@ constexpr int kDragHotSpotY = 1;
 
 } // namespace
 
-RowDrag::RowDrag(Form1& form) : m_form(form), m_list(*form.ListView1) {}
+RowDrag::RowDrag(FileListView& list, WindowPointer& pointer, QString applicationFolder,
+                 const std::optional<QCursor>& hoverPointer)
+    : m_list(list), m_pointer(pointer), m_applicationFolder(std::move(applicationFolder)),
+      m_hoverPointer(hoverPointer)
+{
+}
 
 int RowDrag::dragRow() const
 {
@@ -39,12 +42,12 @@ void RowDrag::ListView1_ItemClick()
 {
     // Read at every click, so a replaced image shows at once. Without a readable image the drag
     // still works, showing the window's hand pointer or, failing that, the arrow.
-    const QPixmap image(m_form.platform().applicationFolder() + QStringLiteral("/drag.ico"));
+    const QPixmap image(m_applicationFolder + QStringLiteral("/drag.ico"));
     std::optional<QCursor> pointer;
     if (!image.isNull())
         pointer = QCursor(image, kDragHotSpotX, kDragHotSpotY);
     else
-        pointer = m_form.hoverPointer().value_or(QCursor(Qt::ArrowCursor));
+        pointer = m_hoverPointer.value_or(QCursor(Qt::ArrowCursor));
     m_list.setPointer(PointerCustom, pointer);
 
     m_dragItem = m_list.rowHandle(m_list.selectedRow());
@@ -52,7 +55,7 @@ void RowDrag::ListView1_ItemClick()
 
 void RowDrag::ListView1_MouseMove(const QPoint& position, const QPoint& screenPosition)
 {
-    m_form.setMousePointer(pointerAfterHover(m_form.mousePointer(), PointerDefault));
+    m_pointer.setMousePointer(pointerAfterHover(m_pointer.mousePointer(), PointerDefault));
     if (!m_isMouseDown)
         return;
 

@@ -1,38 +1,32 @@
 #include "filelist/RowRemoval.h"
 
-#include "app/ErrorReport.h"
-#include "app/Form1.h"
-#include "app/PointerKind.h"
-#include "app/StepReporter.h"
+#include "core/ErrorReport.h"
+#include "core/PointerKind.h"
+#include "core/StepReporter.h"
 #include "filelist/FileListView.h"
-#include "platform/Platform.h"
 
 namespace brindlecast {
 
-void RemoveSelectedRow(Form1& form)
+void RemoveSelectedRow(FileListView& list, const WindowPointer& pointer)
 {
-    if (form.mousePointer() == PointerBusy)
-        return;
-    FileListView& list = *form.ListView1;
-    if (list.rowCount() == 0)
+    if (pointer.isBusy() || list.rowCount() == 0)
         return;
     if (const int row = list.selectedRow(); row != 0)
         list.removeRow(row);
 }
 
-void ListView1_KeyDown(Form1& form, int key)
+void ListView1_KeyDown(FileListView& list, const WindowPointer& pointer, int key)
 {
     if (key == Qt::Key_Delete)
-        RemoveSelectedRow(form);
+        RemoveSelectedRow(list, pointer);
 }
 
-void PushButton4_Click(Form1& form)
+void PushButton4_Click(FileListView& list, const WindowPointer& pointer, ErrorBox& errorBox)
 {
-    StepReporter steps(form.platform().dialogs(),
-                       form1LocationText(QStringLiteral("PushButton4_Click")));
+    StepReporter steps(errorBox, form1LocationText(QStringLiteral("PushButton4_Click")));
     steps.run(100, [&] {
-        if (form.mousePointer() != PointerBusy)
-            form.ListView1->removeAllRows();
+        if (!pointer.isBusy())
+            list.removeAllRows();
     });
 }
 

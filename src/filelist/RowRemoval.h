@@ -2,16 +2,18 @@
 
 namespace brindlecast {
 
-class Form1;
+class ErrorBox;
+class FileListView;
+class WindowPointer;
 
 // Removes the selected row (Delete key, double-click). Refused while the window is busy; does
 // nothing on an empty list or when no row is selected.
-void RemoveSelectedRow(Form1& form);
+void RemoveSelectedRow(FileListView& list, const WindowPointer& pointer);
 
 // The Delete key removes the selected row whatever modifiers are held; other keys do nothing.
-void ListView1_KeyDown(Form1& form, int key);
+void ListView1_KeyDown(FileListView& list, const WindowPointer& pointer, int key);
 
 // "Clear List": empties the list unless the window is busy.
-void PushButton4_Click(Form1& form);
+void PushButton4_Click(FileListView& list, const WindowPointer& pointer, ErrorBox& errorBox);
 
 } // namespace brindlecast

@@ -1,17 +1,10 @@
 #pragma once
 
+#include "core/ProcessCommand.h"
+
 #include <QByteArray>
-#include <QString>
-#include <QStringList>
 
 namespace brindlecast {
-
-// A program and its arguments, handed to the child as they are: no shell ever splits or
-// interprets them.
-struct ProcessCommand {
-    QString program;
-    QStringList arguments;
-};
 
 // One child process. The real one starts the program directly (no shell, no console) with its
 // input channel closed at once, so a child that asks a question gets end-of-file instead of

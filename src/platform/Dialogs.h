@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ErrorReport.h"
+
 #include <QString>
 
 namespace brindlecast {
@@ -24,9 +26,12 @@ struct OpenFileRequest {
 
 // Every modal thing the program shows. The Qt implementation shows real dialogs; tests use a
 // scripted one that records each request and answers from a queue.
-class Dialogs {
+class Dialogs : public ErrorBox {
 public:
-    virtual ~Dialogs() = default;
+    void showErrorBox(const QString& text) override;
+
+    // A plain box with only OK and no icon.
+    void showPlainMessage(const QString& text, const QString& title);
 
     virtual MessageAnswer showMessage(const MessageRequest& request) = 0;
 

@@ -1,6 +1,6 @@
 #include "platform/EncoderStore.h"
 
-#include "platform/Failure.h"
+#include "core/Failure.h"
 
 #include <QFile>
 #include <QStandardPaths>

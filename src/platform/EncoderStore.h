@@ -1,12 +1,11 @@
 #pragma once
 
+#include "core/EncoderCommand.h"
+
 #include <QByteArray>
 #include <QString>
 
 namespace brindlecast {
-
-inline constexpr int kEncoder32BitId = 101;
-inline constexpr int kEncoder64BitId = 102;
 
 // Where the encoder builds come from: both ids stand for the ffmpeg installed on this system
 // (found on PATH), one executable that suits the processor. "" when there is none.

@@ -1,6 +1,6 @@
 #include "platform/MediaInfoLibrary.h"
 
-#include "platform/Failure.h"
+#include "core/Failure.h"
 
 #include <QFile>
 #include <dlfcn.h>

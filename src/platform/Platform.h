@@ -8,6 +8,7 @@ namespace brindlecast {
 
 class ChildProcess;
 class Dialogs;
+class FileSystem;
 class MediaInfoLibrary;
 
 // The operating-system services the program uses, behind one object that Form1 receives through
@@ -17,6 +18,8 @@ public:
     virtual ~Platform() = default;
 
     virtual Dialogs& dialogs() = 0;
+
+    virtual FileSystem& fileSystem() = 0;
 
     // Folder of the executable, without a trailing separator.
     virtual QString applicationFolder() const = 0;

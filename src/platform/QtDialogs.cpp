@@ -1,7 +1,7 @@
 #include "platform/QtDialogs.h"
 
-#include "platform/Failure.h"
-#include "platform/OpenFileResult.h"
+#include "core/Failure.h"
+#include "core/OpenFileResult.h"
 
 #include <QApplication>
 #include <QDesktopServices>

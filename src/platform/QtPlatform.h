@@ -2,6 +2,7 @@
 
 #include "platform/MediaInfoLibrary.h"
 #include "platform/Platform.h"
+#include "platform/PosixFileSystem.h"
 #include "platform/QtDialogs.h"
 
 namespace brindlecast {
@@ -10,6 +11,7 @@ namespace brindlecast {
 class QtPlatform : public Platform {
 public:
     Dialogs& dialogs() override { return m_dialogs; }
+    FileSystem& fileSystem() override { return m_fileSystem; }
     QString applicationFolder() const override;
     QString desktopFolder() const override;
     QString environmentVariable(const QString& name) const override;
@@ -22,6 +24,7 @@ public:
 
 private:
     QtDialogs m_dialogs;
+    PosixFileSystem m_fileSystem;
     MediaInfoLibrary m_mediaInfo;
 };
 

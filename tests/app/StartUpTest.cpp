@@ -1,10 +1,9 @@
 #include "app/Form1.h"
-#include "app/PointerKind.h"
 #include "app/TextProgressBar.h"
+#include "core/PointerKind.h"
 #include "filelist/FileListView.h"
 #include "support/QtPrinters.h"
-#include "support/SettingsSandbox.h"
-#include "support/TestPlatform.h"
+#include "support/WindowFixture.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -20,13 +19,9 @@
 namespace brindlecast {
 namespace {
 
-class StartUp : public ::testing::Test {
+class StartUp : public test::WindowFixture {
 protected:
-    Form1& start()
-    {
-        m_form = std::make_unique<Form1>(m_platform);
-        return *m_form;
-    }
+    Form1& start() { return openWindow(); }
 
     QString stored(const char* name) const
     {
@@ -42,10 +37,6 @@ protected:
         }
         return lines;
     }
-
-    test::SettingsSandbox m_settings;
-    test::TestPlatform m_platform;
-    std::unique_ptr<Form1> m_form;
 };
 
 TEST_F(StartUp, FirstStartWithAnEmptyStore)
@@ -169,13 +160,7 @@ TEST_F(StartUp, UserChangesAreStoredAtOnce)
 
 class Hover : public StartUp {
 protected:
-    Form1& startShown()
-    {
-        Form1& form = start();
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-        return form;
-    }
+    Form1& startShown() { return openWindow(Shown::Yes); }
 
     static void moveOver(QWidget* widget)
     {

@@ -1,6 +1,7 @@
 #include "convert/ConversionFixture.h"
 
 #include "filelist/FileListView.h"
+#include "support/ForwardingChildProcess.h"
 
 #include <QComboBox>
 #include <QDirIterator>
@@ -11,55 +12,24 @@
 
 namespace brindlecast::test {
 
-namespace {
-
-// Forwards to the real child and reports each start.
-class WatchedChild final : public ChildProcess {
-public:
-    WatchedChild(std::unique_ptr<ChildProcess> inner, ConvertPlatform& platform)
-        : m_inner(std::move(inner)), m_platform(platform)
-    {
-    }
-    int start(const ProcessCommand& command, int windowStyle) override
-    {
-        m_platform.started.append(command);
-        const int result = m_inner->start(command, windowStyle);
-        if (m_platform.onStart)
-            m_platform.onStart(command);
-        return result;
-    }
-    bool waitForEnd(int timeoutMs) override { return m_inner->waitForEnd(timeoutMs); }
-    int exitCode() const override { return m_inner->exitCode(); }
-    QString errorOutputTail() const override { return m_inner->errorOutputTail(); }
-    QByteArray standardOutput() const override { return m_inner->standardOutput(); }
-
-private:
-    std::unique_ptr<ChildProcess> m_inner;
-    ConvertPlatform& m_platform;
-};
-
-} // namespace
-
 std::unique_ptr<ChildProcess> ConvertPlatform::createChildProcess()
 {
-    return std::make_unique<WatchedChild>(TestPlatform::createChildProcess(), *this);
+    ForwardingChildProcess::Observer observer;
+    observer.starting = [this](const ProcessCommand& command) { started.append(command); };
+    observer.started = [this](const ProcessCommand& command, int) {
+        if (onStart)
+            onStart(command);
+    };
+    return std::make_unique<ForwardingChildProcess>(TestPlatform::createChildProcess(),
+                                                    std::move(observer));
 }
 
 void ConversionFixture::SetUp()
 {
     ASSERT_TRUE(m_temp.isValid() && m_work.isValid());
-    if (qEnvironmentVariableIsSet("TEMP"))
-        m_savedTemp = qgetenv("TEMP");
-    qputenv("TEMP", QFile::encodeName(m_temp.path()));
-    m_form = std::make_unique<Form1>(m_platform);
-    m_form->show();
+    m_tempVariable.set(QFile::encodeName(m_temp.path()));
+    openWindow(Shown::Yes);
     m_platform.scripted.messages.clear();
-}
-
-void ConversionFixture::TearDown()
-{
-    m_form.reset();
-    m_savedTemp ? qputenv("TEMP", *m_savedTemp) : qunsetenv("TEMP");
 }
 
 QString ConversionFixture::makeWav(const QString& name, const WavFormat& format)

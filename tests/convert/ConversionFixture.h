@@ -1,11 +1,10 @@
 #pragma once
 
-#include "app/Form1.h"
-#include "convert/WavFile.h"
 #include "platform/ChildProcess.h"
 #include "platform/MediaInfoLibrary.h"
-#include "support/SettingsSandbox.h"
-#include "support/TestPlatform.h"
+#include "support/EnvironmentGuard.h"
+#include "support/WavFile.h"
+#include "support/WindowFixture.h"
 
 #include <QTemporaryDir>
 #include <functional>
@@ -37,10 +36,9 @@ public:
 };
 
 // A main window with TEMP pointing at a temporary folder of its own and a work folder for WAVs.
-class ConversionFixture : public ::testing::Test {
+class ConversionFixture : public BasicWindowFixture<ConvertPlatform> {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     QString workPath(const QString& name) const { return m_work.filePath(name); }
     QString makeWav(const QString& name, const WavFormat& format = {16000, 1, 16, 1.0});
@@ -53,14 +51,11 @@ protected:
     int encodesStarted() const;
     QStringList temporaryFolderContents() const;
 
-    SettingsSandbox m_settings;
     QTemporaryDir m_temp;
     QTemporaryDir m_work;
-    ConvertPlatform m_platform;
-    std::unique_ptr<Form1> m_form;
 
 private:
-    std::optional<QByteArray> m_savedTemp;
+    EnvironmentGuard m_tempVariable{"TEMP"};
 };
 
 QString aacBeside(const QString& wav);

@@ -1,9 +1,9 @@
 // End-to-end runs through the real click handler, the installed ffmpeg and MediaInfo.
-#include "app/ErrorReport.h"
-#include "app/PointerKind.h"
 #include "app/TextProgressBar.h"
 #include "convert/ConversionFixture.h"
-#include "convert/EncoderDeployment.h"
+#include "core/ErrorReport.h"
+#include "core/PointerKind.h"
+#include "platform/EncoderDeployment.h"
 
 #include <QDir>
 #include <QFile>

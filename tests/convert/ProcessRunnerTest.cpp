@@ -1,7 +1,7 @@
 #include "convert/ProcessRunner.h"
 
 #include "app/TextProgressBar.h"
-#include "convert/ProgressAnimation.h"
+#include "core/ProgressAnimation.h"
 #include "platform/QtChildProcess.h"
 
 #include <functional>
@@ -10,31 +10,6 @@
 namespace brindlecast::test {
 
 namespace {
-
-struct BandCase {
-    int fileCount;
-    int file;
-    double step;
-    double cap;
-};
-
-class ProgressBandTest : public ::testing::TestWithParam<BandCase> {};
-
-// The start value of file i of n is i/n of the bar, as the run sets it.
-TEST_P(ProgressBandTest, MatchesTheWorkedValues)
-{
-    const BandCase c = GetParam();
-    const ProgressBand band =
-        progressBand(int(std::nearbyint(100.0 * c.file / c.fileCount)), c.fileCount);
-    EXPECT_EQ(band.step, c.step);
-    EXPECT_EQ(band.cap, c.cap);
-}
-
-INSTANTIATE_TEST_SUITE_P(WorkedValues, ProgressBandTest,
-                         ::testing::Values(BandCase{4, 1, 2, 48},    // 2.5 rounds to 2
-                                           BandCase{10, 3, 1, 39},   //
-                                           BandCase{1, 1, 10, 190},  // past the end of the bar
-                                           BandCase{20, 5, 0, 30})); // 0.5 rounds to 0
 
 // Ends after a chosen number of waits, recording the bar at each; or cannot start at all.
 class FakeChild : public ChildProcess {

@@ -1,23 +1,12 @@
 #pragma once
 
-#include "app/Form1.h"
 #include "filelist/FileListView.h"
-#include "support/SettingsSandbox.h"
-#include "support/TestPlatform.h"
+#include "support/QtPrinters.h"
+#include "support/WindowFixture.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
-#include <ostream>
-
-// Readable paths in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace brindlecast::test {
 
@@ -30,14 +19,11 @@ inline QStringList numberedPaths(int count)
 }
 
 // A real main window with scripted dialogs, driven through real key and mouse events.
-class FileListFixture : public ::testing::Test {
+class FileListFixture : public WindowFixture {
 protected:
     void SetUp() override
     {
-        form = std::make_unique<Form1>(platform);
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        list = form->ListView1;
+        list = openWindow(Shown::Yes).ListView1;
         view = list->viewport();
     }
 
@@ -89,9 +75,6 @@ protected:
         QApplication::sendEvent(view, &move);
     }
 
-    SettingsSandbox sandbox;
-    TestPlatform platform;
-    std::unique_ptr<Form1> form;
     FileListView* list = nullptr;
     QWidget* view = nullptr;
 };

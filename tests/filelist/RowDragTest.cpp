@@ -1,5 +1,5 @@
 #include "FileListFixture.h"
-#include "app/PointerKind.h"
+#include "core/PointerKind.h"
 
 #include <QFile>
 
@@ -50,7 +50,7 @@ TEST_F(RowDrag, TheDraggedRowIsFollowedUntilItIsGone)
     EXPECT_EQ(rows(), moved.mid(0, 2));
 
     clickRow(1);
-    QTest::mouseClick(form->PushButton4, Qt::LeftButton);
+    QTest::mouseClick(m_form->PushButton4, Qt::LeftButton);
     addRows(numberedPaths(3));
     drag(belowLastRow(), {1, 2});
     EXPECT_EQ(rows(), numberedPaths(3));
@@ -58,10 +58,10 @@ TEST_F(RowDrag, TheDraggedRowIsFollowedUntilItIsGone)
 
 TEST_F(RowDrag, AMissingDragImageStillLetsTheDragWork)
 {
-    ASSERT_TRUE(QFile::remove(platform.appFolder + QStringLiteral("/drag.ico")));
+    ASSERT_TRUE(QFile::remove(m_platform.appFolder + QStringLiteral("/drag.ico")));
     addRows(numberedPaths(2));
     QTest::mousePress(view, Qt::LeftButton, {}, rowCenter(1));
-    EXPECT_EQ(view->cursor().hotSpot(), form->hoverPointer()->hotSpot());
+    EXPECT_EQ(view->cursor().hotSpot(), m_form->hoverPointer()->hotSpot());
     moveTo(rowCenter(2), Qt::LeftButton);
     QTest::mouseRelease(view, Qt::LeftButton, {}, rowCenter(2));
     EXPECT_EQ(rows(), (QStringList{"/music/track 2.wav", "/music/track 1.wav"}));
@@ -78,15 +78,15 @@ TEST_F(RowDrag, PointersOverTheList)
     QTest::mouseRelease(view, Qt::LeftButton, {}, rowCenter(1));
     EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
 
-    form->setMousePointer(PointerCustom);
+    m_form->setMousePointer(PointerCustom);
     moveTo(rowCenter(1), Qt::NoButton);
-    EXPECT_EQ(form->mousePointer(), PointerDefault);
-    form->setMousePointer(PointerBusy);
+    EXPECT_EQ(m_form->mousePointer(), PointerDefault);
+    m_form->setMousePointer(PointerBusy);
     moveTo(rowCenter(1), Qt::NoButton);
-    EXPECT_EQ(form->mousePointer(), PointerBusy);
+    EXPECT_EQ(m_form->mousePointer(), PointerBusy);
     clickRow(1);
     EXPECT_EQ(view->cursor().shape(), Qt::WaitCursor);
-    form->setMousePointer(PointerDefault);
+    m_form->setMousePointer(PointerDefault);
     EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
 }
 

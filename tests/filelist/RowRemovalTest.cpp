@@ -1,5 +1,5 @@
 #include "FileListFixture.h"
-#include "app/PointerKind.h"
+#include "core/PointerKind.h"
 
 namespace brindlecast::test {
 namespace {
@@ -33,24 +33,24 @@ TEST_F(RowRemoval, NothingIsRemovedOrClearedWhileBusyOrEmpty)
 {
     addRows(kThreeRows);
     clickRow(2);
-    form->setMousePointer(PointerBusy);
+    m_form->setMousePointer(PointerBusy);
     QTest::keyClick(list, Qt::Key_Delete);
     doubleClick(rowCenter(2));
-    QTest::mouseClick(form->PushButton4, Qt::LeftButton);
+    QTest::mouseClick(m_form->PushButton4, Qt::LeftButton);
     EXPECT_EQ(rows(), kThreeRows);
 
-    form->setMousePointer(PointerDefault);
+    m_form->setMousePointer(PointerDefault);
     QTest::keyClick(list, Qt::Key_Delete);
     EXPECT_EQ(list->rowCount(), 2);
-    QTest::mouseClick(form->PushButton4, Qt::LeftButton);
+    QTest::mouseClick(m_form->PushButton4, Qt::LeftButton);
     EXPECT_EQ(list->rowCount(), 0);
 
     // An empty list stays empty and quiet.
     QTest::keyClick(list, Qt::Key_Delete);
     doubleClick(QPoint(20, 20));
-    QTest::mouseClick(form->PushButton4, Qt::LeftButton);
+    QTest::mouseClick(m_form->PushButton4, Qt::LeftButton);
     EXPECT_EQ(list->rowCount(), 0);
-    EXPECT_TRUE(platform.scripted.messages.isEmpty());
+    EXPECT_TRUE(m_platform.scripted.messages.isEmpty());
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "support/ScriptedDialogs.h"
 
-#include "platform/Failure.h"
+#include "core/Failure.h"
 
 namespace brindlecast::test {
 

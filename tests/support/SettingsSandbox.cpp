@@ -1,6 +1,6 @@
 #include "support/SettingsSandbox.h"
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 namespace brindlecast::test {
 

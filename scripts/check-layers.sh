@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Fails when a source file includes a header of a layer above its own:
+#   core <- platform <- filelist, convert, samples <- app
+# Usage: scripts/check-layers.sh [src folder]
+set -euo pipefail
+src=${1:-$(cd "$(dirname "$0")/../src" && pwd)}
+
+# The folders each layer may include from.
+declare -A allowed=(
+  [core]="core"
+  [platform]="core platform"
+  [filelist]="core platform filelist"
+  [convert]="core platform convert"
+  [samples]="core platform filelist samples"
+  [app]="core platform filelist convert samples app"
+)
+
+status=0
+for layer in "${!allowed[@]}"; do
+  [ -d "$src/$layer" ] || continue
+  while IFS= read -r line; do
+    file=${line%%:*}
+    target=$(sed -E 's/.*#include "([^/"]+)\/.*/\1/' <<<"$line")
+    if [[ " ${allowed[$layer]} " != *" $target "* ]]; then
+      echo "upward include: $line"
+      status=1
+    fi
+  done < <(grep -rHnE '^#include "[^/"]+/' "$src/$layer" || true)
+done
+# Qt Core only below the window: no widgets or GUI types in core.
+if grep -rnE '#include <Q(Widget|Application|Pixmap|Cursor|Icon|Painter|MessageBox|FileDialog)' "$src/core"; then
+  echo "core must use Qt Core only"
+  status=1
+fi
+[ "$status" -eq 0 ] && echo "layers: every include runs downward"
+exit "$status"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+
+namespace brindlecast {
+
+class Platform;
+
+// Asks the deployed encoder for its list of encoders; "aac" when it cannot be asked.
+QString aacEncoderOf(Platform& platform, const QString& encoderPath);
+
+// The AAC encoder of each encoder build, asked once per build: asking costs a start of the
+// encoder, and the answer depends on the build only.
+class AacEncoderChoice {
+public:
+    // encoderBytes are the bytes the file at encoderPath was written from.
+    QString forBuild(Platform& platform, const QString& encoderPath,
+                     const QByteArray& encoderBytes);
+
+private:
+    QHash<QByteArray, QString> m_known; // by the build's SHA-256
+};
+
+} // namespace brindlecast

@@ -1,0 +1,45 @@
+#include "core/ProgressAnimation.h"
+
+#include "core/Failure.h"
+#include "core/Rounding.h"
+
+namespace brindlecast {
+
+int normaliseWindowStyle(std::optional<int> windowStyle)
+{
+    if (!windowStyle || *windowStyle < 0 || *windowStyle > 6)
+        return kDefaultWindowStyle;
+    return *windowStyle;
+}
+
+ProgressBand progressBand(int startValue, std::optional<int> fileCount)
+{
+    ProgressBand band;
+    if (fileCount) {
+        if (*fileCount == 0)
+            throw Failure(QStringLiteral("Division by zero"), 11);
+        const double share = 100.0 / *fileCount;
+        band.step = roundHalfEven(share / 10.0);
+        band.cap = roundHalfEven(share + startValue - band.step);
+    } else {
+        band.step = roundHalfEven((100.0 - startValue) / 10.0);
+        band.cap = 100.0 - band.step;
+    }
+    return band;
+}
+
+QString waitText(const QString& baseText, int counter)
+{
+    QString text = baseText;
+    if (!baseText.isEmpty())
+        text += QStringLiteral(", ");
+    return text + QStringLiteral("Please wait.. ") + QString::number(counter);
+}
+
+double progressValueAt(int counter, int startValue, const ProgressBand& band)
+{
+    const double value = double(counter) / kCyclesPerValueStep * band.step + startValue;
+    return value >= band.cap ? band.cap : value;
+}
+
+} // namespace brindlecast

@@ -1,0 +1,24 @@
+#include "core/Rounding.h"
+
+#include "core/Failure.h"
+
+namespace brindlecast {
+
+qint32 roundedInRange(double value, qint32 minimum, qint32 maximum)
+{
+    const double rounded = roundHalfEven(value);
+    if (!std::isfinite(rounded) || rounded < minimum || rounded > maximum)
+        throw Failure(QStringLiteral("Overflow"), 6);
+    return static_cast<qint32>(rounded);
+}
+
+qint32 wholeNumberInRange(const QString& text, qint32 minimum, qint32 maximum)
+{
+    bool isNumber = false;
+    const double number = text.trimmed().toDouble(&isNumber);
+    if (!isNumber || !std::isfinite(number))
+        throw Failure(QStringLiteral("Type mismatch"), 13);
+    return roundedInRange(number, minimum, maximum);
+}
+
+} // namespace brindlecast

@@ -1,0 +1,28 @@
+#include "core/RunReport.h"
+
+namespace brindlecast {
+
+void RunReport::addFailure(const QString& path, const QString& reason)
+{
+    m_failures.append({path, reason});
+}
+
+QString RunReport::closingMessage(int fileCount) const
+{
+    QString message = QStringLiteral("Done.");
+    if (m_failures.isEmpty())
+        return message;
+    const QString files = fileCount == 1 ? QStringLiteral("file") : QStringLiteral("files");
+    message += QStringLiteral("\r\n\r\n%1 of %2 %3 failed:")
+                   .arg(m_failures.size())
+                   .arg(fileCount)
+                   .arg(files);
+    for (qsizetype i = 0; i < m_failures.size() && i < kListedFailures; ++i)
+        message += QStringLiteral("\r\n") + m_failures[i].path + QStringLiteral(" - ") +
+                   m_failures[i].reason;
+    if (m_failures.size() > kListedFailures)
+        message += QStringLiteral("\r\n... and %1 more").arg(m_failures.size() - kListedFailures);
+    return message;
+}
+
+} // namespace brindlecast

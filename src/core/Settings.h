@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace brindlecast {
+
+// The stored choices, each written at once when its control changes and read with a default
+// at the moment of use.
+// The stored names stay those of the key table ("kbps", "Option3", ...), so that settings files
+// stay readable by every version.
+enum class SettingKey {
+    ConstantBitRate,        // "kbps": the list's entry
+    BitRateMode,            // "Option": 1 same as the input, 2 constant
+    SaveToChosenFolder,     // "Option3"
+    SaveBesideInput,        // "Option4"
+    OutputFolder,           // "Output Folder"
+    LastOutputBrowseFolder, // "LastFolderDot": where the "..." picker opens
+    AddFolderExtension,     // "Extension": the last answer of "Add All ... In Folder"
+    LastAddFolder,          // "LastFolder": where that folder picker opens
+};
+
+// The stored name of a key ("kbps", "Output Folder", ...).
+QString settingName(SettingKey key);
+
+// The default read back for a missing value; "Output Folder" has none here because its
+// default, the desktop folder, is worked out by the caller.
+QString settingDefault(SettingKey key);
+
+class SettingsStore {
+public:
+    static constexpr auto kApplicationName = "Quenbrook";
+    static constexpr auto kSection = "Brindlecast Studio";
+    static constexpr auto kRoot = "Program Settings";
+
+    // The stored text, or std::nullopt when the key has no value.
+    std::optional<QString> stored(SettingKey key) const;
+
+    // The stored text, or the table's default when the key has no value.
+    QString read(SettingKey key) const;
+
+    // The stored text, or the given default when the key has no value.
+    QString read(SettingKey key, const QString& defaultText) const;
+
+    // Stores the text at once; throws Failure when the store cannot be written.
+    void write(SettingKey key, const QString& text);
+};
+
+// Conversions the callers make after reading. Both throw Failure("Type mismatch") for text
+// that does not convert and Failure("Overflow") for a number out of range.
+bool settingToBool(const QString& text);
+qint16 settingToInt16(const QString& text);
+QString boolSettingText(bool value);
+
+} // namespace brindlecast

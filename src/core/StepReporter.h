@@ -1,0 +1,61 @@
+#pragma once
+
+#include "core/ErrorReport.h"
+#include "core/Failure.h"
+
+#include <QString>
+#include <exception>
+#include <utility>
+
+namespace brindlecast {
+
+// Runs the numbered steps of a reporting procedure: a step that fails shows the error box with
+// its location number, and the procedure carries on with its next step.
+class StepReporter {
+public:
+    StepReporter(ErrorBox& errorBox, QString locationText)
+        : m_errorBox(errorBox), m_locationText(std::move(locationText))
+    {
+    }
+
+    // Runs an action; returns false when it failed (after the box was closed).
+    template <typename Action> bool run(int locationNumber, Action&& action)
+    {
+        try {
+            std::forward<Action>(action)();
+            return true;
+        } catch (const Failure& failure) {
+            report(failure.description(), locationNumber);
+        } catch (const std::exception& failure) {
+            report(QString::fromLocal8Bit(failure.what()), locationNumber);
+        }
+        return false;
+    }
+
+    // Evaluates a test; a test that fails counts as passed, so the steps it guards run next.
+    template <typename Test> bool check(int locationNumber, Test&& test)
+    {
+        bool passed = true;
+        run(locationNumber, [&] { passed = std::forward<Test>(test)(); });
+        return passed;
+    }
+
+    // Computes a value; a failed computation reports and leaves the fallback.
+    template <typename T, typename Compute>
+    T value(int locationNumber, T fallback, Compute&& compute)
+    {
+        run(locationNumber, [&] { fallback = std::forward<Compute>(compute)(); });
+        return fallback;
+    }
+
+    void report(const QString& description, int locationNumber)
+    {
+        ShowApplicationError(m_errorBox, description, m_locationText, locationNumber);
+    }
+
+private:
+    ErrorBox& m_errorBox;
+    QString m_locationText;
+};
+
+} // namespace brindlecast

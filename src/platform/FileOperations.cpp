@@ -1,0 +1,59 @@
+#include "platform/FileOperations.h"
+
+#include "core/Failure.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace brindlecast {
+
+namespace {
+
+bool statPath(const QString& path, struct stat& info)
+{
+    return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &info) == 0;
+}
+
+} // namespace
+
+bool FileExists(const QString& path)
+{
+    struct stat info {};
+    return statPath(path, info);
+}
+
+bool FolderExists(const QString& path)
+{
+    struct stat info {};
+    return statPath(path, info) && S_ISDIR(info.st_mode);
+}
+
+void DeleteFileQuietly(const QString& path)
+{
+    QCoreApplication::processEvents();
+    try {
+        DeleteFileForced(path);
+    } catch (const Failure&) {
+        // Quiet by contract: callers that care check afterwards whether the file is gone.
+    }
+}
+
+void DeleteFileForced(const QString& path)
+{
+    // A file's own write bit does not guard its removal on POSIX, so one unlink also removes
+    // read-only files; only the folder's permissions can refuse it.
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (path.isEmpty() || ::lstat(name.constData(), &info) != 0)
+        throw Failure(QStringLiteral("File not found"), 53);
+    if (S_ISDIR(info.st_mode))
+        throw Failure(QStringLiteral("Path is a folder, not a file"), 75);
+    if (::unlink(name.constData()) != 0)
+        throw Failure(QString::fromLocal8Bit(std::strerror(errno)), 70);
+}
+
+} // namespace brindlecast

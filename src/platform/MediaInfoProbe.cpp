@@ -1,0 +1,93 @@
+#include "platform/MediaInfoProbe.h"
+
+#include "core/BitRate.h"
+#include "core/Failure.h"
+#include "platform/MediaInfoLibrary.h"
+
+#include <QFile>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace brindlecast {
+
+namespace {
+
+constexpr int kStreamGeneral = 0;
+constexpr int kInfoText = 1;
+constexpr int kInfoName = 0;
+
+bool isPlainAscii(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// An open file for the library to read. The library turns wide names into bytes by the current
+// locale, which cannot spell every name, so a name beyond ASCII is handed over as the path of an
+// open descriptor instead; the program itself always uses UTF-8 names.
+class ProbeTarget {
+public:
+    explicit ProbeTarget(const QString& path)
+    {
+        // Only a regular file: opening a pipe or a device could wait for ever.
+        m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        struct stat info {};
+        if (m_fd < 0 || ::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode))
+            return;
+        m_name = isPlainAscii(path) ? path.toStdWString()
+                                    : QStringLiteral("/proc/self/fd/%1").arg(m_fd).toStdWString();
+    }
+    ~ProbeTarget()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    ProbeTarget(const ProbeTarget&) = delete;
+    ProbeTarget& operator=(const ProbeTarget&) = delete;
+
+    // "" when there is nothing the library should open.
+    const std::wstring& name() const { return m_name; }
+
+private:
+    int m_fd = -1;
+    std::wstring m_name;
+};
+
+} // namespace
+
+QString mediaInfoGeneralBitRate(MediaInfoLibrary& library, const QString& path)
+{
+    const MediaInfoEntryPoints& mediaInfo = library.entryPoints();
+    const ProbeTarget target(path);
+    void* handle = mediaInfo.New();
+    if (!handle)
+        throw Failure(QStringLiteral("MediaInfo could not create a handle"), 7);
+    QString answer;
+    try {
+        // A file it cannot read answers "", as does one that is not there.
+        mediaInfo.Open(handle, target.name().c_str());
+        answer = WideStringFromPointer(
+            mediaInfo.Get(handle, kStreamGeneral, 0, L"BitRate", kInfoText, kInfoName));
+    } catch (...) {
+        mediaInfo.Close(handle);
+        mediaInfo.Delete(handle);
+        throw;
+    }
+    mediaInfo.Close(handle);
+    mediaInfo.Delete(handle);
+    return answer;
+}
+
+QString getAudioBitRate(MediaInfoLibrary& library, const QString& inputPath,
+                        const QString& listEntry)
+{
+    const QString fallback = getBitRate(listEntry);
+    return bitRateTextFromAnswer(mediaInfoGeneralBitRate(library, inputPath), fallback);
+}
+
+} // namespace brindlecast

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace brindlecast {
+
+class MediaInfoLibrary;
+
+// The "BitRate" of the General stream of a file, as the library answers it ("" when it has
+// none, and for anything but a regular file). The library's handle is released before this
+// returns, also on failure.
+QString mediaInfoGeneralBitRate(MediaInfoLibrary& library, const QString& path);
+
+// The bit-rate text for an input file: its overall bit rate as MediaInfo reads it, in whole
+// kilobits per second, or getBitRate(listEntry) when the library has no usable answer.
+// Throws Failure when the library cannot be used or its answer does not convert.
+QString getAudioBitRate(MediaInfoLibrary& library, const QString& inputPath,
+                        const QString& listEntry);
+
+} // namespace brindlecast

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+namespace brindlecast {
+
+// The file system of this machine, through POSIX calls.
+class PosixFileSystem : public FileSystem {
+public:
+    bool exists(const QString& path) const override;
+    bool isFolder(const QString& path) const override;
+    bool isPresent(const QString& path) const override;
+    bool isRegularFile(const QString& path) const override;
+    qint64 regularFileSize(const QString& path) const override;
+    bool isSameFile(const QString& first, const QString& second) const override;
+    int attributes(const QString& path) const override;
+    bool isAccessibleFile(const QString& path) const override;
+    FolderListing subfolders(const QString& folder) const override;
+    FolderListing matchingFiles(const QString& folder, const QString& pattern) const override;
+    void removeFile(const QString& path) override;
+};
+
+} // namespace brindlecast

@@ -1,0 +1,39 @@
+#include "platform/QtDialogs.h"
+
+#include "core/Failure.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace brindlecast::test {
+namespace {
+
+// The real dialog: a result longer than the caller's limit fails with the classic number.
+TEST(QtOpenFilesDialog, AResultOverTheLimitFailsWithItsNumber)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("a.wav")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    QTimer::singleShot(0, [&file] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            dialog->selectFile(file.fileName());
+            QMetaObject::invokeMethod(dialog, "accept");
+        }
+        if (QWidget* left = QApplication::activeModalWidget()) // so that a failure still ends
+            left->close();
+    });
+    try {
+        QtDialogs().openFiles(
+            {QStringLiteral("Add"), QStringLiteral("WAV Files (*.wav)"), true, 10});
+        FAIL() << "no failure for a result over the limit";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.number(), 20476);
+    }
+}
+
+} // namespace
+} // namespace brindlecast::test

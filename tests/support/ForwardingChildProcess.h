@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/ChildProcess.h"
+
+#include <functional>
+#include <memory>
+
+namespace brindlecast::test {
+
+// Forwards every call to a real child, telling an observer about each start and each wait, so
+// that tests and benchmarks can record what the program runs.
+class ForwardingChildProcess final : public ChildProcess {
+public:
+    struct Observer {
+        std::function<void(const ProcessCommand&)> starting;
+        std::function<void(const ProcessCommand&, int result)> started;
+        std::function<void(bool ended)> waited;
+    };
+
+    ForwardingChildProcess(std::unique_ptr<ChildProcess> inner, Observer observer)
+        : m_inner(std::move(inner)), m_observer(std::move(observer))
+    {
+    }
+
+    int start(const ProcessCommand& command, int windowStyle) override
+    {
+        if (m_observer.starting)
+            m_observer.starting(command);
+        const int result = m_inner->start(command, windowStyle);
+        if (m_observer.started)
+            m_observer.started(command, result);
+        return result;
+    }
+    bool waitForEnd(int timeoutMs) override
+    {
+        const bool ended = m_inner->waitForEnd(timeoutMs);
+        if (m_observer.waited)
+            m_observer.waited(ended);
+        return ended;
+    }
+    int exitCode() const override { return m_inner->exitCode(); }
+    QString errorOutputTail() const override { return m_inner->errorOutputTail(); }
+    QByteArray standardOutput() const override { return m_inner->standardOutput(); }
+
+private:
+    std::unique_ptr<ChildProcess> m_inner;
+    Observer m_observer;
+};
+
+} // namespace brindlecast::test
