@@ -4,11 +4,11 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/convert_bench [--rounds N (3)] [--rate-of-input]
 #include "app/Form1.h"
 #include "app/TextProgressBar.h"
-#include "convert/WavFile.h"
 #include "filelist/FileListView.h"
 #include "platform/ChildProcess.h"
 #include "platform/EncoderStore.h"
 #include "platform/QtPlatform.h"
+#include "wav/WavFile.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -176,7 +176,7 @@ QStringList makeBatch(const QString& folder, int count, double seconds)
     for (int i = 1; i <= count; ++i) {
         const QString path =
             folder + QStringLiteral("/take %1.wav").arg(i, 3, 10, QLatin1Char('0'));
-        test::writeWav(path, {44100, 2, 16, seconds});
+        writeWav(path, {44100, 2, 16, seconds});
         paths.append(path);
     }
     return paths;

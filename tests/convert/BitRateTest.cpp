@@ -1,7 +1,7 @@
 #include "convert/BitRate.h"
 
-#include "convert/WavFile.h"
 #include "platform/MediaInfoLibrary.h"
+#include "wav/WavFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "app/Form1.h"
-#include "convert/WavFile.h"
+#include "convert/AdtsFile.h"
 #include "platform/ChildProcess.h"
 #include "platform/MediaInfoLibrary.h"
 #include "support/SettingsSandbox.h"
 #include "support/TestPlatform.h"
+#include "wav/WavFile.h"
 
 #include <QTemporaryDir>
 #include <functional>
