@@ -23,6 +23,11 @@ struct Recording {
     int bitsPerSample;
 };
 
+void PrintTo(const Recording& recording, std::ostream* out)
+{
+    *out << recording.fileName;
+}
+
 const Recording kRecordings[] = {
     {"Chord Progression.wav", 44100, 2, 16}, {"Little Melody.wav", 48000, 2, 16},
     {"Music Box.wav", 22050, 1, 16},         {"Evening Pad.wav", 16000, 1, 16},
@@ -101,7 +106,9 @@ WavFields readWavFields(const QString& path)
         }
         at = body + size + (size & 1);
     }
-    if (at != bytes.size())
+    if (at > bytes.size())
+        fields.problem = QStringLiteral("lacks the pad byte after its odd-sized last chunk");
+    else if (at != bytes.size())
         fields.problem = QStringLiteral("has %1 stray bytes at the end").arg(bytes.size() - at);
     else if (!haveFormat || !haveData)
         fields.problem = QStringLiteral("lacks its \"fmt \" or \"data\" chunk");
@@ -194,8 +201,8 @@ TEST_P(SampleRecordingTest, MediaInfoReadsTheBitRateOfItsFormat)
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, SampleRecordingTest, ::testing::ValuesIn(kRecordings),
-                         [](const ::testing::TestParamInfo<Recording>& info) {
-                             std::string name = info.param.fileName;
+                         [](const ::testing::TestParamInfo<Recording>& entry) {
+                             std::string name = entry.param.fileName;
                              name.erase(name.find('.'));
                              std::erase(name, ' ');
                              return name;

@@ -42,11 +42,15 @@ Mix::Mix(int sampleRate, int channels, double seconds)
     : m_sampleRate(sampleRate), m_channels(channels), m_frames(std::llround(sampleRate * seconds)),
       m_samples(m_frames * channels, 0.0)
 {
+    if (channels < 1 || channels > 2)
+        throw std::invalid_argument("a mix is mono or stereo");
 }
 
 void Mix::addNote(const Timbre& timbre, double start, double length, const std::string& note,
                   double level, double pan)
 {
+    if (start < 0)
+        throw std::invalid_argument("a note starts before the mix: " + note);
     const double frequency = frequencyOf(noteKey(note));
     const qint64 first = std::llround(start * m_sampleRate);
     const qint64 count = std::min<qint64>(std::llround(length * m_sampleRate), m_frames - first);

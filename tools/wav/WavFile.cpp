@@ -46,10 +46,12 @@ QByteArray wavBytes(const WavFormat& format, const WavSignal& signal)
     const int bytesPerSample = format.bitsPerSample / 8;
     const qint64 frames = format.frames();
     const quint32 dataSize = quint32(frames * format.channels * bytesPerSample);
-    QByteArray bytes(kHeaderSize + qsizetype(dataSize), Qt::Uninitialized);
+    // A chunk of odd size is followed by a pad byte (8-bit mono with an odd number of frames).
+    const quint32 padding = dataSize & 1;
+    QByteArray bytes(kHeaderSize + qsizetype(dataSize + padding), Qt::Uninitialized);
     char* at = bytes.data();
     at = std::copy_n("RIFF", 4, at);
-    at = putLe(at, 36 + dataSize, 4);
+    at = putLe(at, 36 + dataSize + padding, 4);
     at = std::copy_n("WAVEfmt ", 8, at);
     at = putLe(at, 16, 4);
     at = putLe(at, 1, 2); // PCM
@@ -70,6 +72,8 @@ QByteArray wavBytes(const WavFormat& format, const WavSignal& signal)
                 at = putLe(at, quint32(qint16(std::lround(32767 * value))) & 0xFFFF, 2);
         }
     }
+    if (padding)
+        *at = 0;
     return bytes;
 }
 
