@@ -9,7 +9,7 @@
 #include "platform/EncoderStore.h"
 #include "platform/QtPlatform.h"
 #include "support/ForwardingChildProcess.h"
-#include "support/WavFile.h"
+#include "wav/WavFile.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -163,7 +163,7 @@ QStringList makeBatch(const QString& folder, int count, double seconds)
     for (int i = 1; i <= count; ++i) {
         const QString path =
             folder + QStringLiteral("/take %1.wav").arg(i, 3, 10, QLatin1Char('0'));
-        test::writeWav(path, {44100, 2, 16, seconds});
+        writeWav(path, {44100, 2, 16, seconds});
         paths.append(path);
     }
     return paths;

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "convert/AdtsFile.h"
 #include "platform/ChildProcess.h"
 #include "platform/MediaInfoLibrary.h"
 #include "support/EnvironmentGuard.h"
-#include "support/WavFile.h"
 #include "support/WindowFixture.h"
+#include "wav/WavFile.h"
 
 #include <QTemporaryDir>
 #include <functional>

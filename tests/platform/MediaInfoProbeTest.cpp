@@ -1,7 +1,7 @@
 #include "platform/MediaInfoProbe.h"
 
 #include "platform/MediaInfoLibrary.h"
-#include "support/WavFile.h"
+#include "wav/WavFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
