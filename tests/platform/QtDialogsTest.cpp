@@ -35,5 +35,32 @@ TEST(QtOpenFilesDialog, AResultOverTheLimitFailsWithItsNumber)
     }
 }
 
+// The real folder picker opens at the start folder, offers folders only, and gives the folder
+// confirmed or "" when cancelled.
+TEST(QtFolderPicker, OpensAtTheStartFolderAndReturnsTheConfirmedFolder)
+{
+    QTemporaryDir dir;
+    QStringList seen;
+    const auto answer = [&seen](bool confirm) {
+        QTimer::singleShot(0, [&seen, confirm] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                seen << dialog->windowTitle() << dialog->directory().absolutePath();
+                seen << QString::number(dialog->fileMode() == QFileDialog::Directory &&
+                                        dialog->testOption(QFileDialog::ShowDirsOnly));
+                QMetaObject::invokeMethod(dialog, confirm ? "accept" : "reject");
+            }
+            if (QWidget* left = QApplication::activeModalWidget())
+                left->close();
+        });
+    };
+
+    answer(true);
+    EXPECT_EQ(QtDialogs().browseForFolder(QStringLiteral("Please select folder:"), dir.path()),
+              dir.path());
+    EXPECT_EQ(seen, (QStringList{"Please select folder:", dir.path(), "1"}));
+    answer(false);
+    EXPECT_EQ(QtDialogs().browseForFolder(QStringLiteral("Pick"), dir.path()), QString());
+}
+
 } // namespace
 } // namespace brindlecast::test

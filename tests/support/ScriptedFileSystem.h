@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/PosixFileSystem.h"
+
+#include <QMap>
+#include <QSet>
+#include <functional>
+
+namespace brindlecast::test {
+
+// The real file system with what a test folder cannot show on Linux, or not when the tests run as
+// root: attribute words such as 22 and 1046, listing failures with their numbers, and folders
+// refused as mode 000 refuses them to an ordinary user. Paths are compared without trailing or
+// doubled separators.
+//
+class ScriptedFileSystem final : public FileSystem {
+public:
+    // When set, every path is taken below this folder, so that "/" stands for it.
+    QString root;
+    QMap<QString, int> attributeWords;             // the word reported instead of the real one
+    QMap<QString, FolderListing> subfolderAnswers; // the listing returned instead of the real one
+    QSet<QString> failingAttributes;               // reading the attribute word fails
+    QSet<QString> deniedFolders; // neither listed nor entered, like a mode-000 folder
+    std::function<void(const QString& folder)> onSubfolders; // runs before each subfolder listing
+
+    bool exists(const QString& path) const override;
+    bool isFolder(const QString& path) const override;
+    bool isPresent(const QString& path) const override;
+    bool isRegularFile(const QString& path) const override;
+    qint64 regularFileSize(const QString& path) const override;
+    bool isSameFile(const QString& first, const QString& second) const override;
+    int attributes(const QString& path) const override;
+    bool isAccessibleFile(const QString& path) const override;
+    FolderListing subfolders(const QString& folder) const override;
+    FolderListing matchingFiles(const QString& folder, const QString& pattern) const override;
+    void removeFile(const QString& path) override;
+
+private:
+    QString real(const QString& path) const;
+    bool isBelowDenied(const QString& path) const;
+    bool isDeniedOrBelow(const QString& path) const;
+
+    PosixFileSystem m_real;
+};
+
+} // namespace brindlecast::test
