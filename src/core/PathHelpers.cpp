@@ -36,6 +36,11 @@ QString StripExtension(const QString& fileName)
 
 QString CollapseBackslashes(const QString& path, QChar separator)
 {
+    // Most paths hold no doubled separator; where no network prefix is to be made they come back
+    // as they are, without building a copy character by character.
+    const QChar pair[] = {separator, separator};
+    if (!path.contains(QStringView(pair, 2)) && (separator != u'\\' || !path.startsWith(separator)))
+        return path;
     if (!path.startsWith(separator))
         return collapsePairs(path, separator);
 

@@ -6,7 +6,13 @@ namespace {
 
 bool sameLetter(QChar a, QChar b)
 {
-    return a == b || a.toCaseFolded() == b.toCaseFolded();
+    if (a == b)
+        return true;
+    // Plain ASCII, the usual case, needs no Unicode tables.
+    if (a.unicode() < 128 && b.unicode() < 128)
+        return (a.unicode() | 0x20) == (b.unicode() | 0x20) && (a.unicode() | 0x20) >= u'a' &&
+               (a.unicode() | 0x20) <= u'z';
+    return a.toCaseFolded() == b.toCaseFolded();
 }
 
 } // namespace

@@ -18,6 +18,14 @@ namespace {
 // Hidden archive files: hidden dot-files that are not read-only.
 constexpr int kHiddenFile = AttributeArchive | AttributeHidden;
 
+// Stores a setting unless it already holds the text: each write makes the store sync its file to
+// disk, which takes milliseconds, and clicking again with the same answers is the common case.
+void storeChanged(SettingsStore& settings, SettingKey key, const QString& text)
+{
+    if (settings.stored(key) != text)
+        settings.write(key, text);
+}
+
 } // namespace
 
 QString extensionPrompt()
@@ -38,7 +46,8 @@ void PushButton3_Click(const FolderAddTargets& targets)
         answer = targets.dialogs.inputBox(extensionPrompt(), targets.applicationTitle, preset);
     });
     if (!answer.isEmpty())
-        steps.run(100, [&] { targets.settings.write(SettingKey::AddFolderExtension, answer); });
+        steps.run(100,
+                  [&] { storeChanged(targets.settings, SettingKey::AddFolderExtension, answer); });
     if (steps.check(102, [&] { return answer.isEmpty(); }))
         return;
 
@@ -52,7 +61,7 @@ void PushButton3_Click(const FolderAddTargets& targets)
     if (steps.check(106, [&] { return chosen.isEmpty(); }))
         return;
     steps.run(333, [&] { lastFolder = chosen; });
-    steps.run(334, [&] { targets.settings.write(SettingKey::LastAddFolder, lastFolder); });
+    steps.run(334, [&] { storeChanged(targets.settings, SettingKey::LastAddFolder, lastFolder); });
 
     steps.run(112, [&] { targets.pointer.setMousePointer(PointerBusy); });
     QStringList folders;

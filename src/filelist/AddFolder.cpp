@@ -7,6 +7,7 @@
 #include "platform/FileSystem.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <algorithm>
 #include <optional>
 
@@ -15,6 +16,8 @@ namespace brindlecast {
 namespace {
 
 constexpr int kSubscriptOutOfRange = 9;
+constexpr int kFileNotFound = 53;
+constexpr qint64 kPumpIntervalMs = 10;
 constexpr int kObjectNotSet = 91;
 // Hidden system folders, and hidden system junctions; compared with the whole attribute word.
 constexpr int kHiddenSystemFolder = AttributeDirectory | AttributeSystem | AttributeHidden;
@@ -35,9 +38,16 @@ bool isRootPath(const QString& path)
 
 FolderObject getFolder(const FileSystem& fileSystem, const QString& path)
 {
-    if (!fileSystem.isFolder(path))
+    int attributes = 0;
+    try {
+        attributes = fileSystem.attributes(path);
+    } catch (const Failure& failure) {
+        if (failure.number() != kFileNotFound)
+            throw;
+    }
+    if ((attributes & AttributeDirectory) == 0)
         throw Failure(listingFailureText(kPathNotFound), kPathNotFound);
-    return {path, fileSystem.attributes(path), isRootPath(path)};
+    return {path, attributes, isRootPath(path)};
 }
 
 // The folder object of a step whose retrieval failed is not there.
@@ -72,9 +82,16 @@ bool isFollowedSubfolder(const FileSystem& fileSystem, const QString& path)
     }
 }
 
+// Lets the window process pending events. Each call costs a few microseconds even when nothing
+// is pending, which the scan's many calls would add up to a large part of its time; a pump every
+// few milliseconds keeps the window just as responsive.
 void pumpEvents()
 {
+    static QElapsedTimer sinceLastPump;
+    if (sinceLastPump.isValid() && sinceLastPump.elapsed() < kPumpIntervalMs)
+        return;
     QCoreApplication::processEvents();
+    sinceLastPump.start();
 }
 
 // The steps of one entry: their failures show the error box until a first entry has qualified;
@@ -204,10 +221,18 @@ void GetSubDirectories2016(const FileSystem& fileSystem, ErrorBox& errorBox, QSt
         ++i;
     }
 
+    const qsizetype direct = found.size();
     if (recurse && !found.isEmpty())
         steps.run(150, [&] { GetSubDirectories2016(fileSystem, errorBox, found, true); });
 
-    for (const QString& path : std::as_const(found)) {
+    // The deeper levels that the call above appended have just passed this same test there;
+    // testing them again at every level on the way up would only repeat it.
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        const QString& path = found[i];
+        if (i >= direct) {
+            steps.run(160, [&] { folders.append(path); });
+            continue;
+        }
         if (!steps.check(152, [&] { return fileSystem.isFolder(path); }))
             continue;
         steps.run(154, pumpEvents);

@@ -55,12 +55,11 @@ QString entryPath(const QString& path)
     return path.left(end);
 }
 
-enum class EntryKind { Folder, RegularFile, Other };
+enum class EntryKind { Folder, RegularFile, Other, Unknown };
 
-// What a folder entry is, links followed. The kind that the folder read reports saves a status
-// call; links and file systems that do not report kinds are asked. Asking never opens the entry,
-// so a FIFO or device is never touched. Entries that vanish or loop count as Other.
-EntryKind entryKind(int dirFd, const dirent& entry)
+// The kind that the folder read reports; links, and file systems that report no kinds, give
+// Unknown.
+EntryKind reportedKind(const dirent& entry)
 {
     switch (entry.d_type) {
     case DT_DIR:
@@ -69,21 +68,29 @@ EntryKind entryKind(int dirFd, const dirent& entry)
         return EntryKind::RegularFile;
     case DT_LNK:
     case DT_UNKNOWN:
-        break;
+        return EntryKind::Unknown;
     default:
         return EntryKind::Other;
     }
+}
+
+// The kind of the entry that a link leads to, asked without opening anything, so that a FIFO
+// or device is never touched. Entries that vanish or loop count as Other.
+EntryKind statusKind(int dirFd, const char* name)
+{
     struct stat info {};
-    if (::fstatat(dirFd, entry.d_name, &info, 0) != 0)
+    if (::fstatat(dirFd, name, &info, 0) != 0)
         return EntryKind::Other;
     if (S_ISDIR(info.st_mode))
         return EntryKind::Folder;
     return S_ISREG(info.st_mode) ? EntryKind::RegularFile : EntryKind::Other;
 }
 
-// Lists the names of a folder's entries that pass the test, which sees each name and can ask for
-// the entry's kind. A failure while reading keeps the names read so far.
-template <typename Keep> FolderListing listFolder(const QString& folder, Keep&& keep)
+// Lists the names of a folder's entries of one kind (links followed) that pass the name test.
+// The cheap tests come first: the reported kind, then the name, and a status call only for
+// links and unreported kinds. A failure while reading keeps the names read so far.
+template <typename NameTest>
+FolderListing listFolder(const QString& folder, EntryKind wanted, NameTest&& nameTest)
 {
     FolderListing listing;
     DIR* dir = ::opendir(nativeName(folder).constData());
@@ -102,9 +109,15 @@ template <typename Keep> FolderListing listFolder(const QString& folder, Keep&& 
         }
         if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0)
             continue;
+        const EntryKind reported = reportedKind(*entry);
+        if (reported != wanted && reported != EntryKind::Unknown)
+            continue;
         const QString name = QFile::decodeName(entry->d_name);
-        if (keep(name, [&] { return entryKind(dirFd, *entry); }))
-            listing.names.append(name);
+        if (!nameTest(name))
+            continue;
+        if (reported == EntryKind::Unknown && statusKind(dirFd, entry->d_name) != wanted)
+            continue;
+        listing.names.append(name);
     }
     ::closedir(dir);
     sortByNameIgnoringCase(listing.names);
@@ -178,9 +191,9 @@ int PosixFileSystem::attributes(const QString& path) const
 
 bool PosixFileSystem::isAccessibleFile(const QString& path) const
 {
-    // Only a regular file is opened at all: opening a device can act on it (a tape rewinds).
-    // The open never waits (a FIFO swapped in meanwhile) and fstat confirms what was opened.
-    if (!isRegularFile(path))
+    // The open never waits (a FIFO without a writer, a device), and fstat tells what was opened.
+    // Listings give regular files only, so the folder scan never opens anything else at all.
+    if (path.isEmpty())
         return false;
     const int fd =
         ::open(nativeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -194,16 +207,13 @@ bool PosixFileSystem::isAccessibleFile(const QString& path) const
 
 FolderListing PosixFileSystem::subfolders(const QString& folder) const
 {
-    return listFolder(folder,
-                      [](const QString&, const auto& kind) { return kind() == EntryKind::Folder; });
+    return listFolder(folder, EntryKind::Folder, [](const QString&) { return true; });
 }
 
 FolderListing PosixFileSystem::matchingFiles(const QString& folder, const QString& pattern) const
 {
-    // The name is matched first, so that only matching entries may need a status call.
-    return listFolder(folder, [&pattern](const QString& name, const auto& kind) {
-        return wildcardMatches(pattern, name) && kind() == EntryKind::RegularFile;
-    });
+    return listFolder(folder, EntryKind::RegularFile,
+                      [&pattern](const QString& name) { return wildcardMatches(pattern, name); });
 }
 
 void PosixFileSystem::removeFile(const QString& path)

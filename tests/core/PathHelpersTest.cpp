@@ -67,6 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"Collapse", '\\', R"(C:\a\\\b)", R"(C:\a\\b)"},
                       TextCase{"Collapse", '\\', R"(C:\a\\\\b)", R"(C:\a\\b)"},
                       TextCase{"Collapse", '\\', "", ""},
+                      TextCase{"Collapse", '\\', R"(C:\out\b.aac)", R"(C:\out\b.aac)"},
+                      TextCase{"Collapse", '/', "/a b/c.wav", "/a b/c.wav"},
                       TextCase{"Collapse", '/', "/out//b.aac", "/out/b.aac"},
                       TextCase{"Collapse", '/', "////x//y", "/x/y"},
                       TextCase{"Collapse", '/', "/a///b", "/a//b"},

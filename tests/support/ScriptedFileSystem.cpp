@@ -74,8 +74,8 @@ int ScriptedFileSystem::attributes(const QString& path) const
 {
     if (failingAttributes.contains(key(path)))
         throw Failure(QStringLiteral("Device unavailable"), 68);
-    if (isBelowDenied(path))
-        throw Failure(QStringLiteral("Permission denied"), kPermissionDenied);
+    if (isBelowDenied(path)) // as the real one reports any entry it cannot look at
+        throw Failure(QStringLiteral("File not found"), 53);
     const auto scripted = attributeWords.constFind(key(path));
     return scripted != attributeWords.cend() ? *scripted : m_real.attributes(real(path));
 }

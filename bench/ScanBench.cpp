@@ -1,0 +1,207 @@
+// Times "Add All WAV File(s) In Folder" in an offscreen window on a generated tree against a plain
+// recursive listing of the same tree (std::filesystem), and the list's row appends.
+//
+//   QT_QPA_PLATFORM=offscreen build/bench/scan_bench [--rounds N (3)]
+//
+// The last line reads "ratio X": the scan's time divided by the listing's.
+#include "app/Form1.h"
+#include "filelist/FileListView.h"
+#include "platform/Dialogs.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace brindlecast {
+
+namespace {
+
+constexpr int kFolders = 2000;
+constexpr int kFilesPerFolder = 10;
+constexpr int kDepth = 5;
+constexpr int kChildrenPerFolder = 5;
+
+// Answers the input box with the extension and the folder picker with the tree; boxes are
+// recorded, never shown.
+class AnsweringDialogs final : public Dialogs {
+public:
+    QString extension;
+    QString folder;
+    QStringList messages;
+
+    MessageAnswer showMessage(const MessageRequest& request) override
+    {
+        messages.append(request.text);
+        return MessageAnswer::Ok;
+    }
+    QString openFiles(const OpenFileRequest&) override { return {}; }
+    QString browseForFolder(const QString&, const QString&) override { return folder; }
+    QString inputBox(const QString&, const QString&, const QString&) override { return extension; }
+    void openFolder(const QString&) override {}
+};
+
+class BenchPlatform final : public QtPlatform {
+public:
+    AnsweringDialogs answering;
+    Dialogs& dialogs() override { return answering; }
+    void endProcessNow() override {}
+};
+
+// 2,000 folders filled level by level (up to five children each, five levels deep), ten files
+// in each, one in four of them a .wav. Returns the number of .wav files.
+int makeTree(const QString& root)
+{
+    struct Folder {
+        QString path;
+        int depth;
+    };
+    std::deque<Folder> parents{{root, 0}};
+    std::vector<QString> folders;
+    while (static_cast<int>(folders.size()) < kFolders && !parents.empty()) {
+        const Folder parent = parents.front();
+        parents.pop_front();
+        for (int child = 1; child <= kChildrenPerFolder && parent.depth < kDepth &&
+                            static_cast<int>(folders.size()) < kFolders;
+             ++child) {
+            const QString path = parent.path + QStringLiteral("/folder %1").arg(child);
+            QDir().mkdir(path);
+            folders.push_back(path);
+            parents.push_back({path, parent.depth + 1});
+        }
+    }
+    // One file in four, counted over the whole tree, is a .wav.
+    const char* const extensions[] = {".wav", ".txt", ".mp3", ".flac"};
+    int files = 0;
+    for (const QString& folder : folders) {
+        for (int i = 0; i < kFilesPerFolder; ++i, ++files) {
+            QFile file(folder + QStringLiteral("/take %1").arg(i) +
+                       QLatin1String(extensions[files % 4]));
+            if (file.open(QIODevice::WriteOnly))
+                file.write("RIFF");
+        }
+    }
+    const int wavs = (files + 3) / 4;
+    return wavs;
+}
+
+// The plain way: every regular file below the root whose extension is .wav, ignoring case.
+std::vector<std::string> listWavFiles(const std::string& root)
+{
+    namespace fs = std::filesystem;
+    std::vector<std::string> found;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
+        if (!entry.is_regular_file())
+            continue;
+        std::string extension = entry.path().extension().string();
+        std::transform(extension.begin(), extension.end(), extension.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (extension == ".wav")
+            found.push_back(entry.path().string());
+    }
+    return found;
+}
+
+double secondsOf(const QElapsedTimer& clock)
+{
+    return static_cast<double>(clock.nsecsElapsed()) / 1e9;
+}
+
+double appendRows(FileListView& list, int count)
+{
+    list.removeAllRows();
+    QCoreApplication::processEvents();
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < count; ++i)
+        list.appendRow(QStringLiteral("/music/album %1/take %2.wav").arg(i / 10).arg(i % 10));
+    QCoreApplication::processEvents(); // the view lays out and paints the new rows
+    const double seconds = secondsOf(clock);
+    list.removeAllRows();
+    return seconds;
+}
+
+} // namespace
+
+} // namespace brindlecast
+
+int main(int argc, char* argv[])
+{
+    using namespace brindlecast;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QApplication application(argc, argv);
+    const QStringList args = application.arguments();
+    const qsizetype roundsAt = args.indexOf(QStringLiteral("--rounds"));
+    const int rounds =
+        std::max(1, roundsAt > 0 && roundsAt + 1 < args.size() ? args[roundsAt + 1].toInt() : 3);
+
+    QTemporaryDir work;
+    const QString root = work.filePath(QStringLiteral("tree"));
+    QDir().mkpath(root);
+    std::printf("generating %d files in %d folders in %s ...\n", kFolders * kFilesPerFolder,
+                kFolders, qPrintable(root));
+    const int wavs = makeTree(root);
+    listWavFiles(root.toStdString()); // warm the caches
+
+    BenchPlatform platform;
+    platform.answering.extension = QStringLiteral("wav");
+    platform.answering.folder = root;
+    Form1 form(platform);
+    form.show();
+    QCoreApplication::processEvents();
+
+    bool ok = true;
+    double bestScan = 1e9;
+    double bestListing = 1e9;
+    // Rounds alternate the two ways and the best of each counts, so that load from other
+    // processes weighs on both alike.
+    for (int round = 1; round <= rounds; ++round) {
+        form.ListView1->removeAllRows();
+        QCoreApplication::processEvents();
+        QElapsedTimer clock;
+        clock.start();
+        form.PushButton3->click();
+        const double scan = secondsOf(clock);
+        const int rows = form.ListView1->rowCount();
+
+        clock.restart();
+        const std::size_t listed = listWavFiles(root.toStdString()).size();
+        const double listing = secondsOf(clock);
+
+        std::printf("round %d: scan %.3f s (%d rows), listing %.3f s (%zu files)\n", round, scan,
+                    rows, listing, listed);
+        ok = ok && rows == wavs && static_cast<int>(listed) == wavs &&
+             platform.answering.messages.isEmpty();
+        bestScan = std::min(bestScan, scan);
+        bestListing = std::min(bestListing, listing);
+    }
+    form.ListView1->removeAllRows();
+
+    double append10k = 1e9;
+    double append100k = 1e9;
+    for (int round = 0; round < rounds; ++round) {
+        append10k = std::min(append10k, appendRows(*form.ListView1, 10000));
+        append100k = std::min(append100k, appendRows(*form.ListView1, 100000));
+    }
+    std::printf("append 10000 rows: %.3f s\n", append10k);
+    std::printf("append 100000 rows: %.3f s (%.1f x the 10000 rows; linear is 10, target <= 12)\n",
+                append100k, append100k / append10k);
+    if (!ok)
+        std::printf("the scan did not add exactly the %d .wav files, or showed a message\n", wavs);
+    std::printf("scan %.3f s, listing %.3f s (best of %d; target ratio <= 3)\n", bestScan,
+                bestListing, rounds);
+    std::printf("ratio %.2f\n", bestScan / bestListing);
+    return ok ? 0 : 1;
+}
