@@ -59,27 +59,27 @@ const FolderObject& require(const std::optional<FolderObject>& folder)
     return *folder;
 }
 
-bool qualifies(const FolderObject& folder)
+// Where a folder entry comes from: the caller (the chosen or dropped folder), or the scan.
+enum class Origin { Caller, Scan };
+
+// Whether a folder is examined and kept. Links to folders are followed where the caller names
+// them, never where the scan meets them: a link back up the tree would make it run away.
+bool qualifies(const FolderObject& folder, Origin origin)
 {
-    return (folder.attributes != kHiddenSystemFolder &&
-            folder.attributes != kHiddenSystemJunction) ||
-           folder.isRoot;
+    if (folder.isRoot)
+        return true;
+    if (origin == Origin::Scan && (folder.attributes & AttributeReparsePoint) != 0)
+        return false;
+    return folder.attributes != kHiddenSystemFolder && folder.attributes != kHiddenSystemJunction;
 }
+
+// What examining an entry found out about it, so that the level above need not test it again.
+enum class Verdict { Untested, Refused, Qualified };
 
 bool isSkippedName(const QString& name)
 {
     return name.size() >= kMaxPathChars || HasUnsafeCharacters(name) || name.contains(u'?') ||
            name == u"." || name == u"..";
-}
-
-// A link to a folder is not followed; an entry that vanished meanwhile is not collected either.
-bool isFollowedSubfolder(const FileSystem& fileSystem, const QString& path)
-{
-    try {
-        return (fileSystem.attributes(path) & AttributeReparsePoint) == 0;
-    } catch (const std::exception&) {
-        return false;
-    }
 }
 
 // Lets the window process pending events. Each call costs a few microseconds even when nothing
@@ -121,28 +121,31 @@ private:
 };
 
 // Examines one entry and collects its subfolders into `found`.
-void examineEntry(const FileSystem& fileSystem, const QString& entry, EntrySteps& steps,
-                  QStringList& found)
+void examineEntry(const FileSystem& fileSystem, const QString& entry, Origin origin,
+                  EntrySteps& steps, QStringList& found, Verdict& verdict)
 {
-    if (!steps.check(108, [&] { return fileSystem.isFolder(entry); }))
+    if (!steps.check(108, [&] { return fileSystem.isFolder(entry); })) {
+        verdict = Verdict::Refused;
         return;
+    }
     if (!steps.check(110, [&] { return entry.size() < kMaxPathChars; }))
         return;
     std::optional<FolderObject> folder;
     steps.run(112, [&] { folder = getFolder(fileSystem, entry); });
     steps.run(114, pumpEvents);
-    if (!steps.check(116, [&] { return qualifies(require(folder)); }))
+    if (!steps.check(116, [&] {
+            const bool qualified = qualifies(require(folder), origin);
+            verdict = qualified ? Verdict::Qualified : Verdict::Refused;
+            return qualified;
+        }))
         return;
 
     steps.armListingRule();
     const FolderListing listing = fileSystem.subfolders(require(folder).path);
     for (const QString& name : listing.names) {
         pumpEvents();
-        if (isSkippedName(name))
-            continue;
-        const QString path = entry + name;
-        if (isFollowedSubfolder(fileSystem, path))
-            found.append(path + kNativeSeparator);
+        if (!isSkippedName(name))
+            found.append(entry + name + kNativeSeparator);
     }
     if (listing.error != 0)
         throw Failure(listingFailureText(listing.error), listing.error);
@@ -151,6 +154,62 @@ void examineEntry(const FileSystem& fileSystem, const QString& entry, EntrySteps
 bool isListingRefused(int number)
 {
     return number == kPermissionDenied || number == kPathNotFound;
+}
+
+// One level of the scan. `verdicts` receives, for each entry of `folders` that stays in it, what
+// examining the entry found; the entries that the level appends follow without a verdict.
+void scanLevel(const FileSystem& fileSystem, ErrorBox& errorBox, QStringList& folders, bool recurse,
+               Origin origin, QList<Verdict>& verdicts)
+{
+    StepReporter steps(errorBox, addFolderLocationText(QStringLiteral("GetSubDirectories2016")));
+    QStringList found;
+    EntrySteps entrySteps(steps);
+    verdicts = QList<Verdict>(folders.size(), Verdict::Untested);
+
+    for (qsizetype i = 0; i < folders.size();) {
+        const QString entry = folders[i];
+        try {
+            examineEntry(fileSystem, entry, origin, entrySteps, found, verdicts[i]);
+        } catch (const Failure& failure) {
+            // The listing rule: a folder that cannot be listed leaves the list, so that none of
+            // its files are added; the entry that followed it is examined next.
+            const qsizetype at = folders.indexOf(entry);
+            if (isListingRefused(failure.number()) && at >= 0 && at <= i) {
+                folders.removeAt(at);
+                verdicts.removeAt(at);
+                continue;
+            }
+        } catch (const std::exception&) {
+            // Any other failure ends this entry's listing; what it found so far stays.
+        }
+        ++i;
+    }
+
+    QList<Verdict> foundVerdicts(found.size(), Verdict::Untested);
+    if (recurse && !found.isEmpty()) {
+        steps.run(150, [&] {
+            scanLevel(fileSystem, errorBox, found, true, Origin::Scan, foundVerdicts);
+        });
+    }
+
+    // The level below has just examined the folders found here, and appended its own ones after
+    // testing them the same way; only what it could not tell is tested again.
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        const QString& path = found[i];
+        const Verdict verdict = i < foundVerdicts.size() ? foundVerdicts[i] : Verdict::Qualified;
+        if (verdict == Verdict::Refused)
+            continue;
+        if (verdict == Verdict::Untested) {
+            if (!steps.check(152, [&] { return fileSystem.isFolder(path); }))
+                continue;
+            steps.run(154, pumpEvents);
+            std::optional<FolderObject> folder;
+            steps.run(156, [&] { folder = getFolder(fileSystem, path); });
+            if (!steps.check(158, [&] { return qualifies(require(folder), Origin::Scan); }))
+                continue;
+        }
+        steps.run(160, [&] { folders.append(path); });
+    }
 }
 
 } // namespace
@@ -199,48 +258,8 @@ NameArray ListMatchingFiles(const FileSystem& fileSystem, const QString& folder,
 void GetSubDirectories2016(const FileSystem& fileSystem, ErrorBox& errorBox, QStringList& folders,
                            bool recurse)
 {
-    StepReporter steps(errorBox, addFolderLocationText(QStringLiteral("GetSubDirectories2016")));
-    QStringList found;
-    EntrySteps entrySteps(steps);
-
-    for (qsizetype i = 0; i < folders.size();) {
-        const QString entry = folders[i];
-        try {
-            examineEntry(fileSystem, entry, entrySteps, found);
-        } catch (const Failure& failure) {
-            // The listing rule: a folder that cannot be listed leaves the list, so that none of
-            // its files are added; the entry that followed it is examined next.
-            const qsizetype at = folders.indexOf(entry);
-            if (isListingRefused(failure.number()) && at >= 0 && at <= i) {
-                folders.removeAt(at);
-                continue;
-            }
-        } catch (const std::exception&) {
-            // Any other failure ends this entry's listing; what it found so far stays.
-        }
-        ++i;
-    }
-
-    const qsizetype direct = found.size();
-    if (recurse && !found.isEmpty())
-        steps.run(150, [&] { GetSubDirectories2016(fileSystem, errorBox, found, true); });
-
-    // The deeper levels that the call above appended have just passed this same test there;
-    // testing them again at every level on the way up would only repeat it.
-    for (qsizetype i = 0; i < found.size(); ++i) {
-        const QString& path = found[i];
-        if (i >= direct) {
-            steps.run(160, [&] { folders.append(path); });
-            continue;
-        }
-        if (!steps.check(152, [&] { return fileSystem.isFolder(path); }))
-            continue;
-        steps.run(154, pumpEvents);
-        std::optional<FolderObject> folder;
-        steps.run(156, [&] { folder = getFolder(fileSystem, path); });
-        if (steps.check(158, [&] { return qualifies(require(folder)); }))
-            steps.run(160, [&] { folders.append(path); });
-    }
+    QList<Verdict> verdicts;
+    scanLevel(fileSystem, errorBox, folders, recurse, Origin::Caller, verdicts);
 }
 
 } // namespace brindlecast

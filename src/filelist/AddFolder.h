@@ -55,14 +55,15 @@ NameArray ListMatchingFiles(const FileSystem& fileSystem, const QString& folder,
 // false only the direct subfolders are added (every caller passes true).
 //
 // A folder qualifies unless its attribute word is exactly 22 or 1046 (the root always does).
-// Subfolders whose names are 260 characters or more, hold unsafe characters or "?", and links to
-// folders (never followed, so a link loop cannot make the scan run away) are not collected; a
-// folder entry of 260 characters or more is kept but not examined. A folder that cannot be
-// listed (permission denied, path not found) is removed from `folders`, so its files are not
-// added; other listing failures keep what was found so far. Unexpected failures show the error
-// box of "GetSubDirectories2016" in module AddFolder and the scan carries on. Pending window
-// events are processed for every folder examined, every subfolder seen and every folder passed
-// back, so the window stays responsive (and other handlers may run) during a long scan.
+// Subfolders whose names are 260 characters or more or hold unsafe characters or "?" are not
+// collected, and links to folders are followed only where the caller names them, never where the
+// scan meets them, so a link loop cannot make the scan run away. A folder entry of 260 characters
+// or more is kept but not examined. A folder that cannot be listed (permission denied, path not
+// found) is removed from `folders`, so its files are not added; other listing failures keep what
+// was found so far. Unexpected failures show the error box of "GetSubDirectories2016" in module
+// AddFolder and the scan carries on. Pending window events are processed while the scan works
+// (at most every few milliseconds), so the window stays responsive, and other handlers may run,
+// during a long scan.
 void GetSubDirectories2016(const FileSystem& fileSystem, ErrorBox& errorBox, QStringList& folders,
                            bool recurse);
 
