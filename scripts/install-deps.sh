@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config clang-format git
   qt6-base-dev libgl-dev libgtest-dev
   ffmpeg libmediainfo0v5
   fonts-liberation
