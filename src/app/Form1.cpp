@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "app/AccessibleNames.h"
 #include "app/ApplicationTitle.h"
 #include "app/PointerKind.h"
 #include "app/TextProgressBar.h"
@@ -70,6 +71,7 @@ Form1::Form1(Platform& platform, QWidget* parent)
       m_conversion(*this)
 {
     layOutControls();
+    nameControlsForScreenReaders(*this);
     watchPointerMoves();
     m_fileList = std::make_unique<FileListHandlers>(*this);
     connect(PushButton2, &QPushButton::clicked, this, [this] { m_conversion.PushButton2_Click(); });
