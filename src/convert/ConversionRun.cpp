@@ -52,6 +52,8 @@ struct ConversionRun::RunState {
 
 ConversionRun::ConversionRun(ConversionTargets targets) : m_targets(std::move(targets)) {}
 
+// Every step carries its location number, the one the error box names when the step fails: the
+// StepReporter calls pass it, and the few steps that cannot fail keep it in a trailing comment.
 void ConversionRun::PushButton2_Click(const ConversionChoices& choices)
 {
     if (IsConverting) // 100
