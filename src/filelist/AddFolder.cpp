@@ -82,17 +82,23 @@ bool isSkippedName(const QString& name)
            name == u"." || name == u"..";
 }
 
-// Lets the window process pending events. Each call costs a few microseconds even when nothing
-// is pending, which the scan's many calls would add up to a large part of its time; a pump every
-// few milliseconds keeps the window just as responsive.
-void pumpEvents()
-{
-    static QElapsedTimer sinceLastPump;
-    if (sinceLastPump.isValid() && sinceLastPump.elapsed() < kPumpIntervalMs)
-        return;
-    QCoreApplication::processEvents();
-    sinceLastPump.start();
-}
+// Lets the window process pending events while one scan works. Each pump costs a few
+// microseconds even when nothing is pending, which the scan's many pumps would add up to a large
+// part of its time; pumping at most every few milliseconds keeps the window just as responsive.
+// The first pump of a scan always happens.
+class EventPump {
+public:
+    void operator()()
+    {
+        if (m_sinceLastPump.isValid() && m_sinceLastPump.elapsed() < kPumpIntervalMs)
+            return;
+        QCoreApplication::processEvents();
+        m_sinceLastPump.start();
+    }
+
+private:
+    QElapsedTimer m_sinceLastPump;
+};
 
 // The steps of one entry: their failures show the error box until a first entry has qualified;
 // from then on they pass to the listing rule of the scan.
@@ -122,7 +128,7 @@ private:
 
 // Examines one entry and collects its subfolders into `found`.
 void examineEntry(const FileSystem& fileSystem, const QString& entry, Origin origin,
-                  EntrySteps& steps, QStringList& found, Verdict& verdict)
+                  EntrySteps& steps, EventPump& pumpEvents, QStringList& found, Verdict& verdict)
 {
     if (!steps.check(108, [&] { return fileSystem.isFolder(entry); })) {
         verdict = Verdict::Refused;
@@ -132,7 +138,7 @@ void examineEntry(const FileSystem& fileSystem, const QString& entry, Origin ori
         return;
     std::optional<FolderObject> folder;
     steps.run(112, [&] { folder = getFolder(fileSystem, entry); });
-    steps.run(114, pumpEvents);
+    steps.run(114, [&] { pumpEvents(); });
     if (!steps.check(116, [&] {
             const bool qualified = qualifies(require(folder), origin);
             verdict = qualified ? Verdict::Qualified : Verdict::Refused;
@@ -159,7 +165,7 @@ bool isListingRefused(int number)
 // One level of the scan. `verdicts` receives, for each entry of `folders` that stays in it, what
 // examining the entry found; the entries that the level appends follow without a verdict.
 void scanLevel(const FileSystem& fileSystem, ErrorBox& errorBox, QStringList& folders, bool recurse,
-               Origin origin, QList<Verdict>& verdicts)
+               Origin origin, EventPump& pumpEvents, QList<Verdict>& verdicts)
 {
     StepReporter steps(errorBox, addFolderLocationText(QStringLiteral("GetSubDirectories2016")));
     QStringList found;
@@ -169,7 +175,7 @@ void scanLevel(const FileSystem& fileSystem, ErrorBox& errorBox, QStringList& fo
     for (qsizetype i = 0; i < folders.size();) {
         const QString entry = folders[i];
         try {
-            examineEntry(fileSystem, entry, origin, entrySteps, found, verdicts[i]);
+            examineEntry(fileSystem, entry, origin, entrySteps, pumpEvents, found, verdicts[i]);
         } catch (const Failure& failure) {
             // The listing rule: a folder that cannot be listed leaves the list, so that none of
             // its files are added; the entry that followed it is examined next.
@@ -188,7 +194,7 @@ void scanLevel(const FileSystem& fileSystem, ErrorBox& errorBox, QStringList& fo
     QList<Verdict> foundVerdicts(found.size(), Verdict::Untested);
     if (recurse && !found.isEmpty()) {
         steps.run(150, [&] {
-            scanLevel(fileSystem, errorBox, found, true, Origin::Scan, foundVerdicts);
+            scanLevel(fileSystem, errorBox, found, true, Origin::Scan, pumpEvents, foundVerdicts);
         });
     }
 
@@ -202,7 +208,7 @@ void scanLevel(const FileSystem& fileSystem, ErrorBox& errorBox, QStringList& fo
         if (verdict == Verdict::Untested) {
             if (!steps.check(152, [&] { return fileSystem.isFolder(path); }))
                 continue;
-            steps.run(154, pumpEvents);
+            steps.run(154, [&] { pumpEvents(); });
             std::optional<FolderObject> folder;
             steps.run(156, [&] { folder = getFolder(fileSystem, path); });
             if (!steps.check(158, [&] { return qualifies(require(folder), Origin::Scan); }))
@@ -258,8 +264,9 @@ NameArray ListMatchingFiles(const FileSystem& fileSystem, const QString& folder,
 void GetSubDirectories2016(const FileSystem& fileSystem, ErrorBox& errorBox, QStringList& folders,
                            bool recurse)
 {
+    EventPump pumpEvents;
     QList<Verdict> verdicts;
-    scanLevel(fileSystem, errorBox, folders, recurse, Origin::Caller, verdicts);
+    scanLevel(fileSystem, errorBox, folders, recurse, Origin::Caller, pumpEvents, verdicts);
 }
 
 } // namespace brindlecast
