@@ -4,10 +4,12 @@
 #include "core/ApplicationTitle.h"
 #include "core/Failure.h"
 #include "filelist/AddFilesByDialog.h"
+#include "filelist/FileDrop.h"
 #include "filelist/FileListView.h"
 #include "filelist/RowRemoval.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
+#include "samples/SampleFiles.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -104,6 +106,13 @@ void Form1::connectFileList()
     });
     connect(PushButton4, &QPushButton::clicked, this,
             [this] { PushButton4_Click(*ListView1, *this, m_platform.dialogs()); });
+    connect(list, &FileListView::pathsDropped, this, [this](const QStringList& paths) {
+        ListView1_OLEDragDrop(paths, *ListView1, m_platform.fileSystem(), m_platform.dialogs());
+    });
+    connect(PushButton5, &QPushButton::clicked, this, [this] {
+        PushButton5_Click(*ListView1, m_platform.fileSystem(), m_platform.dialogs(),
+                          m_platform.applicationFolder(), m_applicationTitle);
+    });
 }
 
 ConversionChoices Form1::conversionChoices() const
