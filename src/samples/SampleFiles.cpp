@@ -26,7 +26,7 @@ void LoadSampleFiles(FileRows& list, FileSystem& fileSystem, Dialogs& dialogs,
     const QString samplesFolder = applicationFolder + kNativeSeparator + QStringLiteral("Samples");
     const QString samplesPrefix = samplesFolder + kNativeSeparator;
     for (const QString& name :
-         ListMatchingFiles(fileSystem, samplesFolder, QStringLiteral("*.*"))) {
+         ListMatchingFiles(fileSystem, samplesFolder, QStringLiteral("*.*")).names()) {
         const QString path = samplesPrefix + name;
         if (fileSystem.exists(path) && !IsInList(list, path))
             list.appendRow(path);
