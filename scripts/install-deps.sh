@@ -8,6 +8,10 @@ packages=(
   qt6-base-dev libgl-dev libgtest-dev
   ffmpeg libmediainfo0v5
   fonts-liberation
+  # application icon, Debian package, desktop-file and AppStream validators
+  librsvg2-bin dpkg-dev file desktop-file-utils appstream
+  # real-window test: private X server, window lookup, screenshots, pointer probe
+  xvfb x11-utils xdotool imagemagick libx11-dev libxfixes-dev
 )
 
 missing=()

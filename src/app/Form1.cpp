@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "app/AccessibleNames.h"
 #include "app/TextProgressBar.h"
 #include "core/ApplicationTitle.h"
 #include "core/Failure.h"
@@ -74,6 +75,7 @@ Form1::Form1(Platform& platform, QWidget* parent)
       m_drag(*ListView1, *this, platform.applicationFolder(), m_hoverCursor)
 {
     layOutControls();
+    nameControlsForScreenReaders(*this);
     watchPointerMoves();
     connectFileList();
     connect(PushButton2, &QPushButton::clicked, this,

@@ -17,6 +17,8 @@ TextProgressBar::TextProgressBar(QWidget* parent) : QProgressBar(parent)
 void TextProgressBar::setText(const QString& text)
 {
     m_text = text;
+    // The bar's own accessible value is only the number; the text says which file is at work.
+    setAccessibleDescription(text);
     update();
 }
 

@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# Starts the program on a private X server and checks its real window as a user meets it: the
+# title, the fixed 536 x 528 client area, the icon and the hand pointer read from the program's
+# folder, the settings written on first start. Saves a screenshot, then closes the window as a
+# window manager does and expects the process to end with status 0.
+#
+# Usage: window-test.sh PROGRAM WINDOW_PROBE SCREENSHOT
+# Every wait is bounded; the X server and the program are ended on any exit.
+set -euo pipefail
+
+program=$1
+probe=$2
+screenshot=$3
+wait_limit=20 # seconds, for each thing awaited
+
+fail() {
+  echo "FAIL: $*" >&2
+  for log in "${work:-}"/program.log "${work:-}"/xvfb.log; do
+    if [ -s "$log" ]; then
+      echo "--- $log" >&2
+      tail -n 20 "$log" >&2
+    fi
+  done
+  exit 1
+}
+
+for tool in Xvfb xdotool xwininfo xprop import identify; do
+  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs it)"
+done
+[ -x "$program" ] || fail "no program at $program"
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/brindlecast-window.XXXXXX")
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  if [ -n "$app_pid" ]; then kill -9 "$app_pid" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Runs a condition again and again until it holds or the limit has passed.
+wait_until() {
+  local what=$1
+  shift
+  local deadline=$((SECONDS + wait_limit))
+  until "$@"; do
+    if [ -n "$app_pid" ] && ! kill -0 "$app_pid" 2>/dev/null; then
+      fail "the program ended while waiting for $what"
+    fi
+    [ "$SECONDS" -lt "$deadline" ] || fail "no $what within $wait_limit s"
+    sleep 0.1
+  done
+}
+
+# The X server picks a free display number itself and reports it once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp \
+  3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+wait_until "X server" test -s "$work/display"
+DISPLAY=":$(head -n 1 "$work/display")"
+export DISPLAY
+
+# A home of its own: real settings, desktop and session bus are never touched.
+mkdir -p "$work/home" "$work/config" "$work/data" "$work/cache" "$work/runtime" "$work/tmp"
+chmod 700 "$work/runtime"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
+export XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/runtime" TEMP="$work/tmp"
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-session-bus"
+export QT_QPA_PLATFORM=xcb
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI SESSION_MANAGER
+
+"$program" >"$work/program.log" 2>&1 &
+app_pid=$!
+
+window=""
+find_window() {
+  window=$(xdotool search --onlyvisible --name '^Brindlecast Studio$' 2>/dev/null | head -n 1)
+  [ -n "$window" ]
+}
+wait_until "mapped window titled \"Brindlecast Studio\"" find_window
+
+info=$(xwininfo -id "$window")
+width=$(sed -n 's/^ *Width: *//p' <<<"$info")
+height=$(sed -n 's/^ *Height: *//p' <<<"$info")
+[ "${width}x${height}" = "536x528" ] || fail "client area is ${width}x${height}, not 536x528"
+hints=$(xprop -id "$window" WM_NORMAL_HINTS)
+if ! grep -q 'minimum size: 536 by 528' <<<"$hints" ||
+  ! grep -q 'maximum size: 536 by 528' <<<"$hints"; then
+  fail "the window can be resized: $hints"
+fi
+
+# The icon comes from brindlecast.xpm in the program's folder: set only when that file was found.
+icon=$(xprop -id "$window" -notype -len 16 -f _NET_WM_ICON 32c _NET_WM_ICON)
+grep -q '= 32, 32' <<<"$icon" || fail "no 32 x 32 window icon: $icon"
+
+# Over "Start Converting" the pointer turns into the hand read from HAND-M.CUR (32 x 32, hot
+# spot at the fingertip), which a missing or unreadable file would leave as the arrow.
+hand_pointer() { [ "$("$probe" cursor)" = "32x32+5+0" ]; }
+xdotool mousemove --window "$window" 268 473
+wait_until "hand pointer over \"Start Converting\"" hand_pointer
+
+settings="$XDG_CONFIG_HOME/Program Settings/Quenbrook.conf"
+grep -q '^kbps=128 kbps$' "$settings" 2>/dev/null || fail "first start stored no settings in $settings"
+
+# The first frames may come before the window is painted; a painted one has many colours.
+painted() {
+  import -window "$window" "$work/shot.png" 2>/dev/null &&
+    [ "$(identify -format '%k' "$work/shot.png")" -gt 16 ]
+}
+wait_until "painted window" painted
+mkdir -p "$(dirname "$screenshot")"
+cp "$work/shot.png" "$screenshot"
+
+"$probe" close "$window" || fail "could not ask the window to close"
+exited() { ! kill -0 "$app_pid" 2>/dev/null; }
+wait_until "end of the program after closing its window" exited
+status=0
+wait "$app_pid" || status=$?
+app_pid=""
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+
+echo "window $window of $program: ${width}x${height}, icon and hand pointer found," \
+  "closed with status 0; screenshot in $screenshot"

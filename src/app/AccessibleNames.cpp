@@ -1,0 +1,24 @@
+#include "app/AccessibleNames.h"
+
+#include "app/Form1.h"
+#include "app/TextProgressBar.h"
+#include "filelist/FileListView.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace brindlecast {
+
+void nameControlsForScreenReaders(Form1& form)
+{
+    form.ListView1->setAccessibleName(QStringLiteral("Files to convert"));
+    // A tooltip is only seen by hovering; the hint on dropping and removing is spoken instead.
+    form.ListView1->setAccessibleDescription(form.ListView1->toolTip());
+    form.Frame4->setAccessibleName(QStringLiteral("Folder for results"));
+    form.Text1->setAccessibleName(QStringLiteral("Output folder"));
+    form.PushButton7->setAccessibleName(QStringLiteral("Browse for output folder"));
+    form.ProgressBar1->setAccessibleName(QStringLiteral("Conversion progress"));
+}
+
+} // namespace brindlecast
