@@ -1,9 +1,11 @@
 #include "app/Form1.h"
 
 #include "app/AccessibleNames.h"
+#include "app/OutputFolderBrowse.h"
 #include "app/TextProgressBar.h"
 #include "core/ApplicationTitle.h"
 #include "core/Failure.h"
+#include "filelist/AddAllInFolder.h"
 #include "filelist/AddFilesByDialog.h"
 #include "filelist/FileDrop.h"
 #include "filelist/FileListView.h"
@@ -80,6 +82,8 @@ Form1::Form1(Platform& platform, QWidget* parent)
     connectFileList();
     connect(PushButton2, &QPushButton::clicked, this,
             [this] { m_conversion.PushButton2_Click(conversionChoices()); });
+    connect(PushButton7, &QPushButton::clicked, this,
+            [this] { PushButton7_Click(m_platform.dialogs(), m_settings, m_options); });
     Form_Load();
 }
 
@@ -105,6 +109,10 @@ void Form1::connectFileList()
     connect(PushButton1, &QPushButton::clicked, this, [this] {
         PushButton1_Click(m_platform.dialogs(), *ListView1,
                           [this](const QString& text) { messageBox(text); });
+    });
+    connect(PushButton3, &QPushButton::clicked, this, [this] {
+        PushButton3_Click({m_platform.dialogs(), m_platform.fileSystem(), m_settings, *ListView1,
+                           *this, m_applicationTitle});
     });
     connect(PushButton4, &QPushButton::clicked, this,
             [this] { PushButton4_Click(*ListView1, *this, m_platform.dialogs()); });

@@ -7,6 +7,11 @@ QString form1LocationText(const QString& procedureName)
     return QStringLiteral("in Tessaly2021/08/31.Form1.") + procedureName + u' ';
 }
 
+QString addFolderLocationText(const QString& procedureName)
+{
+    return QStringLiteral("in Corvane2021/08/31.AddFolder.") + procedureName + u' ';
+}
+
 QString applicationErrorText(const QString& description, const QString& locationText,
                              int locationNumber)
 {

@@ -10,6 +10,9 @@ inline constexpr auto kApplicationErrorTitle = "Application Error";
 // "in Tessaly2021/08/31.Form1.<procedure> ", the location text of the main window's procedures.
 QString form1LocationText(const QString& procedureName);
 
+// "in Corvane2021/08/31.AddFolder.<procedure> ", the location text of the folder scan's module.
+QString addFolderLocationText(const QString& procedureName);
+
 // The exact text of the error box: description, CR LF, location, "at line " and the number,
 // two lone CRs, then the request to e-mail a screenshot.
 QString applicationErrorText(const QString& description, const QString& locationText,

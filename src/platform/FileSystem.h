@@ -26,6 +26,9 @@ struct FolderListing {
     int error = 0;
 };
 
+// The description of a listing failure's number, as the error box names it.
+QString listingFailureText(int error);
+
 // The file-system questions and changes of the handlers, behind an interface so that tests can
 // produce attribute words and failures that a real folder cannot.
 class FileSystem {

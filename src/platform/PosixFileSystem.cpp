@@ -8,6 +8,7 @@
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -44,8 +45,44 @@ void sortByNameIgnoringCase(QStringList& names)
     });
 }
 
-// Lists the entries of a folder that pass the test, which sees each name with the entry's
-// status (links followed). Entries that vanish while the folder is read are left out.
+// A folder path as the system names the entry itself: "a/b/" is "a/b" (a link there is then seen
+// as the link, not as its target), and a run of separators alone is the root.
+QString entryPath(const QString& path)
+{
+    qsizetype end = path.size();
+    while (end > 1 && path[end - 1] == kNativeSeparator)
+        --end;
+    return path.left(end);
+}
+
+enum class EntryKind { Folder, RegularFile, Other };
+
+// What a folder entry is, links followed. The kind that the folder read reports saves a status
+// call; links and file systems that do not report kinds are asked. Asking never opens the entry,
+// so a FIFO or device is never touched. Entries that vanish or loop count as Other.
+EntryKind entryKind(int dirFd, const dirent& entry)
+{
+    switch (entry.d_type) {
+    case DT_DIR:
+        return EntryKind::Folder;
+    case DT_REG:
+        return EntryKind::RegularFile;
+    case DT_LNK:
+    case DT_UNKNOWN:
+        break;
+    default:
+        return EntryKind::Other;
+    }
+    struct stat info {};
+    if (::fstatat(dirFd, entry.d_name, &info, 0) != 0)
+        return EntryKind::Other;
+    if (S_ISDIR(info.st_mode))
+        return EntryKind::Folder;
+    return S_ISREG(info.st_mode) ? EntryKind::RegularFile : EntryKind::Other;
+}
+
+// Lists the names of a folder's entries that pass the test, which sees each name and can ask for
+// the entry's kind. A failure while reading keeps the names read so far.
 template <typename Keep> FolderListing listFolder(const QString& folder, Keep&& keep)
 {
     FolderListing listing;
@@ -63,14 +100,10 @@ template <typename Keep> FolderListing listFolder(const QString& folder, Keep&& 
                 listing.error = listingError(errno);
             break;
         }
-        const QByteArray raw(entry->d_name);
-        if (raw == "." || raw == "..")
+        if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0)
             continue;
-        struct stat info {};
-        if (::fstatat(dirFd, entry->d_name, &info, 0) != 0)
-            continue;
-        const QString name = QFile::decodeName(raw);
-        if (keep(name, info))
+        const QString name = QFile::decodeName(entry->d_name);
+        if (keep(name, [&] { return entryKind(dirFd, *entry); }))
             listing.names.append(name);
     }
     ::closedir(dir);
@@ -120,21 +153,23 @@ bool PosixFileSystem::isSameFile(const QString& first, const QString& second) co
 
 int PosixFileSystem::attributes(const QString& path) const
 {
+    const QString entryAt = entryPath(path);
+    const QByteArray name = nativeName(entryAt);
     struct stat entry {};
-    if (path.isEmpty() || ::lstat(nativeName(path).constData(), &entry) != 0)
+    if (path.isEmpty() || ::lstat(name.constData(), &entry) != 0)
         throw Failure(QStringLiteral("File not found"), 53);
     int word = 0;
     struct stat target = entry;
     if (S_ISLNK(entry.st_mode)) {
         word |= AttributeReparsePoint;
-        if (!statFollowing(path, target))
+        if (::stat(name.constData(), &target) != 0)
             target = entry;
     }
     if (S_ISDIR(target.st_mode))
         word |= AttributeDirectory;
     else if (S_ISREG(target.st_mode))
         word |= AttributeArchive;
-    if (FileNameOfPath(path).startsWith(u'.'))
+    if (FileNameOfPath(entryAt).startsWith(u'.'))
         word |= AttributeHidden;
     if ((target.st_mode & S_IWUSR) == 0)
         word |= AttributeReadOnly;
@@ -143,7 +178,9 @@ int PosixFileSystem::attributes(const QString& path) const
 
 bool PosixFileSystem::isAccessibleFile(const QString& path) const
 {
-    if (path.isEmpty())
+    // Only a regular file is opened at all: opening a device can act on it (a tape rewinds).
+    // The open never waits (a FIFO swapped in meanwhile) and fstat confirms what was opened.
+    if (!isRegularFile(path))
         return false;
     const int fd =
         ::open(nativeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -157,14 +194,15 @@ bool PosixFileSystem::isAccessibleFile(const QString& path) const
 
 FolderListing PosixFileSystem::subfolders(const QString& folder) const
 {
-    return listFolder(
-        folder, [](const QString&, const struct stat& info) { return S_ISDIR(info.st_mode); });
+    return listFolder(folder,
+                      [](const QString&, const auto& kind) { return kind() == EntryKind::Folder; });
 }
 
 FolderListing PosixFileSystem::matchingFiles(const QString& folder, const QString& pattern) const
 {
-    return listFolder(folder, [&pattern](const QString& name, const struct stat& info) {
-        return S_ISREG(info.st_mode) && wildcardMatches(pattern, name);
+    // The name is matched first, so that only matching entries may need a status call.
+    return listFolder(folder, [&pattern](const QString& name, const auto& kind) {
+        return wildcardMatches(pattern, name) && kind() == EntryKind::RegularFile;
     });
 }
 

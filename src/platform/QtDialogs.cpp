@@ -85,8 +85,8 @@ QString QtDialogs::browseForFolder(const QString& title, const QString& startFol
 QString QtDialogs::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
     bool accepted = false;
-    const QString text = QInputDialog::getText(ownerWindow(), title, prompt, QLineEdit::Normal,
-                                               defaultText, &accepted);
+    const QString text = QInputDialog::getText(ownerWindow(), title, displayedMessageText(prompt),
+                                               QLineEdit::Normal, defaultText, &accepted);
     return accepted ? text : QString();
 }
 

@@ -43,12 +43,17 @@ QString ScriptedDialogs::browseForFolder(const QString& title, const QString& st
 {
     folderBrowserTitles.append(title);
     folderBrowserStarts.append(startFolder);
+    if (onBrowseForFolder)
+        onBrowseForFolder();
     return takeFront(folderAnswers, QString());
 }
 
-QString ScriptedDialogs::inputBox(const QString& prompt, const QString&, const QString&)
+QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title,
+                                  const QString& defaultText)
 {
     inputPrompts.append(prompt);
+    inputTitles.append(title);
+    inputDefaults.append(defaultText);
     return takeFront(inputAnswers, QString());
 }
 

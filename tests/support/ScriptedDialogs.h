@@ -19,11 +19,15 @@ public:
     QStringList folderBrowserTitles;
     QStringList folderBrowserStarts;
     QStringList inputPrompts;
+    QStringList inputTitles;
+    QStringList inputDefaults;
     QStringList openedFolders;
 
     std::deque<MessageAnswer> messageAnswers;
     std::deque<std::variant<QString, int>> openFileAnswers; // result text, or a failure number
     std::deque<QString> folderAnswers;
+    // Runs when the folder picker is shown, before it is answered.
+    std::function<void()> onBrowseForFolder;
     std::deque<QString> inputAnswers;
 
     // Runs when a message box is shown, before it is answered (for example to act during a run).

@@ -1,0 +1,83 @@
+#include "filelist/AddAllInFolder.h"
+
+#include "core/ErrorReport.h"
+#include "core/FileRows.h"
+#include "core/PathHelpers.h"
+#include "core/PointerKind.h"
+#include "core/Settings.h"
+#include "core/StepReporter.h"
+#include "filelist/AddFolder.h"
+#include "filelist/BrowseForFolder.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+
+namespace brindlecast {
+
+namespace {
+
+// Hidden archive files: hidden dot-files that are not read-only.
+constexpr int kHiddenFile = AttributeArchive | AttributeHidden;
+
+} // namespace
+
+QString extensionPrompt()
+{
+    return QStringLiteral("Enter file extension to load:") + QStringLiteral("\r\r") +
+           QStringLiteral("(* for all files, txt for all txt files, doc for all doc files, etc.)");
+}
+
+void PushButton3_Click(const FolderAddTargets& targets)
+{
+    StepReporter steps(targets.dialogs, form1LocationText(QStringLiteral("PushButton3_Click")));
+    const FileSystem& fileSystem = targets.fileSystem;
+
+    QString preset;
+    QString answer;
+    steps.run(100, [&] { preset = targets.settings.read(SettingKey::AddFolderExtension); });
+    steps.run(100, [&] {
+        answer = targets.dialogs.inputBox(extensionPrompt(), targets.applicationTitle, preset);
+    });
+    if (!answer.isEmpty())
+        steps.run(100, [&] { targets.settings.write(SettingKey::AddFolderExtension, answer); });
+    if (steps.check(102, [&] { return answer.isEmpty(); }))
+        return;
+
+    QString lastFolder;
+    QString chosen;
+    steps.run(104, [&] { lastFolder = targets.settings.read(SettingKey::LastAddFolder); });
+    steps.run(104, [&] {
+        chosen =
+            BrowseForFolder(targets.dialogs, QString::fromLatin1(kBrowseFolderTitle), lastFolder);
+    });
+    if (steps.check(106, [&] { return chosen.isEmpty(); }))
+        return;
+    steps.run(333, [&] { lastFolder = chosen; });
+    steps.run(334, [&] { targets.settings.write(SettingKey::LastAddFolder, lastFolder); });
+
+    steps.run(112, [&] { targets.pointer.setMousePointer(PointerBusy); });
+    QStringList folders;
+    steps.run(114, [&] { folders = QStringList{chosen + kNativeSeparator}; });
+    steps.run(116, [&] { GetSubDirectories2016(fileSystem, targets.dialogs, folders, true); });
+
+    const QString pattern = QStringLiteral("*.") + answer;
+    for (const QString& entry : std::as_const(folders)) {
+        QString folder;
+        steps.run(120, [&] { folder = entry.chopped(1); });
+        NameArray names;
+        steps.run(122, [&] { names = ListMatchingFiles(fileSystem, folder, pattern); });
+        for (int index = 1; index <= names.highestIndex(); ++index) {
+            if (steps.check(126, [&] { return names.at(index).startsWith(u'~'); }))
+                continue;
+            QString path;
+            steps.run(128, [&] { path = folder + kNativeSeparator + names.at(index); });
+            if (steps.check(132, [&] {
+                    return FileIsAccessible(fileSystem, path) &&
+                           fileSystem.attributes(path) != kHiddenFile;
+                }))
+                steps.run(132, [&] { targets.list.appendRow(CollapseBackslashes(path)); });
+        }
+    }
+    steps.run(136, [&] { targets.pointer.setMousePointer(PointerDefault); });
+}
+
+} // namespace brindlecast

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace brindlecast {
+
+class Dialogs;
+
+// The title both folder pickers show.
+inline constexpr auto kBrowseFolderTitle = "Please select folder:";
+
+// The folder picker of the AddFolder module: shows only folders, opens at the start folder (sent
+// as given, even when empty or missing) and returns the chosen folder's path, or "" when the user
+// cancels. The root comes back as "/", every other folder without a trailing separator.
+QString BrowseForFolder(Dialogs& dialogs, const QString& title, const QString& startFolder);
+
+// The start folder of the most recent BrowseForFolder call, kept until the next call.
+const QString& BrowseStartFolder();
+
+} // namespace brindlecast
