@@ -22,7 +22,7 @@ bool ListView1_OLEDragOver(const QMimeData& data);
 // A drop on the list: each dropped path in order. A folder is expanded into every accessible file
 // in it and in all its subfolders (any type, "~" names and hidden archive files skipped); anything
 // else, a path that no longer exists included, is appended exactly as given.
-void ListView1_OLEDragDrop(const QStringList& droppedPaths, FileRows& list, FileSystem& fileSystem,
-                           ErrorBox& errorBox);
+void ListView1_OLEDragDrop(const QStringList& droppedPaths, FileRows& list,
+                           const FileSystem& fileSystem, ErrorBox& errorBox);
 
 } // namespace brindlecast

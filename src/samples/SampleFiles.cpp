@@ -20,14 +20,14 @@ bool IsInList(const FileRows& list, const QString& text)
     return false;
 }
 
-void LoadSampleFiles(FileRows& list, FileSystem& fileSystem, Dialogs& dialogs,
+void LoadSampleFiles(FileRows& list, const FileSystem& fileSystem, Dialogs& dialogs,
                      const QString& applicationFolder, const QString& applicationTitle)
 {
     const QString samplesFolder = applicationFolder + kNativeSeparator + QStringLiteral("Samples");
     const QString samplesPrefix = samplesFolder + kNativeSeparator;
-    for (const QString& name :
-         ListMatchingFiles(fileSystem, samplesFolder, QStringLiteral("*.*")).names()) {
-        const QString path = samplesPrefix + name;
+    const NameArray names = ListMatchingFiles(fileSystem, samplesFolder, QStringLiteral("*.*"));
+    for (int index = 1; index <= names.highestIndex(); ++index) {
+        const QString path = samplesPrefix + names.at(index);
         if (fileSystem.exists(path) && !IsInList(list, path))
             list.appendRow(path);
     }
@@ -38,7 +38,7 @@ void LoadSampleFiles(FileRows& list, FileSystem& fileSystem, Dialogs& dialogs,
         dialogs.openFolder(samplesPrefix);
 }
 
-void PushButton5_Click(FileRows& list, FileSystem& fileSystem, Dialogs& dialogs,
+void PushButton5_Click(FileRows& list, const FileSystem& fileSystem, Dialogs& dialogs,
                        const QString& applicationFolder, const QString& applicationTitle)
 {
     StepReporter steps(dialogs, form1LocationText(QStringLiteral("PushButton5_Click")));

@@ -17,11 +17,11 @@ bool IsInList(const FileRows& list, const QString& text);
 
 // Appends every accessible file of the application folder's "Samples" folder that is not listed
 // yet, then always offers to open that folder in the file manager.
-void LoadSampleFiles(FileRows& list, FileSystem& fileSystem, Dialogs& dialogs,
+void LoadSampleFiles(FileRows& list, const FileSystem& fileSystem, Dialogs& dialogs,
                      const QString& applicationFolder, const QString& applicationTitle);
 
 // "Load Sample/Example Files": LoadSampleFiles, with any failure shown in the error box.
-void PushButton5_Click(FileRows& list, FileSystem& fileSystem, Dialogs& dialogs,
+void PushButton5_Click(FileRows& list, const FileSystem& fileSystem, Dialogs& dialogs,
                        const QString& applicationFolder, const QString& applicationTitle);
 
 } // namespace brindlecast

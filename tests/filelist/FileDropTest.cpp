@@ -98,6 +98,18 @@ TEST_F(FileDrop, InsideAFolderTildeNamesAndHiddenFilesAreSkippedButReadOnlyHidde
     EXPECT_EQ(rows(), (QStringList{readOnlyHidden, plain}));
 }
 
+// A folder whose name starts with a dot is still a folder: its files are added, never the
+// folder itself as if it were a file.
+TEST_F(FileDrop, AHiddenFolderIsExpandedToo)
+{
+    const QString hidden = folder(QStringLiteral(".config"));
+    const QString inside = make(QStringLiteral(".config/take.wav"));
+
+    ASSERT_TRUE(dragAndDrop(*filesData({hidden})));
+
+    EXPECT_EQ(rows(), QStringList{inside});
+}
+
 TEST_F(FileDrop, DataWithoutLocalFilesIsRefusedAndAddsNothing)
 {
     QMimeData text;
