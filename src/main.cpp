@@ -2,6 +2,7 @@
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char* argv[])
 {
@@ -9,5 +10,11 @@ int main(int argc, char* argv[])
     brindlecast::QtPlatform platform;
     brindlecast::Form1 window(platform);
     window.show();
+
+    // "Open With" passes files (and folders) as arguments: they join the list as a drop would.
+    QStringList paths;
+    for (const QString& argument : application.arguments().mid(1))
+        paths << QDir::current().absoluteFilePath(argument);
+    window.addPathsAsDropped(paths);
     return application.exec();
 }

@@ -37,6 +37,10 @@ public:
     int mousePointer() const override { return m_pointerKind; }
     void setMousePointer(int kind) override;
 
+    // Adds paths given from outside the window (the command line of "Open With") exactly as a
+    // drop of those paths on the list would add them.
+    void addPathsAsDropped(const QStringList& paths);
+
     // A plain box with only OK, no icon, and the application title.
     void messageBox(const QString& text);
 

@@ -28,6 +28,13 @@ public:
     virtual void showErrorBox(const QString& text) = 0;
 };
 
+// A box that shows nothing, for handlers that have no error box of their own: a failed step is
+// skipped quietly.
+class SilentErrorBox final : public ErrorBox {
+public:
+    void showErrorBox(const QString&) override {}
+};
+
 // Shows the error box of a failed step and returns once it is closed.
 void ShowApplicationError(ErrorBox& box, const QString& description, const QString& locationText,
                           int locationNumber);

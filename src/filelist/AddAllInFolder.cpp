@@ -8,15 +8,13 @@
 #include "core/StepReporter.h"
 #include "filelist/AddFolder.h"
 #include "filelist/BrowseForFolder.h"
+#include "filelist/FolderFiles.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 
 namespace brindlecast {
 
 namespace {
-
-// Hidden archive files: hidden dot-files that are not read-only.
-constexpr int kHiddenFile = AttributeArchive | AttributeHidden;
 
 // Stores a setting unless it already holds the text: each write makes the store sync its file to
 // disk, which takes milliseconds, and clicking again with the same answers is the common case.
@@ -68,24 +66,7 @@ void PushButton3_Click(const FolderAddTargets& targets)
     steps.run(114, [&] { folders = QStringList{chosen + kNativeSeparator}; });
     steps.run(116, [&] { GetSubDirectories2016(fileSystem, targets.dialogs, folders, true); });
 
-    const QString pattern = QStringLiteral("*.") + answer;
-    for (const QString& entry : std::as_const(folders)) {
-        QString folder;
-        steps.run(120, [&] { folder = entry.chopped(1); });
-        NameArray names;
-        steps.run(122, [&] { names = ListMatchingFiles(fileSystem, folder, pattern); });
-        for (int index = 1; index <= names.highestIndex(); ++index) {
-            if (steps.check(126, [&] { return names.at(index).startsWith(u'~'); }))
-                continue;
-            QString path;
-            steps.run(128, [&] { path = folder + kNativeSeparator + names.at(index); });
-            if (steps.check(132, [&] {
-                    return FileIsAccessible(fileSystem, path) &&
-                           fileSystem.attributes(path) != kHiddenFile;
-                }))
-                steps.run(132, [&] { targets.list.appendRow(CollapseBackslashes(path)); });
-        }
-    }
+    appendMatchingFiles(folders, QStringLiteral("*.") + answer, targets.list, fileSystem, steps);
     steps.run(136, [&] { targets.pointer.setMousePointer(PointerDefault); });
 }
 

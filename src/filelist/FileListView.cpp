@@ -1,8 +1,12 @@
 #include "filelist/FileListView.h"
 
 #include "core/PointerKind.h"
+#include "filelist/FileDrop.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 
 namespace brindlecast {
@@ -19,6 +23,10 @@ FileListView::FileListView(QWidget* parent) : QTreeWidget(parent)
     setColumnCount(0);
     // Every move over the rows is reported, with or without a button held.
     viewport()->setMouseTracking(true);
+    // Files dropped from outside are handled by the list's handlers, not by the item model.
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DropOnly);
 }
 
 void FileListView::appendRow(const QString& path)
@@ -153,6 +161,34 @@ void FileListView::mouseDoubleClickEvent(QMouseEvent* event)
     // The second press of a double-click is a press like any other, wherever it lands.
     mousePressEvent(event);
     emit doubleClickedAnywhere();
+}
+
+void FileListView::dragEnterEvent(QDragEnterEvent* event)
+{
+    // Data without a file list shows the refusing pointer.
+    if (ListView1_OLEDragOver(*event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void FileListView::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (ListView1_OLEDragOver(*event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void FileListView::dropEvent(QDropEvent* event)
+{
+    const std::optional<QStringList> paths = droppedFilePaths(*event->mimeData());
+    if (!paths) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit pathsDropped(*paths);
 }
 
 } // namespace brindlecast

@@ -51,6 +51,8 @@ signals:
     void mouseMoved(const QPoint& position, const QPoint& screenPosition);
     void mouseUp();
     void doubleClickedAnywhere();
+    // Local files and folders dropped from outside, in the order of the dropped data.
+    void pathsDropped(const QStringList& paths);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -58,6 +60,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void showPointer();
