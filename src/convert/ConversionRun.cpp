@@ -3,6 +3,7 @@
 #include "convert/ProcessRunner.h"
 #include "core/BitRate.h"
 #include "core/EncoderCommand.h"
+#include "core/EncoderErrors.h"
 #include "core/ErrorReport.h"
 #include "core/Failure.h"
 #include "core/FileRows.h"
@@ -27,14 +28,15 @@ namespace brindlecast {
 
 namespace {
 
-QString encodeFailureReason(int result, const ChildProcess& process,
-                            const QStringList& fileArguments)
+QString encodeFailureReason(int result, const ChildProcess& process, const QString& input,
+                            const QString& output)
 {
     if (isStartFailureResult(result)) {
         return QStringLiteral("the encoder could not be started (%1)")
             .arg(process.errorOutputTail());
     }
-    const QString line = lastErrorLine(process.errorOutputTail(), fileArguments);
+    const QString line = encoderErrorLine(process.errorOutputTail(), encoderFileArgument(input),
+                                          encoderFileArgument(output));
     QString reason = QStringLiteral("the encoder failed (exit code %1)").arg(result);
     return line.isEmpty() ? reason : reason + QStringLiteral(": ") + line;
 }
@@ -207,8 +209,7 @@ void ConversionRun::encode(const QString& input, const QString& output, const QS
             RunProcessWithProgress(*process, command.process, kHiddenWindow, &bar, bar.text(),
                                    bar.wholeValue(), m_targets.rows.rowCount());
         if (result != 0) {
-            failure = encodeFailureReason(
-                result, *process, {encoderFileArgument(input), encoderFileArgument(output)});
+            failure = encodeFailureReason(result, *process, input, output);
         } else if (fileSystem.regularFileSize(output) <= 0) {
             failure = QStringLiteral("the encoder wrote no output");
         }
