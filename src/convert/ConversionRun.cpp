@@ -45,7 +45,7 @@ QString encodeFailureReason(int result, const ChildProcess& process, const QStri
 
 struct ConversionRun::RunState {
     ConversionChoices choices;
-    QString temporaryFolder; // as it was when the encoder was put in place
+    QString encoderFolder; // this run's own, made afresh
     QString encoder;
     QString codec = QString::fromLatin1(kNativeAacEncoder);
     int fileCount = 0;
@@ -91,16 +91,15 @@ void ConversionRun::PushButton2_Click(const ConversionChoices& choices)
 
     RunState run;
     run.choices = choices;
-    bool deployedFromData = false;
-    steps.run(118,
-              [&] { deployedFromData = deployEncoder(encoderData, platform.temporaryFolder()); });
+    steps.run(118, [&] {
+        run.encoderFolder = createEncoderFolder(platform.temporaryFolder());
+        deployEncoder(encoderData, run.encoderFolder);
+    });
     steps.run(120, [&] {
-        run.temporaryFolder = platform.temporaryFolder();
-        run.encoder = encoderPath(run.temporaryFolder);
-        if (!isTrustedEncoder(run.temporaryFolder))
+        if (!isTrustedEncoder(run.encoderFolder))
             return;
-        run.codec = deployedFromData ? m_aacEncoders.forBuild(platform, run.encoder, encoderData)
-                                     : aacEncoderOf(platform, run.encoder);
+        run.encoder = encoderPathIn(run.encoderFolder);
+        run.codec = m_aacEncoders.forBuild(platform, run.encoder, encoderData);
     });
 
     // Rows added during the run wait for the next one.
@@ -108,7 +107,7 @@ void ConversionRun::PushButton2_Click(const ConversionChoices& choices)
     for (int row = 1; row <= run.fileCount; ++row) // 154
         convertRow(row, steps, run);
 
-    steps.run(156, [&] { removeDeployedEncoder(platform.temporaryFolder()); });
+    steps.run(156, [&] { removeEncoderFolder(run.encoderFolder); });
     steps.run(158, [&] { m_targets.pointer.setMousePointer(PointerDefault); });
     steps.run(160, [&] { bar.setRealValue(0); });
     steps.run(162, [&] { bar.setText(QStringLiteral("Progress Bar")); });
@@ -199,7 +198,7 @@ void ConversionRun::encode(const QString& input, const QString& output, const QS
         const EncoderCommand command =
             buildEncoderCommand(run.encoder, input, bitRate, run.codec, output);
         m_lastCommandText = command.text;
-        if (run.encoder.isEmpty() || !isTrustedEncoder(run.temporaryFolder)) {
+        if (run.encoder.isEmpty() || !isTrustedEncoder(run.encoderFolder)) {
             failure = QStringLiteral("the encoder is missing or could have been changed by "
                                      "another user, so it was not run");
             return;

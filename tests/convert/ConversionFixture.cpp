@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -70,6 +71,22 @@ int ConversionFixture::encodesStarted() const
                              [](const ProcessCommand& command) {
                                  return command.arguments.contains(QStringLiteral("-ab"));
                              }));
+}
+
+QString ConversionFixture::encoderUsed() const
+{
+    for (qsizetype i = m_platform.started.size() - 1; i >= 0; --i) {
+        const ProcessCommand& command = m_platform.started[i];
+        if (!command.arguments.contains(QStringLiteral("-ab")))
+            continue;
+        const QFileInfo encoder(command.program);
+        EXPECT_EQ(QFileInfo(encoder.path()).path(), m_temp.path());
+        EXPECT_TRUE(
+            QFileInfo(encoder.path()).fileName().startsWith(QStringLiteral("brindlecast-")));
+        return command.program;
+    }
+    ADD_FAILURE() << "no encode was started";
+    return {};
 }
 
 QStringList ConversionFixture::temporaryFolderContents() const

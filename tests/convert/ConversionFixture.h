@@ -50,6 +50,8 @@ protected:
     QStringList messagesTitled(const QString& title) const;
     QStringList closingMessages() const { return messagesTitled(m_form->applicationTitle()); }
     int encodesStarted() const;
+    // The encoder of the last encode started; checks it lay in a folder of the run's own.
+    QString encoderUsed() const;
     QStringList temporaryFolderContents() const;
 
     QTemporaryDir m_temp;
