@@ -87,25 +87,39 @@ void ConversionRun::PushButton2_Click(const ConversionChoices& choices)
         steps.value(110, QString(), [&] { return GetAddressWidth(platform); });
     QByteArray encoderData;
     const int build = encoderBuildFor(addressWidth); // 112
-    steps.run(build == 102 ? 114 : 116, [&] { encoderData = platform.encoderResource(build); });
 
+    // Whether the encoder can be used is settled before any row is touched: a run that cannot
+    // encode must not delete the old outputs that nothing would replace.
     RunState run;
     run.choices = choices;
-    steps.run(118, [&] {
-        run.encoderFolder = createEncoderFolder(platform.temporaryFolder());
-        deployEncoder(encoderData, run.encoderFolder);
-    });
-    steps.run(120, [&] {
-        if (!isTrustedEncoder(run.encoderFolder))
-            return;
-        run.encoder = encoderPathIn(run.encoderFolder);
-        run.codec = m_aacEncoders.forBuild(platform, run.encoder, encoderData);
-    });
+    std::optional<QString> unusable = steps.failureOf(
+        build == 102 ? 114 : 116, [&] { encoderData = platform.encoderResource(build); });
+    if (!unusable) {
+        unusable = steps.failureOf(118, [&] {
+            run.encoderFolder = createEncoderFolder(platform.temporaryFolder());
+            deployEncoder(encoderData, run.encoderFolder);
+        });
+    }
+    if (!unusable) {
+        unusable = steps.failureOf(120, [&] {
+            if (!isTrustedEncoder(run.encoderFolder)) {
+                throw Failure(QStringLiteral("The encoder in %1 could have been changed by "
+                                             "another user, so it was not run")
+                                  .arg(run.encoderFolder));
+            }
+            run.encoder = encoderPathIn(run.encoderFolder);
+            run.codec = m_aacEncoders.forBuild(platform, run.encoder, encoderData);
+        });
+    }
 
     // Rows added during the run wait for the next one.
     run.fileCount = steps.value(122, 0, [&] { return m_targets.rows.rowCount(); });
-    for (int row = 1; row <= run.fileCount; ++row) // 154
-        convertRow(row, steps, run);
+    if (unusable) {
+        run.report.setEncoderUnusable(*unusable);
+    } else {
+        for (int row = 1; row <= run.fileCount; ++row) // 154
+            convertRow(row, steps, run);
+    }
 
     steps.run(156, [&] { removeEncoderFolder(run.encoderFolder); });
     steps.run(158, [&] { m_targets.pointer.setMousePointer(PointerDefault); });
@@ -163,6 +177,12 @@ void ConversionRun::convertRow(int row, StepReporter& steps, RunState& run)
         return;
     }
 
+    // Checked again for every file, before its old output goes.
+    if (!isTrustedEncoder(run.encoderFolder)) {
+        run.report.addFailure(*input, QStringLiteral("the encoder could have been changed by "
+                                                     "another user, so it was not run"));
+        return;
+    }
     steps.run(142, [&] { DeleteFileQuietly(*output); });
     // The encoder would stop to ask about a file it may not replace; nobody could answer.
     if (fileSystem.isPresent(*output)) {
@@ -198,11 +218,6 @@ void ConversionRun::encode(const QString& input, const QString& output, const QS
         const EncoderCommand command =
             buildEncoderCommand(run.encoder, input, bitRate, run.codec, output);
         m_lastCommandText = command.text;
-        if (run.encoder.isEmpty() || !isTrustedEncoder(run.encoderFolder)) {
-            failure = QStringLiteral("the encoder is missing or could have been changed by "
-                                     "another user, so it was not run");
-            return;
-        }
         const auto process = m_targets.platform.createChildProcess();
         const int result =
             RunProcessWithProgress(*process, command.process, kHiddenWindow, &bar, bar.text(),

@@ -10,6 +10,14 @@ void RunReport::addFailure(const QString& path, const QString& reason)
 QString RunReport::closingMessage(int fileCount) const
 {
     QString message = QStringLiteral("Done.");
+    if (!m_encoderUnusable.isEmpty() && fileCount > 0) {
+        message +=
+            fileCount == 1
+                ? QStringLiteral("\r\n\r\nThe file was not converted")
+                : QStringLiteral("\r\n\r\nNone of the %1 files was converted").arg(fileCount);
+        return message + QStringLiteral(", because the encoder could not be put in place:\r\n") +
+               m_encoderUnusable;
+    }
     if (m_failures.isEmpty())
         return message;
     const QString files = fileCount == 1 ? QStringLiteral("file") : QStringLiteral("files");
