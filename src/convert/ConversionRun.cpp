@@ -1,9 +1,9 @@
 #include "convert/ConversionRun.h"
 
+#include "convert/EncodeVerdict.h"
 #include "convert/ProcessRunner.h"
 #include "core/BitRate.h"
 #include "core/EncoderCommand.h"
-#include "core/EncoderErrors.h"
 #include "core/ErrorReport.h"
 #include "core/Failure.h"
 #include "core/FileRows.h"
@@ -25,23 +25,6 @@
 #include <optional>
 
 namespace brindlecast {
-
-namespace {
-
-QString encodeFailureReason(int result, const ChildProcess& process, const QString& input,
-                            const QString& output)
-{
-    if (isStartFailureResult(result)) {
-        return QStringLiteral("the encoder could not be started (%1)")
-            .arg(process.errorOutputTail());
-    }
-    const QString line = encoderErrorLine(process.errorOutputTail(), encoderFileArgument(input),
-                                          encoderFileArgument(output));
-    QString reason = QStringLiteral("the encoder failed (exit code %1)").arg(result);
-    return line.isEmpty() ? reason : reason + QStringLiteral(": ") + line;
-}
-
-} // namespace
 
 struct ConversionRun::RunState {
     ConversionChoices choices;
@@ -222,11 +205,7 @@ void ConversionRun::encode(const QString& input, const QString& output, const QS
         const int result =
             RunProcessWithProgress(*process, command.process, kHiddenWindow, &bar, bar.text(),
                                    bar.wholeValue(), m_targets.rows.rowCount());
-        if (result != 0) {
-            failure = encodeFailureReason(result, *process, input, output);
-        } else if (fileSystem.regularFileSize(output) <= 0) {
-            failure = QStringLiteral("the encoder wrote no output");
-        }
+        failure = encodeFailure(result, *process, input, output, m_targets.platform);
     });
     if (!ran && !failure)
         failure = QStringLiteral("the encoder run failed");

@@ -58,9 +58,7 @@ private:
     std::wstring m_name;
 };
 
-} // namespace
-
-QString mediaInfoGeneralBitRate(MediaInfoLibrary& library, const QString& path)
+QString mediaInfoGeneral(MediaInfoLibrary& library, const QString& path, const wchar_t* parameter)
 {
     const MediaInfoEntryPoints& mediaInfo = library.entryPoints();
     const ProbeTarget target(path);
@@ -72,7 +70,7 @@ QString mediaInfoGeneralBitRate(MediaInfoLibrary& library, const QString& path)
         // A file it cannot read answers "", as does one that is not there.
         mediaInfo.Open(handle, target.name().c_str());
         answer = WideStringFromPointer(
-            mediaInfo.Get(handle, kStreamGeneral, 0, L"BitRate", kInfoText, kInfoName));
+            mediaInfo.Get(handle, kStreamGeneral, 0, parameter, kInfoText, kInfoName));
     } catch (...) {
         mediaInfo.Close(handle);
         mediaInfo.Delete(handle);
@@ -81,6 +79,22 @@ QString mediaInfoGeneralBitRate(MediaInfoLibrary& library, const QString& path)
     mediaInfo.Close(handle);
     mediaInfo.Delete(handle);
     return answer;
+}
+
+} // namespace
+
+QString mediaInfoGeneralBitRate(MediaInfoLibrary& library, const QString& path)
+{
+    return mediaInfoGeneral(library, path, L"BitRate");
+}
+
+std::optional<double> mediaInfoDurationSeconds(MediaInfoLibrary& library, const QString& path)
+{
+    bool isNumber = false;
+    const double milliseconds = mediaInfoGeneral(library, path, L"Duration").toDouble(&isNumber);
+    if (!isNumber || !(milliseconds > 0))
+        return std::nullopt;
+    return milliseconds / 1000.0;
 }
 
 QString getAudioBitRate(MediaInfoLibrary& library, const QString& inputPath,

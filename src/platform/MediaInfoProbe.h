@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace brindlecast {
 
@@ -10,6 +11,10 @@ class MediaInfoLibrary;
 // none, and for anything but a regular file). The library's handle is released before this
 // returns, also on failure.
 QString mediaInfoGeneralBitRate(MediaInfoLibrary& library, const QString& path);
+
+// How long a file plays by the library's General "Duration" (milliseconds), in seconds; nullopt
+// when it does not say. Throws Failure when the library cannot be used.
+std::optional<double> mediaInfoDurationSeconds(MediaInfoLibrary& library, const QString& path);
 
 // The bit-rate text for an input file: its overall bit rate as MediaInfo reads it, in whole
 // kilobits per second, or getBitRate(listEntry) when the library has no usable answer.

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -48,6 +49,12 @@ void ConversionFixture::prepare(const QStringList& paths, const QString& entry, 
     ASSERT_EQ(m_form->Combo1->currentText(), entry);
     (rateOfInput ? m_form->Option1 : m_form->Option2)->setChecked(true);
     m_form->Option4->setChecked(true);
+}
+
+void ConversionFixture::saveToFolder(const QString& folderText)
+{
+    m_form->Option3->setChecked(true);
+    m_form->Text1->setText(folderText);
 }
 
 void ConversionFixture::clickStartConverting()

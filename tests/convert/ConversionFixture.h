@@ -45,6 +45,8 @@ protected:
     QString makeWav(const QString& name, const WavFormat& format = {16000, 1, 16, 1.0});
     // Adds the rows, picks the list entry (constant or only as fallback), saves beside the input.
     void prepare(const QStringList& paths, const QString& entry, bool rateOfInput);
+    // Chooses "Save results to this folder:" with the text in the folder box.
+    void saveToFolder(const QString& folderText);
     void clickStartConverting();
 
     QStringList messagesTitled(const QString& title) const;
