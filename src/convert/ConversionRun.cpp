@@ -22,6 +22,7 @@
 #include "platform/Platform.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <optional>
 
 namespace brindlecast {
@@ -33,6 +34,17 @@ struct ConversionRun::RunState {
     QString codec = QString::fromLatin1(kNativeAacEncoder);
     int fileCount = 0;
     RunReport report;
+    // The outputs this run wrote, by lower-case file name: no later row may replace them.
+    QHash<QString, QStringList> written;
+
+    std::optional<QString> writtenEarlier(const QString& output, const FileSystem& fileSystem) const
+    {
+        for (const QString& path : written.value(FileNameOfPath(output).toLower())) {
+            if (fileSystem.isSameFile(path, output))
+                return path;
+        }
+        return std::nullopt;
+    }
 };
 
 ConversionRun::ConversionRun(ConversionTargets targets) : m_targets(std::move(targets)) {}
@@ -160,6 +172,12 @@ void ConversionRun::convertRow(int row, StepReporter& steps, RunState& run)
         return;
     }
 
+    // Two inputs of one name into one folder: the later one would replace the earlier's result.
+    if (const std::optional<QString> earlier = run.writtenEarlier(*output, fileSystem)) {
+        run.report.addFailure(
+            *input, QStringLiteral("another file of this run already wrote %1").arg(*earlier));
+        return;
+    }
     // Checked again for every file, before its old output goes.
     if (!isTrustedEncoder(run.encoderFolder)) {
         run.report.addFailure(*input, QStringLiteral("the encoder could have been changed by "
@@ -215,7 +233,9 @@ void ConversionRun::encode(const QString& input, const QString& output, const QS
         if (fileSystem.isPresent(output))
             DeleteFileQuietly(output);
         run.report.addFailure(input, *failure);
+        return;
     }
+    run.written[FileNameOfPath(output).toLower()].append(output);
 }
 
 } // namespace brindlecast

@@ -3,6 +3,7 @@
 #include "convert/ConversionFixture.h"
 #include "core/ErrorReport.h"
 #include "core/PointerKind.h"
+#include "filelist/FileListView.h"
 #include "platform/EncoderDeployment.h"
 
 #include <QDir>
@@ -151,6 +152,43 @@ TEST_F(ConversionRunTest, BadInputsFailAloneAndLeaveNothing)
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), wavBytes({16000, 1, 16, 1.0}));
     EXPECT_TRUE(temporaryFolderContents().isEmpty());
+}
+
+// Two inputs of one name saved into one folder would give one output; the later row must not
+// replace what the earlier one wrote in the same run.
+TEST_F(ConversionRunTest, AnOutputWrittenEarlierInTheRunIsNeverReplaced)
+{
+    QDir work(m_work.path());
+    for (const char* folder : {"a", "b", "out"})
+        ASSERT_TRUE(work.mkpath(QString::fromLatin1(folder)));
+    const QString first = makeWav(QStringLiteral("a/song.wav"), {16000, 1, 16, 1.0});
+    const QString second = makeWav(QStringLiteral("b/song.wav"), {16000, 1, 16, 2.0});
+    const QString out = workPath(QStringLiteral("out/song.aac"));
+    prepare({first, second}, QStringLiteral("64 kbps"), false);
+    saveToFolder(workPath(QStringLiteral("out")));
+
+    clickStartConverting();
+
+    EXPECT_TRUE(isAacOf(out, 1.0, 64));
+    EXPECT_EQ(closingMessages(),
+              QStringList{QStringLiteral("Done.\r\n\r\n1 of 2 files failed:\r\n") + second +
+                          QStringLiteral(" - another file of this run already wrote ") + out});
+
+    // The same folder by another name; a new run replaces the last run's outputs as ever.
+    ASSERT_EQ(::symlink("a", QFile::encodeName(workPath(QStringLiteral("alias"))).constData()), 0);
+    const QString alias = workPath(QStringLiteral("alias/song.wav"));
+    m_form->ListView1->clear();
+    m_platform.scripted.messages.clear();
+    prepare({first, alias, second}, QStringLiteral("64 kbps"), false); // beside each input
+
+    clickStartConverting();
+
+    EXPECT_TRUE(isAacOf(aacBeside(first), 1.0, 64));
+    EXPECT_TRUE(isAacOf(aacBeside(second), 2.0, 64));
+    EXPECT_EQ(closingMessages(),
+              QStringList{QStringLiteral("Done.\r\n\r\n1 of 3 files failed:\r\n") + alias +
+                          QStringLiteral(" - another file of this run already wrote ") +
+                          aacBeside(first)});
 }
 
 // Another user cannot stop a run by taking the encoder folder's name in a shared temporary
