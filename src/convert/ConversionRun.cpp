@@ -34,6 +34,7 @@ struct ConversionRun::RunState {
     QString codec = QString::fromLatin1(kNativeAacEncoder);
     int fileCount = 0;
     RunReport report;
+    bool probeFailureShown = false;
     // The outputs this run wrote, by lower-case file name: no later row may replace them.
     QHash<QString, QStringList> written;
 
@@ -192,13 +193,13 @@ void ConversionRun::convertRow(int row, StepReporter& steps, RunState& run)
         return;
     }
 
+    bool atListRate = false;
     std::optional<QString> bitRate;
     if (steps.check(144, [&] { return choices.sameBitRateAsInput; })) {
-        steps.run(146, [&] {
-            // The list's entry first: when the probe fails, the file is converted at that rate.
-            bitRate = getBitRate(choices.bitRateEntry);
-            bitRate = getAudioBitRate(m_targets.platform.mediaInfo(), *input, choices.bitRateEntry);
-        });
+        // The list's entry first: when the input's own rate cannot be read, the file is
+        // converted at that rate.
+        bitRate = getBitRate(choices.bitRateEntry);
+        atListRate = !probeInputBitRate(*input, *bitRate, steps, run);
     } else if (steps.check(148, [&] { return choices.constantBitRate; })) {
         steps.run(150, [&] { bitRate = getBitRate(choices.bitRateEntry); });
     }
@@ -206,10 +207,30 @@ void ConversionRun::convertRow(int row, StepReporter& steps, RunState& run)
         run.report.addFailure(*input, QStringLiteral("no bit rate could be worked out"));
         return;
     }
-    encode(*input, *output, *bitRate, steps, run);
+    if (encode(*input, *output, *bitRate, steps, run) && atListRate)
+        run.report.addListRateFile(choices.bitRateEntry);
 }
 
-void ConversionRun::encode(const QString& input, const QString& output, const QString& bitRate,
+bool ConversionRun::probeInputBitRate(const QString& input, QString& bitRate, StepReporter& steps,
+                                      RunState& run)
+{
+    std::optional<QString> own;
+    const auto probe = [&] { own = inputBitRate(m_targets.platform.mediaInfo(), input); };
+    // A library that cannot be used fails alike for every file: one box says so, for the first.
+    if (!run.probeFailureShown) {
+        run.probeFailureShown = steps.failureOf(146, probe).has_value();
+    } else {
+        try {
+            probe();
+        } catch (const std::exception&) {
+        }
+    }
+    if (own)
+        bitRate = *own;
+    return own.has_value();
+}
+
+bool ConversionRun::encode(const QString& input, const QString& output, const QString& bitRate,
                            StepReporter& steps, RunState& run)
 {
     ProgressDisplay& bar = m_targets.progress;
@@ -233,9 +254,10 @@ void ConversionRun::encode(const QString& input, const QString& output, const QS
         if (fileSystem.isPresent(output))
             DeleteFileQuietly(output);
         run.report.addFailure(input, *failure);
-        return;
+        return false;
     }
     run.written[FileNameOfPath(output).toLower()].append(output);
+    return true;
 }
 
 } // namespace brindlecast

@@ -97,11 +97,17 @@ std::optional<double> mediaInfoDurationSeconds(MediaInfoLibrary& library, const 
     return milliseconds / 1000.0;
 }
 
+std::optional<QString> inputBitRate(MediaInfoLibrary& library, const QString& inputPath)
+{
+    const QString text = bitRateTextFromAnswer(mediaInfoGeneralBitRate(library, inputPath), {});
+    return text.isEmpty() ? std::nullopt : std::optional<QString>(text);
+}
+
 QString getAudioBitRate(MediaInfoLibrary& library, const QString& inputPath,
                         const QString& listEntry)
 {
     const QString fallback = getBitRate(listEntry);
-    return bitRateTextFromAnswer(mediaInfoGeneralBitRate(library, inputPath), fallback);
+    return inputBitRate(library, inputPath).value_or(fallback);
 }
 
 } // namespace brindlecast

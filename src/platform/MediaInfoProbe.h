@@ -16,6 +16,11 @@ QString mediaInfoGeneralBitRate(MediaInfoLibrary& library, const QString& path);
 // when it does not say. Throws Failure when the library cannot be used.
 std::optional<double> mediaInfoDurationSeconds(MediaInfoLibrary& library, const QString& path);
 
+// The bit-rate text of the input's own overall bit rate, in whole kilobits per second; nullopt
+// when the library has no usable answer. Throws Failure when the library cannot be used or its
+// answer does not convert.
+std::optional<QString> inputBitRate(MediaInfoLibrary& library, const QString& inputPath);
+
 // The bit-rate text for an input file: its overall bit rate as MediaInfo reads it, in whole
 // kilobits per second, or getBitRate(listEntry) when the library has no usable answer.
 // Throws Failure when the library cannot be used or its answer does not convert.
