@@ -16,6 +16,7 @@
 #include "platform/ChildProcess.h"
 #include "platform/Dialogs.h"
 #include "platform/EncoderDeployment.h"
+#include "platform/ExitCleanup.h"
 #include "platform/FileOperations.h"
 #include "platform/FileSystem.h"
 #include "platform/MediaInfoProbe.h"
@@ -30,6 +31,7 @@ namespace brindlecast {
 struct ConversionRun::RunState {
     ConversionChoices choices;
     QString encoderFolder; // this run's own, made afresh
+    ExitCleanup::Entry removeEncoderOnExit;
     QString encoder;
     QString codec = QString::fromLatin1(kNativeAacEncoder);
     int fileCount = 0;
@@ -93,6 +95,7 @@ void ConversionRun::PushButton2_Click(const ConversionChoices& choices)
     if (!unusable) {
         unusable = steps.failureOf(118, [&] {
             run.encoderFolder = createEncoderFolder(platform.temporaryFolder());
+            run.removeEncoderOnExit = platform.exitCleanup().removeFolder(run.encoderFolder);
             deployEncoder(encoderData, run.encoderFolder);
         });
     }
@@ -236,11 +239,17 @@ bool ConversionRun::encode(const QString& input, const QString& output, const QS
     ProgressDisplay& bar = m_targets.progress;
     FileSystem& fileSystem = m_targets.platform.fileSystem();
     std::optional<QString> failure;
+    // Should the program end meanwhile, the encoder is ended and what it wrote goes, until the
+    // output has been found whole or has been removed.
+    ExitCleanup& cleanup = m_targets.platform.exitCleanup();
+    ExitCleanup::Entry removeOutputOnExit;
     const bool ran = steps.run(152, [&] {
         const EncoderCommand command =
             buildEncoderCommand(run.encoder, input, bitRate, run.codec, output);
         m_lastCommandText = command.text;
         const auto process = m_targets.platform.createChildProcess();
+        const ExitCleanup::Entry endOnExit = cleanup.endChild(*process);
+        removeOutputOnExit = cleanup.removeFile(output);
         const int result =
             RunProcessWithProgress(*process, command.process, kHiddenWindow, &bar, bar.text(),
                                    bar.wholeValue(), m_targets.rows.rowCount());
@@ -256,6 +265,7 @@ bool ConversionRun::encode(const QString& input, const QString& output, const QS
         run.report.addFailure(input, *failure);
         return false;
     }
+    removeOutputOnExit.release();
     run.written[FileNameOfPath(output).toLower()].append(output);
     return true;
 }

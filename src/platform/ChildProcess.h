@@ -22,6 +22,9 @@ public:
     // ended (at once when it already has).
     virtual bool waitForEnd(int timeoutMs) = 0;
 
+    // Ends a running child at once and waits until it has gone; nothing when it has ended.
+    virtual void endNow() = 0;
+
     // The exit code once the child has ended; a child ended by a signal gives 128 + signal.
     virtual int exitCode() const = 0;
 

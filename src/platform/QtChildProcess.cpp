@@ -40,6 +40,11 @@ QtChildProcess::~QtChildProcess()
 {
     // Only a wait cut short by a failure gets here with the child alive; its output would be
     // incomplete, so it is ended rather than left writing behind the caller's back.
+    endNow();
+}
+
+void QtChildProcess::endNow()
+{
     if (m_process.state() != QProcess::NotRunning) {
         m_process.kill();
         m_process.waitForFinished(-1);

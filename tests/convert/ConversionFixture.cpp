@@ -17,13 +17,29 @@ namespace brindlecast::test {
 std::unique_ptr<ChildProcess> ConvertPlatform::createChildProcess()
 {
     ForwardingChildProcess::Observer observer;
-    observer.starting = [this](const ProcessCommand& command) { started.append(command); };
-    observer.started = [this](const ProcessCommand& command, int) {
+    const auto command = std::make_shared<ProcessCommand>();
+    observer.starting = [this, command](const ProcessCommand& starting) {
+        started.append(starting);
+        *command = starting;
+    };
+    observer.started = [this](const ProcessCommand& starting, int) {
         if (onStart)
-            onStart(command);
+            onStart(starting);
+    };
+    observer.waited = [this, command](bool) {
+        if (onWait)
+            onWait(*command);
     };
     return std::make_unique<ForwardingChildProcess>(TestPlatform::createChildProcess(),
                                                     std::move(observer));
+}
+
+void ConvertPlatform::endProcessNow()
+{
+    TestPlatform::endProcessNow();
+    exitCleanup().drain();
+    if (onEndProcess)
+        onEndProcess();
 }
 
 void ConversionFixture::SetUp()

@@ -21,6 +21,10 @@ class ConvertPlatform : public TestPlatform {
 public:
     QList<ProcessCommand> started;
     std::function<void(const ProcessCommand&)> onStart; // runs just after a start
+    std::function<void(const ProcessCommand&)> onWait;  // runs after each wait for a child
+    // Runs when the program would end, after the exit cleanup (which the real platform does
+    // before it ends the process; here the process goes on).
+    std::function<void()> onEndProcess;
     std::unique_ptr<MediaInfoLibrary> otherLibrary;
     std::optional<QByteArray> encoderBytes; // deployed instead of the installed ffmpeg
 
@@ -30,6 +34,7 @@ public:
     }
 
     std::unique_ptr<ChildProcess> createChildProcess() override;
+    void endProcessNow() override;
     MediaInfoLibrary& mediaInfo() override
     {
         return otherLibrary ? *otherLibrary : TestPlatform::mediaInfo();
