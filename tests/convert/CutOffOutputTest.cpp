@@ -1,6 +1,6 @@
 // Outputs the encoder could not write whole are failures, even when it exits with 0.
 #include "convert/ConversionFixture.h"
-#include "convert/TmpfsMount.h"
+#include "support/TmpfsMount.h"
 #include "platform/EncoderStore.h"
 #include "support/QtPrinters.h"
 

@@ -1,7 +1,7 @@
 // Runs whose encoder cannot be put in place: nothing is deleted or run, and the cause is said
 // once.
 #include "convert/ConversionFixture.h"
-#include "convert/TmpfsMount.h"
+#include "support/TmpfsMount.h"
 #include "core/ErrorReport.h"
 
 #include <QDir>
