@@ -58,6 +58,11 @@ void Form1::Form_Load()
     }
 
     steps.run(172, [&] { m_options.selectBitRate(m_settings.read(SettingKey::ConstantBitRate)); });
+    // A stored entry the list does not have would leave no rate for a constant-rate run.
+    if (Combo1->currentIndex() < 0) {
+        steps.run(172,
+                  [&] { m_options.selectBitRate(settingDefault(SettingKey::ConstantBitRate)); });
+    }
     steps.run(174, [&] {
         const std::optional<QString> stored = m_settings.stored(SettingKey::OutputFolder);
         m_options.setOutputFolderText(stored ? *stored : GetDesktopFolder(m_platform));

@@ -105,12 +105,26 @@ TEST_F(StartUp, BadStoredValuesAreReportedAndStartUpGoesOn)
               (QStringList{QStringLiteral("in Tessaly2021/08/31.Form1.Form_Load at line 172"),
                            QStringLiteral("in Tessaly2021/08/31.Form1.Form_Load at line 176"),
                            QStringLiteral("in Tessaly2021/08/31.Form1.Form_Load at line 182")}));
-    EXPECT_EQ(form.Combo1->currentIndex(), -1);
-    EXPECT_EQ(stored("kbps"), QStringLiteral("100 kbps"));
+    EXPECT_EQ(form.Combo1->currentText(), QStringLiteral("128 kbps")); // after the box
+    EXPECT_EQ(stored("kbps"), QStringLiteral("128 kbps"));
     EXPECT_TRUE(form.Option1->isChecked()); // a failed test lets the step it guards run
     EXPECT_TRUE(form.Option4->isChecked());
     EXPECT_FALSE(form.Frame4->isEnabled());
     EXPECT_EQ(form.Text1->text(), m_platform.desktop + u'/'); // later steps still ran
+}
+
+TEST_F(StartUp, AStoredRateThatIsNoEntryFallsBackToTheDefaultAfterTheBox)
+{
+    for (const char* rate : {"abc", "99999999999 kbps"}) {
+        m_platform.scripted.messages.clear();
+        m_settings.setValue(QStringLiteral("kbps"), QString::fromLatin1(rate));
+        m_settings.setValue(QStringLiteral("Option"), QStringLiteral("2"));
+        Form1& form = start();
+        EXPECT_EQ(errorBoxLines(),
+                  QStringList{QStringLiteral("in Tessaly2021/08/31.Form1.Form_Load at line 172")});
+        EXPECT_EQ(form.Combo1->currentText(), QStringLiteral("128 kbps")) << rate;
+        EXPECT_TRUE(form.Combo1->isEnabled());
+    }
 }
 
 TEST_F(StartUp, PlatformFailuresAreReportedAtTheirSteps)
