@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QIcon>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -44,7 +45,11 @@ void Form1::Form_Load()
         steps.run(106, [&] { loadHoverPointer(handPointer); });
 
     steps.run(132, [&] { ListView1->setHeaderLabels({QStringLiteral(" WAV File(s)")}); });
-    steps.run(134, [&] { ListView1->setColumnWidth(0, (kListColumnWidthTwips + 7) / 15); });
+    steps.run(134, [&] {
+        // The header would otherwise stretch the last column over the set width.
+        ListView1->header()->setStretchLastSection(false);
+        ListView1->setColumnWidth(0, (kListColumnWidthTwips + 7) / 15);
+    });
 
     int location = 136;
     for (const char* entry : kBitRateEntries) {

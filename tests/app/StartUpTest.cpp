@@ -41,7 +41,7 @@ protected:
 
 TEST_F(StartUp, FirstStartWithAnEmptyStore)
 {
-    Form1& form = start();
+    Form1& form = openWindow(Shown::Yes);
 
     EXPECT_TRUE(m_platform.scripted.messages.isEmpty());
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Brindlecast Studio"));
@@ -54,6 +54,8 @@ TEST_F(StartUp, FirstStartWithAnEmptyStore)
     EXPECT_TRUE(form.Frame4->isEnabled());
     EXPECT_EQ(form.Text1->text(), m_platform.desktop + u'/');
     EXPECT_EQ(form.ListView1->headerItem()->text(0), QStringLiteral(" WAV File(s)"));
+    EXPECT_EQ(form.ListView1->columnWidth(0), 467); // 7000 twips, as shown
+    EXPECT_EQ(form.ListView1->header()->sectionSize(0), 467);
     EXPECT_EQ(form.palette().color(QPalette::Window), QColor(Qt::white)); // no skin file
 
     EXPECT_EQ(stored("kbps"), QStringLiteral("128 kbps"));
