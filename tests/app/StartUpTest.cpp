@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -210,6 +211,31 @@ TEST_F(Hover, NeverReplacesTheBusyPointer)
         EXPECT_EQ(form.mousePointer(), PointerBusy);
         EXPECT_EQ(form.cursor().shape(), Qt::WaitCursor);
     }
+}
+
+TEST_F(Hover, WhileBusyTheHourglassShowsOverEveryControl)
+{
+    Form1& form = startShown();
+    form.ListView1->appendRow(QStringLiteral("/music/a.wav"));
+    form.setMousePointer(PointerBusy);
+    moveOver(form.Text1);
+
+    QSet<QString> kinds;
+    for (const QWidget* control : form.findChildren<QWidget*>()) {
+        if (control->window() != &form)
+            continue; // the drop-down of the bit rates opens as a window of its own
+        kinds.insert(QString::fromLatin1(control->metaObject()->className()));
+        EXPECT_EQ(control->cursor().shape(), Qt::WaitCursor)
+            << control->metaObject()->className() << " " << control->objectName().toStdString();
+    }
+    for (const char* kind : {"QLineEdit", "QPushButton", "QRadioButton", "QComboBox", "QGroupBox",
+                             "brindlecast::FileListView", "brindlecast::TextProgressBar"})
+        EXPECT_TRUE(kinds.contains(QString::fromLatin1(kind))) << kind;
+
+    form.setMousePointer(PointerDefault);
+    EXPECT_EQ(form.Text1->cursor().shape(), Qt::IBeamCursor);
+    EXPECT_EQ(form.PushButton2->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(form.ListView1->viewport()->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(Hover, WithoutThePointerImageTheButtonsShowTheNormalPointer)
