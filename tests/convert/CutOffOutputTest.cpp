@@ -1,8 +1,8 @@
 // Outputs the encoder could not write whole are failures, even when it exits with 0.
 #include "convert/ConversionFixture.h"
-#include "support/TmpfsMount.h"
 #include "platform/EncoderStore.h"
 #include "support/QtPrinters.h"
+#include "support/TmpfsMount.h"
 
 #include <QDir>
 #include <QFile>

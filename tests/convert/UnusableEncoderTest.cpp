@@ -1,8 +1,8 @@
 // Runs whose encoder cannot be put in place: nothing is deleted or run, and the cause is said
 // once.
 #include "convert/ConversionFixture.h"
-#include "support/TmpfsMount.h"
 #include "core/ErrorReport.h"
+#include "support/TmpfsMount.h"
 
 #include <QDir>
 #include <QFile>
