@@ -58,7 +58,10 @@ private:
     std::wstring m_name;
 };
 
-QString mediaInfoGeneral(MediaInfoLibrary& library, const QString& path, const wchar_t* parameter)
+// headerOnly asks the library to read no more than the file's headers say (its "ParseSpeed" 0):
+// enough for a duration, and several times quicker.
+QString mediaInfoGeneral(MediaInfoLibrary& library, const QString& path, const wchar_t* parameter,
+                         bool headerOnly = false)
 {
     const MediaInfoEntryPoints& mediaInfo = library.entryPoints();
     const ProbeTarget target(path);
@@ -67,6 +70,8 @@ QString mediaInfoGeneral(MediaInfoLibrary& library, const QString& path, const w
         throw Failure(QStringLiteral("MediaInfo could not create a handle"), 7);
     QString answer;
     try {
+        if (headerOnly && mediaInfo.Option)
+            mediaInfo.Option(handle, L"ParseSpeed", L"0");
         // A file it cannot read answers "", as does one that is not there.
         mediaInfo.Open(handle, target.name().c_str());
         answer = WideStringFromPointer(
@@ -91,7 +96,8 @@ QString mediaInfoGeneralBitRate(MediaInfoLibrary& library, const QString& path)
 std::optional<double> mediaInfoDurationSeconds(MediaInfoLibrary& library, const QString& path)
 {
     bool isNumber = false;
-    const double milliseconds = mediaInfoGeneral(library, path, L"Duration").toDouble(&isNumber);
+    const double milliseconds =
+        mediaInfoGeneral(library, path, L"Duration", true).toDouble(&isNumber);
     if (!isNumber || !(milliseconds > 0))
         return std::nullopt;
     return milliseconds / 1000.0;
