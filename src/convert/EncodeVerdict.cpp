@@ -18,7 +18,7 @@ namespace {
 std::optional<double> inputDuration(Platform& platform, const QString& input)
 {
     try {
-        return mediaInfoDurationSeconds(platform.mediaInfo(), input);
+        return pcmWaveDurationSeconds(platform.mediaInfo(), input);
     } catch (const Failure&) {
         return std::nullopt; // without the library the length cannot be compared
     }

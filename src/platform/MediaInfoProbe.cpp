@@ -5,7 +5,9 @@
 #include "platform/MediaInfoLibrary.h"
 
 #include <QFile>
+#include <QStringList>
 #include <fcntl.h>
+#include <initializer_list>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,6 +17,7 @@ namespace brindlecast {
 namespace {
 
 constexpr int kStreamGeneral = 0;
+constexpr int kStreamAudio = 2;
 constexpr int kInfoText = 1;
 constexpr int kInfoName = 0;
 
@@ -58,24 +61,31 @@ private:
     std::wstring m_name;
 };
 
-// headerOnly asks the library to read no more than the file's headers say (its "ParseSpeed" 0):
-// enough for a duration, and several times quicker.
-QString mediaInfoGeneral(MediaInfoLibrary& library, const QString& path, const wchar_t* parameter,
-                         bool headerOnly = false)
+struct Question {
+    int streamKind;
+    const wchar_t* parameter;
+};
+
+// The library's answers about one file, in the order asked. headerOnly asks it to read no more
+// than the file's headers say (its "ParseSpeed" 0), several times quicker.
+QStringList mediaInfoAnswers(MediaInfoLibrary& library, const QString& path,
+                             std::initializer_list<Question> questions, bool headerOnly = false)
 {
     const MediaInfoEntryPoints& mediaInfo = library.entryPoints();
     const ProbeTarget target(path);
     void* handle = mediaInfo.New();
     if (!handle)
         throw Failure(QStringLiteral("MediaInfo could not create a handle"), 7);
-    QString answer;
+    QStringList answers;
     try {
         if (headerOnly && mediaInfo.Option)
             mediaInfo.Option(handle, L"ParseSpeed", L"0");
         // A file it cannot read answers "", as does one that is not there.
         mediaInfo.Open(handle, target.name().c_str());
-        answer = WideStringFromPointer(
-            mediaInfo.Get(handle, kStreamGeneral, 0, parameter, kInfoText, kInfoName));
+        for (const Question& question : questions) {
+            answers.append(WideStringFromPointer(mediaInfo.Get(
+                handle, question.streamKind, 0, question.parameter, kInfoText, kInfoName)));
+        }
     } catch (...) {
         mediaInfo.Close(handle);
         mediaInfo.Delete(handle);
@@ -83,21 +93,26 @@ QString mediaInfoGeneral(MediaInfoLibrary& library, const QString& path, const w
     }
     mediaInfo.Close(handle);
     mediaInfo.Delete(handle);
-    return answer;
+    return answers;
 }
 
 } // namespace
 
 QString mediaInfoGeneralBitRate(MediaInfoLibrary& library, const QString& path)
 {
-    return mediaInfoGeneral(library, path, L"BitRate");
+    return mediaInfoAnswers(library, path, {{kStreamGeneral, L"BitRate"}}).value(0);
 }
 
-std::optional<double> mediaInfoDurationSeconds(MediaInfoLibrary& library, const QString& path)
+std::optional<double> pcmWaveDurationSeconds(MediaInfoLibrary& library, const QString& path)
 {
+    const QStringList answers = mediaInfoAnswers(
+        library, path,
+        {{kStreamGeneral, L"Format"}, {kStreamAudio, L"Format"}, {kStreamGeneral, L"Duration"}},
+        true);
+    if (answers.value(0) != QLatin1String("Wave") || answers.value(1) != QLatin1String("PCM"))
+        return std::nullopt;
     bool isNumber = false;
-    const double milliseconds =
-        mediaInfoGeneral(library, path, L"Duration", true).toDouble(&isNumber);
+    const double milliseconds = answers.value(2).toDouble(&isNumber);
     if (!isNumber || !(milliseconds > 0))
         return std::nullopt;
     return milliseconds / 1000.0;

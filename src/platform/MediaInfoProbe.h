@@ -12,9 +12,10 @@ class MediaInfoLibrary;
 // returns, also on failure.
 QString mediaInfoGeneralBitRate(MediaInfoLibrary& library, const QString& path);
 
-// How long a file plays by the library's General "Duration" (milliseconds), in seconds; nullopt
-// when it does not say. Throws Failure when the library cannot be used.
-std::optional<double> mediaInfoDurationSeconds(MediaInfoLibrary& library, const QString& path);
+// How long a PCM WAV file plays, by its header as the library reads it (exact, and checked
+// against the file's size); nullopt for any other file, whose length read from the headers alone
+// may be an estimate. Throws Failure when the library cannot be used.
+std::optional<double> pcmWaveDurationSeconds(MediaInfoLibrary& library, const QString& path);
 
 // The bit-rate text of the input's own overall bit rate, in whole kilobits per second; nullopt
 // when the library has no usable answer. Throws Failure when the library cannot be used or its
