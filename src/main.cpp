@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 #include "platform/QtPlatform.h"
+#include "platform/TerminationSignals.h"
 
 #include <QApplication>
 #include <QDir>
@@ -8,6 +9,8 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     brindlecast::QtPlatform platform;
+    brindlecast::TerminationSignals endOnSignal(
+        [&platform](int signalNumber) { platform.endProcessOnSignal(signalNumber); });
     brindlecast::Form1 window(platform);
     window.show();
 

@@ -219,12 +219,34 @@ void Form1::setMousePointer(int kind)
 
 void Form1::applyMousePointer()
 {
+    coverOwnPointers(m_pointerKind == PointerBusy);
     if (m_pointerKind == PointerBusy)
         setCursor(Qt::WaitCursor);
     else if (m_pointerKind == PointerCustom && m_hoverCursor)
         setCursor(*m_hoverCursor);
     else
         unsetCursor();
+}
+
+void Form1::coverOwnPointers(bool busy)
+{
+    // A control with a pointer of its own does not show the window's, so while busy the
+    // hourglass replaces it there too, and the control gets its own back afterwards.
+    if (!busy) {
+        for (const auto& [control, pointer] : std::as_const(m_coveredPointers)) {
+            if (control)
+                control->setCursor(pointer);
+        }
+        m_coveredPointers.clear();
+        return;
+    }
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (control->isWindow() || !control->testAttribute(Qt::WA_SetCursor) ||
+            control->cursor().shape() == Qt::WaitCursor)
+            continue;
+        m_coveredPointers.append({control, control->cursor()});
+        control->setCursor(Qt::WaitCursor);
+    }
 }
 
 void Form1::messageBox(const QString& text)

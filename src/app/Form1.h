@@ -8,9 +8,12 @@
 #include "filelist/RowDrag.h"
 
 #include <QCursor>
+#include <QList>
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QComboBox;
 class QGroupBox;
@@ -79,6 +82,7 @@ private:
     void SetApplicationTitle();
     void loadHoverPointer(const QString& path);
     void applyMousePointer();
+    void coverOwnPointers(bool busy);
     void layOutControls();
     void watchPointerMoves();
     void connectFileList();
@@ -91,6 +95,9 @@ private:
     QString m_applicationTitle;
     int m_pointerKind = 0;
     std::optional<QCursor> m_hoverCursor;
+    // Controls with a pointer of their own (the text box's I-beam), and that pointer, while the
+    // hourglass covers them.
+    QList<std::pair<QPointer<QWidget>, QCursor>> m_coveredPointers;
     ConversionRun m_conversion;
     RowDrag m_drag;
 };

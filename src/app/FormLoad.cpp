@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QIcon>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -44,7 +45,11 @@ void Form1::Form_Load()
         steps.run(106, [&] { loadHoverPointer(handPointer); });
 
     steps.run(132, [&] { ListView1->setHeaderLabels({QStringLiteral(" WAV File(s)")}); });
-    steps.run(134, [&] { ListView1->setColumnWidth(0, (kListColumnWidthTwips + 7) / 15); });
+    steps.run(134, [&] {
+        // The header would otherwise stretch the last column over the set width.
+        ListView1->header()->setStretchLastSection(false);
+        ListView1->setColumnWidth(0, (kListColumnWidthTwips + 7) / 15);
+    });
 
     int location = 136;
     for (const char* entry : kBitRateEntries) {
@@ -58,6 +63,11 @@ void Form1::Form_Load()
     }
 
     steps.run(172, [&] { m_options.selectBitRate(m_settings.read(SettingKey::ConstantBitRate)); });
+    // A stored entry the list does not have would leave no rate for a constant-rate run.
+    if (Combo1->currentIndex() < 0) {
+        steps.run(172,
+                  [&] { m_options.selectBitRate(settingDefault(SettingKey::ConstantBitRate)); });
+    }
     steps.run(174, [&] {
         const std::optional<QString> stored = m_settings.stored(SettingKey::OutputFolder);
         m_options.setOutputFolderText(stored ? *stored : GetDesktopFolder(m_platform));

@@ -3,6 +3,7 @@
 #include "convert/ProcessRunner.h"
 #include "core/EncoderCommand.h"
 #include "platform/ChildProcess.h"
+#include "platform/ExitCleanup.h"
 #include "platform/Platform.h"
 
 #include <QCryptographicHash>
@@ -12,6 +13,7 @@ namespace brindlecast {
 QString aacEncoderOf(Platform& platform, const QString& encoderPath)
 {
     const auto process = platform.createChildProcess();
+    const ExitCleanup::Entry endOnExit = platform.exitCleanup().endChild(*process);
     const int result = RunProcessWithProgress(
         *process, {encoderPath, {QStringLiteral("-hide_banner"), QStringLiteral("-encoders")}}, 0);
     if (result != 0)

@@ -1,5 +1,6 @@
 #include "convert/ConversionRun.h"
 
+#include "convert/EncodeVerdict.h"
 #include "convert/ProcessRunner.h"
 #include "core/BitRate.h"
 #include "core/EncoderCommand.h"
@@ -15,39 +16,38 @@
 #include "platform/ChildProcess.h"
 #include "platform/Dialogs.h"
 #include "platform/EncoderDeployment.h"
+#include "platform/ExitCleanup.h"
 #include "platform/FileOperations.h"
 #include "platform/FileSystem.h"
 #include "platform/MediaInfoProbe.h"
 #include "platform/Platform.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <optional>
 
 namespace brindlecast {
 
-namespace {
-
-QString encodeFailureReason(int result, const ChildProcess& process,
-                            const QStringList& fileArguments)
-{
-    if (isStartFailureResult(result)) {
-        return QStringLiteral("the encoder could not be started (%1)")
-            .arg(process.errorOutputTail());
-    }
-    const QString line = lastErrorLine(process.errorOutputTail(), fileArguments);
-    QString reason = QStringLiteral("the encoder failed (exit code %1)").arg(result);
-    return line.isEmpty() ? reason : reason + QStringLiteral(": ") + line;
-}
-
-} // namespace
-
 struct ConversionRun::RunState {
     ConversionChoices choices;
-    QString temporaryFolder; // as it was when the encoder was put in place
+    QString encoderFolder; // this run's own, made afresh
+    ExitCleanup::Entry removeEncoderOnExit;
     QString encoder;
     QString codec = QString::fromLatin1(kNativeAacEncoder);
     int fileCount = 0;
     RunReport report;
+    bool probeFailureShown = false;
+    // The outputs this run wrote, by lower-case file name: no later row may replace them.
+    QHash<QString, QStringList> written;
+
+    std::optional<QString> writtenEarlier(const QString& output, const FileSystem& fileSystem) const
+    {
+        for (const QString& path : written.value(FileNameOfPath(output).toLower())) {
+            if (fileSystem.isSameFile(path, output))
+                return path;
+        }
+        return std::nullopt;
+    }
 };
 
 ConversionRun::ConversionRun(ConversionTargets targets) : m_targets(std::move(targets)) {}
@@ -87,28 +87,42 @@ void ConversionRun::PushButton2_Click(const ConversionChoices& choices)
         steps.value(110, QString(), [&] { return GetAddressWidth(platform); });
     QByteArray encoderData;
     const int build = encoderBuildFor(addressWidth); // 112
-    steps.run(build == 102 ? 114 : 116, [&] { encoderData = platform.encoderResource(build); });
 
+    // Whether the encoder can be used is settled before any row is touched: a run that cannot
+    // encode must not delete the old outputs that nothing would replace.
     RunState run;
     run.choices = choices;
-    bool deployedFromData = false;
-    steps.run(118,
-              [&] { deployedFromData = deployEncoder(encoderData, platform.temporaryFolder()); });
-    steps.run(120, [&] {
-        run.temporaryFolder = platform.temporaryFolder();
-        run.encoder = encoderPath(run.temporaryFolder);
-        if (!isTrustedEncoder(run.temporaryFolder))
-            return;
-        run.codec = deployedFromData ? m_aacEncoders.forBuild(platform, run.encoder, encoderData)
-                                     : aacEncoderOf(platform, run.encoder);
-    });
+    std::optional<QString> unusable = steps.failureOf(
+        build == 102 ? 114 : 116, [&] { encoderData = platform.encoderResource(build); });
+    if (!unusable) {
+        unusable = steps.failureOf(118, [&] {
+            run.encoderFolder = createEncoderFolder(platform.temporaryFolder());
+            run.removeEncoderOnExit = platform.exitCleanup().removeFolder(run.encoderFolder);
+            deployEncoder(encoderData, run.encoderFolder);
+        });
+    }
+    if (!unusable) {
+        unusable = steps.failureOf(120, [&] {
+            if (!isTrustedEncoder(run.encoderFolder)) {
+                throw Failure(QStringLiteral("The encoder in %1 could have been changed by "
+                                             "another user, so it was not run")
+                                  .arg(run.encoderFolder));
+            }
+            run.encoder = encoderPathIn(run.encoderFolder);
+            run.codec = m_aacEncoders.forBuild(platform, run.encoder, encoderData);
+        });
+    }
 
     // Rows added during the run wait for the next one.
     run.fileCount = steps.value(122, 0, [&] { return m_targets.rows.rowCount(); });
-    for (int row = 1; row <= run.fileCount; ++row) // 154
-        convertRow(row, steps, run);
+    if (unusable) {
+        run.report.setEncoderUnusable(*unusable);
+    } else {
+        for (int row = 1; row <= run.fileCount; ++row) // 154
+            convertRow(row, steps, run);
+    }
 
-    steps.run(156, [&] { removeDeployedEncoder(platform.temporaryFolder()); });
+    steps.run(156, [&] { removeEncoderFolder(run.encoderFolder); });
     steps.run(158, [&] { m_targets.pointer.setMousePointer(PointerDefault); });
     steps.run(160, [&] { bar.setRealValue(0); });
     steps.run(162, [&] { bar.setText(QStringLiteral("Progress Bar")); });
@@ -164,6 +178,18 @@ void ConversionRun::convertRow(int row, StepReporter& steps, RunState& run)
         return;
     }
 
+    // Two inputs of one name into one folder: the later one would replace the earlier's result.
+    if (const std::optional<QString> earlier = run.writtenEarlier(*output, fileSystem)) {
+        run.report.addFailure(
+            *input, QStringLiteral("another file of this run already wrote %1").arg(*earlier));
+        return;
+    }
+    // Checked again for every file, before its old output goes.
+    if (!isTrustedEncoder(run.encoderFolder)) {
+        run.report.addFailure(*input, QStringLiteral("the encoder could have been changed by "
+                                                     "another user, so it was not run"));
+        return;
+    }
     steps.run(142, [&] { DeleteFileQuietly(*output); });
     // The encoder would stop to ask about a file it may not replace; nobody could answer.
     if (fileSystem.isPresent(*output)) {
@@ -172,13 +198,13 @@ void ConversionRun::convertRow(int row, StepReporter& steps, RunState& run)
         return;
     }
 
+    bool atListRate = false;
     std::optional<QString> bitRate;
     if (steps.check(144, [&] { return choices.sameBitRateAsInput; })) {
-        steps.run(146, [&] {
-            // The list's entry first: when the probe fails, the file is converted at that rate.
-            bitRate = getBitRate(choices.bitRateEntry);
-            bitRate = getAudioBitRate(m_targets.platform.mediaInfo(), *input, choices.bitRateEntry);
-        });
+        // The list's entry first: when the input's own rate cannot be read, the file is
+        // converted at that rate.
+        bitRate = getBitRate(choices.bitRateEntry);
+        atListRate = !probeInputBitRate(*input, *bitRate, steps, run);
     } else if (steps.check(148, [&] { return choices.constantBitRate; })) {
         steps.run(150, [&] { bitRate = getBitRate(choices.bitRateEntry); });
     }
@@ -186,34 +212,50 @@ void ConversionRun::convertRow(int row, StepReporter& steps, RunState& run)
         run.report.addFailure(*input, QStringLiteral("no bit rate could be worked out"));
         return;
     }
-    encode(*input, *output, *bitRate, steps, run);
+    if (encode(*input, *output, *bitRate, steps, run) && atListRate)
+        run.report.addListRateFile(choices.bitRateEntry);
 }
 
-void ConversionRun::encode(const QString& input, const QString& output, const QString& bitRate,
+bool ConversionRun::probeInputBitRate(const QString& input, QString& bitRate, StepReporter& steps,
+                                      RunState& run)
+{
+    std::optional<QString> own;
+    const auto probe = [&] { own = inputBitRate(m_targets.platform.mediaInfo(), input); };
+    // A library that cannot be used fails alike for every file: one box says so, for the first.
+    if (!run.probeFailureShown) {
+        run.probeFailureShown = steps.failureOf(146, probe).has_value();
+    } else {
+        try {
+            probe();
+        } catch (const std::exception&) {
+        }
+    }
+    if (own)
+        bitRate = *own;
+    return own.has_value();
+}
+
+bool ConversionRun::encode(const QString& input, const QString& output, const QString& bitRate,
                            StepReporter& steps, RunState& run)
 {
     ProgressDisplay& bar = m_targets.progress;
     FileSystem& fileSystem = m_targets.platform.fileSystem();
     std::optional<QString> failure;
+    // Should the program end meanwhile, the encoder is ended and what it wrote goes, until the
+    // output has been found whole or has been removed.
+    ExitCleanup& cleanup = m_targets.platform.exitCleanup();
+    ExitCleanup::Entry removeOutputOnExit;
     const bool ran = steps.run(152, [&] {
         const EncoderCommand command =
             buildEncoderCommand(run.encoder, input, bitRate, run.codec, output);
         m_lastCommandText = command.text;
-        if (run.encoder.isEmpty() || !isTrustedEncoder(run.temporaryFolder)) {
-            failure = QStringLiteral("the encoder is missing or could have been changed by "
-                                     "another user, so it was not run");
-            return;
-        }
         const auto process = m_targets.platform.createChildProcess();
+        const ExitCleanup::Entry endOnExit = cleanup.endChild(*process);
+        removeOutputOnExit = cleanup.removeFile(output);
         const int result =
             RunProcessWithProgress(*process, command.process, kHiddenWindow, &bar, bar.text(),
                                    bar.wholeValue(), m_targets.rows.rowCount());
-        if (result != 0) {
-            failure = encodeFailureReason(
-                result, *process, {encoderFileArgument(input), encoderFileArgument(output)});
-        } else if (fileSystem.regularFileSize(output) <= 0) {
-            failure = QStringLiteral("the encoder wrote no output");
-        }
+        failure = encodeFailure(result, *process, input, output, m_targets.platform);
     });
     if (!ran && !failure)
         failure = QStringLiteral("the encoder run failed");
@@ -223,7 +265,11 @@ void ConversionRun::encode(const QString& input, const QString& output, const QS
         if (fileSystem.isPresent(output))
             DeleteFileQuietly(output);
         run.report.addFailure(input, *failure);
+        return false;
     }
+    removeOutputOnExit.release();
+    run.written[FileNameOfPath(output).toLower()].append(output);
+    return true;
 }
 
 } // namespace brindlecast

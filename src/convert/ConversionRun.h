@@ -50,7 +50,11 @@ private:
     struct RunState;
 
     void convertRow(int row, StepReporter& steps, RunState& run);
-    void encode(const QString& input, const QString& output, const QString& bitRate,
+    // Replaces bitRate by the input's own; false when that could not be read.
+    bool probeInputBitRate(const QString& input, QString& bitRate, StepReporter& steps,
+                           RunState& run);
+    // True when the output was written whole.
+    bool encode(const QString& input, const QString& output, const QString& bitRate,
                 StepReporter& steps, RunState& run);
 
     ConversionTargets m_targets;

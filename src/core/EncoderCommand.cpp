@@ -58,24 +58,4 @@ int encoderBuildFor(const QString& addressWidth)
     return addressWidth == QLatin1String("64") ? kEncoder64BitId : kEncoder32BitId;
 }
 
-QString lastErrorLine(const QString& errorOutput, const QStringList& fileArguments)
-{
-    static const QRegularExpression lineBreak(QStringLiteral("[\\r\\n]+"));
-    QStringList lines = errorOutput.split(lineBreak, Qt::SkipEmptyParts);
-    for (QString& line : lines)
-        line = line.trimmed();
-    lines.removeAll(QString());
-    // The encoder's closing summary says nothing about the cause.
-    while (lines.size() > 1 && lines.last() == QLatin1String("Conversion failed!"))
-        lines.removeLast();
-    if (lines.isEmpty())
-        return {};
-    QString line = lines.last();
-    for (const QString& argument : fileArguments) {
-        if (line.startsWith(argument + QStringLiteral(": ")))
-            return line.mid(argument.size() + 2);
-    }
-    return line;
-}
-
 } // namespace brindlecast

@@ -41,8 +41,4 @@ inline constexpr int kEncoder64BitId = 102;
 // Build 102 (64-bit) for exactly "64", build 101 for anything else, an empty text included.
 int encoderBuildFor(const QString& addressWidth);
 
-// A short reason from an encoder's error output: its last meaningful line, without the
-// "<file argument>: " prefix the encoder puts before errors about one of its files.
-QString lastErrorLine(const QString& errorOutput, const QStringList& fileArguments = {});
-
 } // namespace brindlecast

@@ -19,12 +19,25 @@ public:
     void addFailure(const QString& path, const QString& reason);
     const QList<FailedFile>& failures() const { return m_failures; }
 
+    // A file converted at the list's entry because its own bit rate could not be read.
+    void addListRateFile(const QString& listEntry);
+
+    // The encoder could not be put in place, so no file was tried; said once for all files.
+    void setEncoderUnusable(const QString& cause) { m_encoderUnusable = cause; }
+
     // Exactly "Done." when nothing failed; otherwise "Done." followed by how many of the files
-    // failed and one line per failed file (the first 20, then how many more).
+    // failed and one line per failed file (the first 20, then how many more), or by why none
+    // was converted; and by how many files were converted at the list's rate instead of their
+    // own.
     QString closingMessage(int fileCount) const;
 
 private:
+    QString failedFilesText(int fileCount) const;
+
     QList<FailedFile> m_failures;
+    QString m_encoderUnusable;
+    int m_listRateFiles = 0;
+    QString m_listEntry;
 };
 
 } // namespace brindlecast

@@ -59,6 +59,8 @@ QString settingDefault(SettingKey key)
 
 std::optional<QString> SettingsStore::stored(SettingKey key) const
 {
+    if (const auto unsaved = m_unsaved.find(key); unsaved != m_unsaved.end())
+        return unsaved->second;
     const QSettings store = openStore();
     const QVariant value = store.value(storedKey(key));
     if (!value.isValid())
@@ -81,8 +83,29 @@ void SettingsStore::write(SettingKey key, const QString& text)
     QSettings store = openStore();
     store.setValue(storedKey(key), text);
     store.sync();
-    if (store.status() != QSettings::NoError)
-        throw Failure(QStringLiteral("Could not write the setting \"%1\"").arg(settingName(key)));
+    const QSettings::Status status = store.status();
+    // A file that could not be read is written anew, and keeps the first failure it met.
+    if (status == QSettings::NoError || (status == QSettings::FormatError && holds(key, text))) {
+        m_unsaved.erase(key);
+        if (status == QSettings::FormatError) {
+            throw Failure(QStringLiteral("The settings file %1 could not be read, so the choices "
+                                         "stored in it were lost; it now holds the current ones")
+                              .arg(store.fileName()));
+        }
+        return;
+    }
+    m_unsaved[key] = text;
+    if (m_reported.insert(key).second) {
+        throw Failure(QStringLiteral("Could not write the setting \"%1\" to %2; it is kept until "
+                                     "the program ends")
+                          .arg(settingName(key), store.fileName()));
+    }
+}
+
+bool SettingsStore::holds(SettingKey key, const QString& text)
+{
+    const QSettings store = openStore();
+    return store.value(storedKey(key)).toString() == text && store.status() == QSettings::NoError;
 }
 
 bool settingToBool(const QString& text)

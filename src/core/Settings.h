@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <map>
 #include <optional>
+#include <set>
 
 namespace brindlecast {
 
@@ -33,7 +35,8 @@ public:
     static constexpr auto kSection = "Brindlecast Studio";
     static constexpr auto kRoot = "Program Settings";
 
-    // The stored text, or std::nullopt when the key has no value.
+    // The stored text, or std::nullopt when the key has no value. A value that could not be
+    // written is read back from memory.
     std::optional<QString> stored(SettingKey key) const;
 
     // The stored text, or the table's default when the key has no value.
@@ -42,8 +45,18 @@ public:
     // The stored text, or the given default when the key has no value.
     QString read(SettingKey key, const QString& defaultText) const;
 
-    // Stores the text at once; throws Failure when the store cannot be written.
+    // Stores the text at once. When the store cannot be written, the value is kept in memory
+    // until the program ends and Failure is thrown, once per key: later writes of that key go to
+    // memory without a word. A settings file that cannot be read is written anew with the
+    // current value, and Failure says so.
     void write(SettingKey key, const QString& text);
+
+private:
+    // True when the store, read afresh, holds the text under the key.
+    static bool holds(SettingKey key, const QString& text);
+
+    std::map<SettingKey, QString> m_unsaved;
+    std::set<SettingKey> m_reported;
 };
 
 // Conversions the callers make after reading. Both throw Failure("Type mismatch") for text

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <exception>
+#include <optional>
 #include <utility>
 
 namespace brindlecast {
@@ -21,15 +22,23 @@ public:
     // Runs an action; returns false when it failed (after the box was closed).
     template <typename Action> bool run(int locationNumber, Action&& action)
     {
+        return !failureOf(locationNumber, std::forward<Action>(action));
+    }
+
+    // Runs an action like run(); returns what the box said when it failed.
+    template <typename Action> std::optional<QString> failureOf(int locationNumber, Action&& action)
+    {
+        QString description;
         try {
             std::forward<Action>(action)();
-            return true;
+            return std::nullopt;
         } catch (const Failure& failure) {
-            report(failure.description(), locationNumber);
+            description = failure.description();
         } catch (const std::exception& failure) {
-            report(QString::fromLocal8Bit(failure.what()), locationNumber);
+            description = QString::fromLocal8Bit(failure.what());
         }
-        return false;
+        report(description, locationNumber);
+        return description;
     }
 
     // Evaluates a test; a test that fails counts as passed, so the steps it guards run next.

@@ -18,8 +18,12 @@ public:
     // 70 permission denied, 5 any other reason.
     virtual int start(const ProcessCommand& command, int windowStyle) = 0;
 
-    // Waits at most timeoutMs; true once the child has ended (at once when it already has).
+    // Waits at most timeoutMs, handling the window's events meanwhile; true once the child has
+    // ended (at once when it already has).
     virtual bool waitForEnd(int timeoutMs) = 0;
+
+    // Ends a running child at once and waits until it has gone; nothing when it has ended.
+    virtual void endNow() = 0;
 
     // The exit code once the child has ended; a child ended by a signal gives 128 + signal.
     virtual int exitCode() const = 0;

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -36,14 +37,22 @@ Failure systemFailure(const QString& what, int error)
 void checkTemporaryFolder(const QString& folder)
 {
     struct stat info {};
-    if (::stat(nativeName(folder).constData(), &info) != 0)
-        throw systemFailure(QStringLiteral("Temporary folder %1").arg(folder), errno);
+    if (::stat(nativeName(folder).constData(), &info) != 0) {
+        if (errno == ENOENT) {
+            throw Failure(QStringLiteral("The temporary folder %1 does not exist; set TEMP to an "
+                                         "existing folder")
+                              .arg(folder),
+                          76);
+        }
+        throw systemFailure(QStringLiteral("The temporary folder %1 cannot be used").arg(folder),
+                            errno);
+    }
     if (!S_ISDIR(info.st_mode))
-        throw Failure(QStringLiteral("Temporary folder %1 is not a folder").arg(folder), 76);
+        throw Failure(QStringLiteral("The temporary folder %1 is not a folder").arg(folder), 76);
     struct statvfs volume {};
     if (::statvfs(nativeName(folder).constData(), &volume) == 0 && (volume.f_flag & ST_NOEXEC)) {
-        throw Failure(QStringLiteral("Temporary folder %1 does not allow running programs; set "
-                                     "TEMP to another folder")
+        throw Failure(QStringLiteral("The temporary folder %1 does not allow running programs; "
+                                     "set TEMP to another folder")
                           .arg(folder),
                       70);
     }
@@ -52,7 +61,7 @@ void checkTemporaryFolder(const QString& folder)
     if ((othersMayWrite && !(info.st_mode & S_ISVTX)) || !trustedOwner) {
         throw Failure(
             QStringLiteral(
-                "Temporary folder %1 is open to other users; the encoder is not put there")
+                "The temporary folder %1 is open to other users; the encoder is not put there")
                 .arg(folder),
             70);
     }
@@ -100,69 +109,59 @@ void WriteBytesToFile(const QByteArray& bytes, const QString& path, mode_t mode)
     }
 }
 
-QString encoderFolder(const QString& temporaryFolder)
-{
-    return temporaryFolder + QStringLiteral("/brindlecast-") + QString::number(::geteuid());
-}
-
-QString encoderPath(const QString& temporaryFolder)
-{
-    return encoderFolder(temporaryFolder) + QStringLiteral("/ffmpeg");
-}
-
-void preparePrivateFolder(const QString& temporaryFolder)
+QString createEncoderFolder(const QString& temporaryFolder)
 {
     checkTemporaryFolder(temporaryFolder);
-    const QString folder = encoderFolder(temporaryFolder);
-    const QByteArray name = nativeName(folder);
-    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
-        throw systemFailure(QStringLiteral("Cannot create %1").arg(folder), errno);
-    struct stat info {};
-    if (::lstat(name.constData(), &info) != 0)
-        throw systemFailure(QStringLiteral("Cannot use %1").arg(folder), errno);
-    if (!S_ISDIR(info.st_mode) || info.st_uid != ::geteuid()) {
-        throw Failure(
-            QStringLiteral("%1 is not a folder of this user's own; the encoder is not put there")
-                .arg(folder),
-            70);
+    QByteArray name = nativeName(temporaryFolder + QStringLiteral("/brindlecast-XXXXXX"));
+    if (!::mkdtemp(name.data())) {
+        throw systemFailure(QStringLiteral("Cannot create a folder in the temporary folder %1")
+                                .arg(temporaryFolder),
+                            errno);
     }
-    // Our own folder with looser permissions (made by hand, say): close it; the file in it is
-    // checked on its own before it is run.
-    if ((info.st_mode & 077) != 0 && ::chmod(name.constData(), 0700) != 0)
-        throw systemFailure(QStringLiteral("Cannot protect %1").arg(folder), errno);
+    const QString folder = QFile::decodeName(name);
+    struct stat info {};
+    if (::lstat(name.constData(), &info) != 0 || !isPrivateFolder(info)) {
+        ::rmdir(name.constData());
+        throw Failure(QStringLiteral("%1 is not a folder of this user's own; the encoder is not "
+                                     "put there")
+                          .arg(folder),
+                      70);
+    }
+    return folder;
 }
 
-bool isTrustedEncoder(const QString& temporaryFolder)
+QString encoderPathIn(const QString& encoderFolder)
+{
+    return encoderFolder + QStringLiteral("/ffmpeg");
+}
+
+bool isTrustedEncoder(const QString& encoderFolder)
 {
     struct stat folder {};
     struct stat file {};
-    if (::lstat(nativeName(encoderFolder(temporaryFolder)).constData(), &folder) != 0 ||
+    if (encoderFolder.isEmpty() || ::lstat(nativeName(encoderFolder).constData(), &folder) != 0 ||
         !isPrivateFolder(folder))
         return false;
-    if (::lstat(nativeName(encoderPath(temporaryFolder)).constData(), &file) != 0)
+    if (::lstat(nativeName(encoderPathIn(encoderFolder)).constData(), &file) != 0)
         return false;
     return S_ISREG(file.st_mode) && file.st_uid == ::geteuid() &&
            (file.st_mode & kOthersMayWrite) == 0 && (file.st_mode & S_IXUSR) != 0;
 }
 
-bool deployEncoder(const QByteArray& bytes, const QString& temporaryFolder)
+void deployEncoder(const QByteArray& bytes, const QString& encoderFolder)
 {
-    preparePrivateFolder(temporaryFolder);
-    const QString path = encoderPath(temporaryFolder);
-    struct stat info {};
-    const bool present = ::lstat(nativeName(path).constData(), &info) == 0;
-    if (present && isTrustedEncoder(temporaryFolder))
-        return false;
-    if (present)
-        DeleteFileForced(path); // only we can write in the folder, so removing is safe
-    WriteBytesToFile(bytes, path, 0700);
-    return true;
+    // An empty build is a failed load, not an encoder: running it would only fail obscurely.
+    if (bytes.isEmpty())
+        throw Failure(QStringLiteral("There is no encoder to put in place"), 53);
+    WriteBytesToFile(bytes, encoderPathIn(encoderFolder), 0700);
 }
 
-void removeDeployedEncoder(const QString& temporaryFolder)
+void removeEncoderFolder(const QString& encoderFolder)
 {
-    DeleteFileQuietly(encoderPath(temporaryFolder));
-    ::rmdir(nativeName(encoderFolder(temporaryFolder)).constData());
+    if (encoderFolder.isEmpty())
+        return;
+    DeleteFileQuietly(encoderPathIn(encoderFolder));
+    ::rmdir(nativeName(encoderFolder).constData());
 }
 
 } // namespace brindlecast

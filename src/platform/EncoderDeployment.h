@@ -16,25 +16,24 @@ QString GetAddressWidth(Platform& platform);
 // failed write removes what it created. Throws Failure.
 void WriteBytesToFile(const QByteArray& bytes, const QString& path, mode_t mode = 0600);
 
-// The encoder lives in a folder of this user's own inside the temporary folder, so that no other
-// user of the machine can plant or swap the file that is run.
-QString encoderFolder(const QString& temporaryFolder);
-QString encoderPath(const QString& temporaryFolder);
+// Makes the folder of one run's encoder in the temporary folder as mkdtemp does: a new folder
+// of this user's own, open to nobody else, under a name nobody can predict and that never
+// existed before, so another user can neither plant nor swap the file that is run, nor block
+// the name. Throws Failure naming the cause when the temporary folder cannot hold it safely.
+QString createEncoderFolder(const QString& temporaryFolder);
 
-// Makes sure the encoder folder exists, belongs to this user and is open to nobody else, in a
-// temporary folder where other users cannot rename it away. Throws Failure when it is not safe.
-void preparePrivateFolder(const QString& temporaryFolder);
+// The encoder's path in such a folder.
+QString encoderPathIn(const QString& encoderFolder);
 
-// True for a regular file of this user's, writable by nobody else, in a safe private folder:
-// a file that no other user can have written.
-bool isTrustedEncoder(const QString& temporaryFolder);
+// True for a regular executable file of this user's, writable by nobody else, in a folder of
+// this user's open to nobody else: a file that no other user can have written.
+bool isTrustedEncoder(const QString& encoderFolder);
 
-// Puts the encoder bytes at encoderPath unless a trusted file is there already (which is used
-// unchanged); an untrusted file is replaced. True when the file now there was written from these
-// bytes. Throws Failure.
-bool deployEncoder(const QByteArray& bytes, const QString& temporaryFolder);
+// Writes the encoder bytes into the folder. Empty bytes are no encoder: nothing is written.
+// Throws Failure.
+void deployEncoder(const QByteArray& bytes, const QString& encoderFolder);
 
-// Removes the encoder and its folder when that is then empty; never fails.
-void removeDeployedEncoder(const QString& temporaryFolder);
+// Removes the encoder and its folder; never fails.
+void removeEncoderFolder(const QString& encoderFolder);
 
 } // namespace brindlecast

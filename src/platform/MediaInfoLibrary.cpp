@@ -44,6 +44,7 @@ const MediaInfoEntryPoints& MediaInfoLibrary::entryPoints()
     bind(m_library, "MediaInfo_Get", found.Get);
     bind(m_library, "MediaInfo_Close", found.Close);
     bind(m_library, "MediaInfo_Delete", found.Delete);
+    found.Option = reinterpret_cast<decltype(found.Option)>(::dlsym(m_library, "MediaInfo_Option"));
     m_entryPoints = found;
     return m_entryPoints;
 }

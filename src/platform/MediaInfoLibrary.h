@@ -14,6 +14,8 @@ struct MediaInfoEntryPoints {
                           const wchar_t* parameter, int infoKind, int searchKind) = nullptr;
     void (*Close)(void* handle) = nullptr;
     void (*Delete)(void* handle) = nullptr;
+    // Optional: a library without it is used with its default options.
+    const wchar_t* (*Option)(void* handle, const wchar_t* option, const wchar_t* value) = nullptr;
 };
 
 // Loads the library by file name at its first use and keeps it loaded, so probing many files

@@ -8,6 +8,7 @@ namespace brindlecast {
 
 class ChildProcess;
 class Dialogs;
+class ExitCleanup;
 class FileSystem;
 class MediaInfoLibrary;
 
@@ -30,8 +31,12 @@ public:
     // "" when the variable is unset.
     virtual QString environmentVariable(const QString& name) const = 0;
 
-    // Ends the process at once: no saving, no questions, children are left running.
+    // Ends the process at once: no saving, no questions. What the exit cleanup holds (a running
+    // encoder, its partial output, the deployed encoder) is cleaned up first.
     virtual void endProcessNow() = 0;
+
+    // What must be cleaned up when the process ends in the middle of work.
+    virtual ExitCleanup& exitCleanup() = 0;
 
     // A new, not yet started child process.
     virtual std::unique_ptr<ChildProcess> createChildProcess() = 0;

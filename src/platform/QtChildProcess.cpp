@@ -1,6 +1,8 @@
 #include "platform/QtChildProcess.h"
 
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QTimer>
 
 namespace brindlecast {
 
@@ -38,6 +40,11 @@ QtChildProcess::~QtChildProcess()
 {
     // Only a wait cut short by a failure gets here with the child alive; its output would be
     // incomplete, so it is ended rather than left writing behind the caller's back.
+    endNow();
+}
+
+void QtChildProcess::endNow()
+{
     if (m_process.state() != QProcess::NotRunning) {
         m_process.kill();
         m_process.waitForFinished(-1);
@@ -57,8 +64,18 @@ int QtChildProcess::start(const ProcessCommand& command, int)
 
 bool QtChildProcess::waitForEnd(int timeoutMs)
 {
-    if (m_process.state() != QProcess::NotRunning)
-        m_process.waitForFinished(timeoutMs);
+    // A local event loop rather than a blocking wait: the window keeps repainting, taking drops
+    // and answering assistive tools while the child runs. The child's end or the timer wakes it.
+    if (m_process.state() != QProcess::NotRunning) {
+        QEventLoop loop;
+        QTimer timer;
+        timer.setSingleShot(true);
+        timer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        QObject::connect(&m_process, &QProcess::finished, &loop, &QEventLoop::quit);
+        timer.start(timeoutMs);
+        loop.exec();
+    }
     collectOutput();
     return m_process.state() == QProcess::NotRunning;
 }

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <csignal>
 #include <cstdlib>
 
 namespace brindlecast {
@@ -28,8 +29,18 @@ QString QtPlatform::environmentVariable(const QString& name) const
 
 void QtPlatform::endProcessNow()
 {
-    // Every setting was written when it changed; a running encoder is left to finish on its own.
+    // Every setting was written when it changed; only what a run leaves behind needs ending.
+    m_exitCleanup.drain();
     std::_Exit(EXIT_SUCCESS);
+}
+
+void QtPlatform::endProcessOnSignal(int signalNumber)
+{
+    m_exitCleanup.drain();
+    // Ended by the signal itself, so that whoever sent it sees it took effect.
+    std::signal(signalNumber, SIG_DFL);
+    std::raise(signalNumber);
+    std::_Exit(128 + signalNumber);
 }
 
 std::unique_ptr<ChildProcess> QtPlatform::createChildProcess()

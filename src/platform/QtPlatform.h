@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ExitCleanup.h"
 #include "platform/MediaInfoLibrary.h"
 #include "platform/Platform.h"
 #include "platform/PosixFileSystem.h"
@@ -16,6 +17,9 @@ public:
     QString desktopFolder() const override;
     QString environmentVariable(const QString& name) const override;
     void endProcessNow() override;
+    ExitCleanup& exitCleanup() override { return m_exitCleanup; }
+    // SIGTERM and SIGINT end the process as closing the window does, and then by that signal.
+    [[noreturn]] void endProcessOnSignal(int signalNumber);
     std::unique_ptr<ChildProcess> createChildProcess() override;
     QByteArray encoderResource(int id) override;
     QString processorAddressWidth() override;
@@ -26,6 +30,7 @@ private:
     QtDialogs m_dialogs;
     PosixFileSystem m_fileSystem;
     MediaInfoLibrary m_mediaInfo;
+    ExitCleanup m_exitCleanup;
 };
 
 } // namespace brindlecast

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -41,7 +42,7 @@ protected:
 
 TEST_F(StartUp, FirstStartWithAnEmptyStore)
 {
-    Form1& form = start();
+    Form1& form = openWindow(Shown::Yes);
 
     EXPECT_TRUE(m_platform.scripted.messages.isEmpty());
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Brindlecast Studio"));
@@ -54,6 +55,8 @@ TEST_F(StartUp, FirstStartWithAnEmptyStore)
     EXPECT_TRUE(form.Frame4->isEnabled());
     EXPECT_EQ(form.Text1->text(), m_platform.desktop + u'/');
     EXPECT_EQ(form.ListView1->headerItem()->text(0), QStringLiteral(" WAV File(s)"));
+    EXPECT_EQ(form.ListView1->columnWidth(0), 467); // 7000 twips, as shown
+    EXPECT_EQ(form.ListView1->header()->sectionSize(0), 467);
     EXPECT_EQ(form.palette().color(QPalette::Window), QColor(Qt::white)); // no skin file
 
     EXPECT_EQ(stored("kbps"), QStringLiteral("128 kbps"));
@@ -105,12 +108,26 @@ TEST_F(StartUp, BadStoredValuesAreReportedAndStartUpGoesOn)
               (QStringList{QStringLiteral("in Tessaly2021/08/31.Form1.Form_Load at line 172"),
                            QStringLiteral("in Tessaly2021/08/31.Form1.Form_Load at line 176"),
                            QStringLiteral("in Tessaly2021/08/31.Form1.Form_Load at line 182")}));
-    EXPECT_EQ(form.Combo1->currentIndex(), -1);
-    EXPECT_EQ(stored("kbps"), QStringLiteral("100 kbps"));
+    EXPECT_EQ(form.Combo1->currentText(), QStringLiteral("128 kbps")); // after the box
+    EXPECT_EQ(stored("kbps"), QStringLiteral("128 kbps"));
     EXPECT_TRUE(form.Option1->isChecked()); // a failed test lets the step it guards run
     EXPECT_TRUE(form.Option4->isChecked());
     EXPECT_FALSE(form.Frame4->isEnabled());
     EXPECT_EQ(form.Text1->text(), m_platform.desktop + u'/'); // later steps still ran
+}
+
+TEST_F(StartUp, AStoredRateThatIsNoEntryFallsBackToTheDefaultAfterTheBox)
+{
+    for (const char* rate : {"abc", "99999999999 kbps"}) {
+        m_platform.scripted.messages.clear();
+        m_settings.setValue(QStringLiteral("kbps"), QString::fromLatin1(rate));
+        m_settings.setValue(QStringLiteral("Option"), QStringLiteral("2"));
+        Form1& form = start();
+        EXPECT_EQ(errorBoxLines(),
+                  QStringList{QStringLiteral("in Tessaly2021/08/31.Form1.Form_Load at line 172")});
+        EXPECT_EQ(form.Combo1->currentText(), QStringLiteral("128 kbps")) << rate;
+        EXPECT_TRUE(form.Combo1->isEnabled());
+    }
 }
 
 TEST_F(StartUp, PlatformFailuresAreReportedAtTheirSteps)
@@ -194,6 +211,31 @@ TEST_F(Hover, NeverReplacesTheBusyPointer)
         EXPECT_EQ(form.mousePointer(), PointerBusy);
         EXPECT_EQ(form.cursor().shape(), Qt::WaitCursor);
     }
+}
+
+TEST_F(Hover, WhileBusyTheHourglassShowsOverEveryControl)
+{
+    Form1& form = startShown();
+    form.ListView1->appendRow(QStringLiteral("/music/a.wav"));
+    form.setMousePointer(PointerBusy);
+    moveOver(form.Text1);
+
+    QSet<QString> kinds;
+    for (const QWidget* control : form.findChildren<QWidget*>()) {
+        if (control->window() != &form)
+            continue; // the drop-down of the bit rates opens as a window of its own
+        kinds.insert(QString::fromLatin1(control->metaObject()->className()));
+        EXPECT_EQ(control->cursor().shape(), Qt::WaitCursor)
+            << control->metaObject()->className() << " " << control->objectName().toStdString();
+    }
+    for (const char* kind : {"QLineEdit", "QPushButton", "QRadioButton", "QComboBox", "QGroupBox",
+                             "brindlecast::FileListView", "brindlecast::TextProgressBar"})
+        EXPECT_TRUE(kinds.contains(QString::fromLatin1(kind))) << kind;
+
+    form.setMousePointer(PointerDefault);
+    EXPECT_EQ(form.Text1->cursor().shape(), Qt::IBeamCursor);
+    EXPECT_EQ(form.PushButton2->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(form.ListView1->viewport()->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(Hover, WithoutThePointerImageTheButtonsShowTheNormalPointer)

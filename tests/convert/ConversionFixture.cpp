@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 #include <QDirIterator>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -15,13 +17,29 @@ namespace brindlecast::test {
 std::unique_ptr<ChildProcess> ConvertPlatform::createChildProcess()
 {
     ForwardingChildProcess::Observer observer;
-    observer.starting = [this](const ProcessCommand& command) { started.append(command); };
-    observer.started = [this](const ProcessCommand& command, int) {
+    const auto command = std::make_shared<ProcessCommand>();
+    observer.starting = [this, command](const ProcessCommand& starting) {
+        started.append(starting);
+        *command = starting;
+    };
+    observer.started = [this](const ProcessCommand& starting, int) {
         if (onStart)
-            onStart(command);
+            onStart(starting);
+    };
+    observer.waited = [this, command](bool) {
+        if (onWait)
+            onWait(*command);
     };
     return std::make_unique<ForwardingChildProcess>(TestPlatform::createChildProcess(),
                                                     std::move(observer));
+}
+
+void ConvertPlatform::endProcessNow()
+{
+    TestPlatform::endProcessNow();
+    exitCleanup().drain();
+    if (onEndProcess)
+        onEndProcess();
 }
 
 void ConversionFixture::SetUp()
@@ -49,6 +67,12 @@ void ConversionFixture::prepare(const QStringList& paths, const QString& entry, 
     m_form->Option4->setChecked(true);
 }
 
+void ConversionFixture::saveToFolder(const QString& folderText)
+{
+    m_form->Option3->setChecked(true);
+    m_form->Text1->setText(folderText);
+}
+
 void ConversionFixture::clickStartConverting()
 {
     QTest::mouseClick(m_form->PushButton2, Qt::LeftButton);
@@ -70,6 +94,22 @@ int ConversionFixture::encodesStarted() const
                              [](const ProcessCommand& command) {
                                  return command.arguments.contains(QStringLiteral("-ab"));
                              }));
+}
+
+QString ConversionFixture::encoderUsed() const
+{
+    for (qsizetype i = m_platform.started.size() - 1; i >= 0; --i) {
+        const ProcessCommand& command = m_platform.started[i];
+        if (!command.arguments.contains(QStringLiteral("-ab")))
+            continue;
+        const QFileInfo encoder(command.program);
+        EXPECT_EQ(QFileInfo(encoder.path()).path(), m_temp.path());
+        EXPECT_TRUE(
+            QFileInfo(encoder.path()).fileName().startsWith(QStringLiteral("brindlecast-")));
+        return command.program;
+    }
+    ADD_FAILURE() << "no encode was started";
+    return {};
 }
 
 QStringList ConversionFixture::temporaryFolderContents() const

@@ -21,6 +21,10 @@ class ConvertPlatform : public TestPlatform {
 public:
     QList<ProcessCommand> started;
     std::function<void(const ProcessCommand&)> onStart; // runs just after a start
+    std::function<void(const ProcessCommand&)> onWait;  // runs after each wait for a child
+    // Runs when the program would end, after the exit cleanup (which the real platform does
+    // before it ends the process; here the process goes on).
+    std::function<void()> onEndProcess;
     std::unique_ptr<MediaInfoLibrary> otherLibrary;
     std::optional<QByteArray> encoderBytes; // deployed instead of the installed ffmpeg
 
@@ -30,6 +34,7 @@ public:
     }
 
     std::unique_ptr<ChildProcess> createChildProcess() override;
+    void endProcessNow() override;
     MediaInfoLibrary& mediaInfo() override
     {
         return otherLibrary ? *otherLibrary : TestPlatform::mediaInfo();
@@ -45,11 +50,15 @@ protected:
     QString makeWav(const QString& name, const WavFormat& format = {16000, 1, 16, 1.0});
     // Adds the rows, picks the list entry (constant or only as fallback), saves beside the input.
     void prepare(const QStringList& paths, const QString& entry, bool rateOfInput);
+    // Chooses "Save results to this folder:" with the text in the folder box.
+    void saveToFolder(const QString& folderText);
     void clickStartConverting();
 
     QStringList messagesTitled(const QString& title) const;
     QStringList closingMessages() const { return messagesTitled(m_form->applicationTitle()); }
     int encodesStarted() const;
+    // The encoder of the last encode started; checks it lay in a folder of the run's own.
+    QString encoderUsed() const;
     QStringList temporaryFolderContents() const;
 
     QTemporaryDir m_temp;

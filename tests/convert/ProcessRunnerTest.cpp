@@ -25,6 +25,7 @@ public:
         onWait();
         return waits++ >= waitsBeforeEnd;
     }
+    void endNow() override {}
     int exitCode() const override { return 7; }
     QString errorOutputTail() const override { return {}; }
     QByteArray standardOutput() const override { return {}; }

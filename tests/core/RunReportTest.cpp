@@ -1,5 +1,7 @@
 #include "core/RunReport.h"
 
+#include "support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 namespace brindlecast::test {
@@ -11,11 +13,6 @@ RunReport reportWithFailures(int count)
     for (int i = 1; i <= count; ++i)
         report.addFailure(QStringLiteral("/in/%1.wav").arg(i), QStringLiteral("reason %1").arg(i));
     return report;
-}
-
-TEST(RunReport, NothingFailedIsExactlyDone)
-{
-    EXPECT_EQ(RunReport().closingMessage(3), QStringLiteral("Done."));
 }
 
 TEST(RunReport, ListsTwentyFailuresAtMostThenCountsTheRest)
@@ -37,6 +34,25 @@ TEST(RunReport, OneFileIsSingular)
 {
     EXPECT_EQ(reportWithFailures(1).closingMessage(1),
               QStringLiteral("Done.\r\n\r\n1 of 1 file failed:\r\n/in/1.wav - reason 1"));
+}
+
+TEST(RunReport, ClosingMessageSaysWhatDidNotGoAsChosen)
+{
+    RunReport clean;
+    EXPECT_EQ(clean.closingMessage(3), QStringLiteral("Done."));
+
+    RunReport oneAtListRate;
+    oneAtListRate.addListRateFile(QStringLiteral("96 kbps"));
+    EXPECT_EQ(oneAtListRate.closingMessage(2),
+              QStringLiteral("Done.\r\n\r\n1 file was converted at the list's rate of 96 kbps, "
+                             "because its own bit rate could not be read."));
+
+    RunReport noEncoder;
+    noEncoder.setEncoderUnusable(QStringLiteral("The temporary folder /t does not exist"));
+    EXPECT_EQ(noEncoder.closingMessage(1),
+              QStringLiteral("Done.\r\n\r\nThe file was not converted, because the encoder could "
+                             "not be put in place:\r\nThe temporary folder /t does not exist"));
+    EXPECT_EQ(noEncoder.closingMessage(0), QStringLiteral("Done."));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace brindlecast {
@@ -55,7 +56,7 @@ TEST(SettingsStore, ReadsDefaultsTellsAbsentFromEmptyAndWritesAtOnce)
     EXPECT_TRUE(sandbox.fileName().contains(QStringLiteral("Quenbrook")));
 }
 
-TEST(SettingsStore, AFailingWriteIsReported)
+TEST(SettingsStore, AFailingWriteIsReportedOncePerKeyAndKeptInMemory)
 {
     test::SettingsSandbox sandbox;
     SettingsStore store;
@@ -63,8 +64,50 @@ TEST(SettingsStore, AFailingWriteIsReported)
     const QString file = sandbox.fileName();
     ASSERT_TRUE(QFile::remove(file));
     ASSERT_TRUE(QDir().mkdir(file)); // a folder where the file should go cannot be written
-    EXPECT_THROW(store.write(SettingKey::ConstantBitRate, QStringLiteral("64 kbps")), Failure);
+    try {
+        store.write(SettingKey::ConstantBitRate, QStringLiteral("64 kbps"));
+        ADD_FAILURE() << "the failed write was not reported";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.description(),
+                  QStringLiteral("Could not write the setting \"kbps\" to %1; it is kept until "
+                                 "the program ends")
+                      .arg(file));
+    }
+    EXPECT_NO_THROW(store.write(SettingKey::ConstantBitRate, QStringLiteral("32 kbps")));
+    EXPECT_EQ(store.read(SettingKey::ConstantBitRate), QStringLiteral("32 kbps"));
+    EXPECT_THROW(store.write(SettingKey::OutputFolder, QString()), Failure); // another key
+    ASSERT_TRUE(store.stored(SettingKey::OutputFolder).has_value());
+
+    // Writable again: the store takes the value once more.
     QDir(file).removeRecursively();
+    EXPECT_NO_THROW(store.write(SettingKey::ConstantBitRate, QStringLiteral("8 kbps")));
+    EXPECT_EQ(sandbox.value(QStringLiteral("kbps")).toString(), QStringLiteral("8 kbps"));
+}
+
+TEST(SettingsStore, AnUnreadableFileSaysSoAndIsWrittenAnew)
+{
+    test::SettingsSandbox sandbox;
+    const QString file = sandbox.fileName();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+    QFile garbage(file);
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 4096; ++i)
+        garbage.putChar(char((i * 7919 + 13) % 256));
+    garbage.close();
+    SettingsStore store;
+
+    EXPECT_EQ(store.read(SettingKey::ConstantBitRate), QStringLiteral("128 kbps"));
+    try {
+        store.write(SettingKey::ConstantBitRate, QStringLiteral("64 kbps"));
+        ADD_FAILURE() << "the unreadable file was not reported";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.description(),
+                  QStringLiteral("The settings file %1 could not be read, so the choices stored "
+                                 "in it were lost; it now holds the current ones")
+                      .arg(file));
+    }
+    EXPECT_EQ(sandbox.value(QStringLiteral("kbps")).toString(), QStringLiteral("64 kbps"));
+    EXPECT_NO_THROW(store.write(SettingKey::BitRateMode, QStringLiteral("2")));
 }
 
 } // namespace

@@ -3,9 +3,11 @@
 #include "core/Failure.h"
 #include "platform/QtPlatform.h"
 #include "support/EnvironmentGuard.h"
+#include "support/QtPrinters.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
@@ -25,7 +27,7 @@ QByteArray contentOf(const QString& path)
 mode_t modeOf(const QString& path)
 {
     struct stat info {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode : 0;
 }
 
 TEST(TemporaryFolder, TempWhenSetElseThePlatformFolder)
@@ -40,41 +42,65 @@ TEST(TemporaryFolder, TempWhenSetElseThePlatformFolder)
 }
 
 // Another user of the machine may prepare the shared temporary folder; whatever they leave
-// there must never be run.
-TEST(EncoderDeployment, OnlyAPrivateUntouchedEncoderIsTrusted)
+// there must never be run, and no name they take may stop a run.
+TEST(EncoderDeployment, EachRunGetsAFreshFolderOnlyThisUserCanChange)
 {
     QTemporaryDir temp;
-    const QString encoder = encoderPath(temp.path());
-    deployEncoder("old build", temp.path());
-    EXPECT_EQ(modeOf(encoderFolder(temp.path())), mode_t(0700));
-    EXPECT_EQ(modeOf(encoder), mode_t(0700));
-    EXPECT_TRUE(isTrustedEncoder(temp.path()));
-
-    // A file others could have written is replaced.
-    ASSERT_EQ(::chmod(QFile::encodeName(encoder).constData(), 0777), 0);
-    EXPECT_FALSE(isTrustedEncoder(temp.path()));
-    deployEncoder("new build", temp.path());
-    EXPECT_EQ(contentOf(encoder), QByteArray("new build"));
-    EXPECT_TRUE(isTrustedEncoder(temp.path()));
-    removeDeployedEncoder(temp.path());
-    EXPECT_TRUE(QDir(temp.path()).isEmpty());
-
-    // A link named like our folder, pointing at a folder someone prepared.
-    const QString prepared = temp.filePath(QStringLiteral("prepared"));
-    ASSERT_TRUE(QDir().mkpath(prepared));
-    ASSERT_EQ(::symlink(QFile::encodeName(prepared).constData(),
-                        QFile::encodeName(encoderFolder(temp.path())).constData()),
+    // What the encoder folder was once called, taken beforehand by a file and a dangling link.
+    const QString fixedName = temp.filePath(QStringLiteral("brindlecast-%1").arg(::geteuid()));
+    ASSERT_TRUE(QFile(fixedName).open(QIODevice::WriteOnly));
+    ASSERT_EQ(::symlink("/nowhere", QFile::encodeName(fixedName + QStringLiteral("x")).constData()),
               0);
-    EXPECT_THROW(deployEncoder("build", temp.path()), Failure);
-    EXPECT_TRUE(QDir(prepared).isEmpty());
-    EXPECT_FALSE(isTrustedEncoder(temp.path()));
 
+    const QString first = createEncoderFolder(temp.path());
+    const QString second = createEncoderFolder(temp.path());
+    EXPECT_NE(first, second);
+    EXPECT_NE(first, fixedName);
+    EXPECT_EQ(QFileInfo(first).path(), temp.path());
+    EXPECT_EQ(modeOf(first), mode_t(S_IFDIR | 0700));
+    deployEncoder("build", first);
+    EXPECT_EQ(contentOf(encoderPathIn(first)), QByteArray("build"));
+    EXPECT_EQ(modeOf(encoderPathIn(first)), mode_t(S_IFREG | 0700));
+    EXPECT_TRUE(isTrustedEncoder(first));
+    EXPECT_FALSE(isTrustedEncoder(second)); // nothing in it yet
+
+    // A file others could have written, or a folder they could enter, is not trusted.
+    ASSERT_EQ(::chmod(QFile::encodeName(encoderPathIn(first)).constData(), 0777), 0);
+    EXPECT_FALSE(isTrustedEncoder(first));
+    ASSERT_EQ(::chmod(QFile::encodeName(encoderPathIn(first)).constData(), 0700), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(first).constData(), 0755), 0);
+    EXPECT_FALSE(isTrustedEncoder(first));
+
+    removeEncoderFolder(first);
+    removeEncoderFolder(second);
+    EXPECT_EQ(
+        QDir(temp.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+        (QStringList{QFileInfo(fixedName).fileName(), QFileInfo(fixedName).fileName() + u'x'}));
+}
+
+TEST(EncoderDeployment, NoFolderWhereTheTemporaryFolderIsUnsafeAndNoFileFromNoBytes)
+{
+    QTemporaryDir temp;
     // A folder open to all without the sticky bit lets others swap our folder.
     const QString shared = temp.filePath(QStringLiteral("shared"));
     ASSERT_TRUE(QDir().mkpath(shared));
     ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 0777), 0);
-    EXPECT_THROW(deployEncoder("build", shared), Failure);
+    EXPECT_THROW(createEncoderFolder(shared), Failure);
     EXPECT_TRUE(QDir(shared).isEmpty());
+    try {
+        createEncoderFolder(temp.filePath(QStringLiteral("missing")));
+        ADD_FAILURE() << "a missing temporary folder was used";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.description(),
+                  QStringLiteral("The temporary folder %1 does not exist; set TEMP to an existing "
+                                 "folder")
+                      .arg(temp.filePath(QStringLiteral("missing"))));
+    }
+
+    const QString folder = createEncoderFolder(temp.path());
+    EXPECT_THROW(deployEncoder(QByteArray(), folder), Failure);
+    EXPECT_TRUE(QDir(folder).isEmpty());
+    removeEncoderFolder(folder);
 }
 
 } // namespace

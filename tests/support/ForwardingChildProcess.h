@@ -38,6 +38,7 @@ public:
             m_observer.waited(ended);
         return ended;
     }
+    void endNow() override { m_inner->endNow(); }
     int exitCode() const override { return m_inner->exitCode(); }
     QString errorOutputTail() const override { return m_inner->errorOutputTail(); }
     QByteArray standardOutput() const override { return m_inner->standardOutput(); }

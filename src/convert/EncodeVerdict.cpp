@@ -1,0 +1,61 @@
+#include "convert/EncodeVerdict.h"
+
+#include "core/EncoderCommand.h"
+#include "core/EncoderErrors.h"
+#include "core/Failure.h"
+#include "core/OutputDuration.h"
+#include "core/ProgressAnimation.h"
+#include "platform/AdtsDuration.h"
+#include "platform/ChildProcess.h"
+#include "platform/FileSystem.h"
+#include "platform/MediaInfoProbe.h"
+#include "platform/Platform.h"
+
+namespace brindlecast {
+
+namespace {
+
+std::optional<double> inputDuration(Platform& platform, const QString& input)
+{
+    try {
+        return pcmWaveDurationSeconds(platform.mediaInfo(), input);
+    } catch (const Failure&) {
+        return std::nullopt; // without the library the length cannot be compared
+    }
+}
+
+QString seconds(double value)
+{
+    return QString::number(value, 'f', 1);
+}
+
+} // namespace
+
+std::optional<QString> encodeFailure(int result, const ChildProcess& process, const QString& input,
+                                     const QString& output, Platform& platform)
+{
+    const QString errorOutput = process.errorOutputTail();
+    const QString outputArgument = encoderFileArgument(output);
+    if (isStartFailureResult(result))
+        return QStringLiteral("the encoder could not be started (%1)").arg(errorOutput);
+    if (result != 0) {
+        const QString line =
+            encoderErrorLine(errorOutput, encoderFileArgument(input), outputArgument);
+        const QString reason = QStringLiteral("the encoder failed (exit code %1)").arg(result);
+        return line.isEmpty() ? reason : reason + QStringLiteral(": ") + line;
+    }
+    if (platform.fileSystem().regularFileSize(output) <= 0)
+        return QStringLiteral("the encoder wrote no output");
+    const QString writeError = outputWriteErrorLine(errorOutput, outputArgument);
+    if (!writeError.isEmpty())
+        return QStringLiteral("the output is incomplete: ") + writeError;
+    const std::optional<double> wanted = inputDuration(platform, input);
+    const std::optional<double> written = wanted ? adtsDurationSeconds(output) : std::nullopt;
+    if (wanted && written && isOutputCutOff(*wanted, *written)) {
+        return QStringLiteral("the output is cut off: it lasts %1 s of %2 s")
+            .arg(seconds(*written), seconds(*wanted));
+    }
+    return std::nullopt;
+}
+
+} // namespace brindlecast

@@ -1,0 +1,53 @@
+// Closing the window while an encoder works: the program ends, but first ends the encoder and
+// removes its partial output and the deployed encoder.
+#include "convert/ConversionFixture.h"
+#include "platform/EncoderStore.h"
+#include "support/ProcessList.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace brindlecast::test {
+namespace {
+
+using EndDuringRun = ConversionFixture;
+
+TEST_F(EndDuringRun, ClosingTheWindowEndsTheEncoderAndRemovesWhatItLeaves)
+{
+    // A slow source: the encoder reads its input at playing speed, so it is still at work when
+    // the window closes.
+    m_platform.encoderBytes =
+        "#!/bin/sh\nexec \"" + QFile::encodeName(installedEncoderPath()) + "\" -re \"$@\"\n";
+    const QString input = makeWav(QStringLiteral("long.wav"), {8000, 1, 16, 60.0});
+    const QString output = aacBeside(input);
+    prepare({input}, QStringLiteral("64 kbps"), false);
+    QString encoderFolder;
+    m_platform.onWait = [&](const ProcessCommand& command) {
+        if (!encoderFolder.isEmpty() || !command.arguments.contains(QStringLiteral("-ab")) ||
+            !QFile::exists(output))
+            return;
+        encoderFolder = QFileInfo(command.program).path();
+        EXPECT_EQ(processesMentioning(output), 1);
+        m_form->close();
+    };
+    int encodersLeft = -1;
+    bool outputLeft = true;
+    bool encoderLeft = true;
+    m_platform.onEndProcess = [&] {
+        encodersLeft = processesMentioning(output);
+        outputLeft = QFile::exists(output);
+        encoderLeft = QFileInfo::exists(encoderFolder);
+    };
+
+    clickStartConverting();
+
+    ASSERT_FALSE(encoderFolder.isEmpty());
+    EXPECT_EQ(m_platform.endProcessCalls, 1);
+    EXPECT_EQ(encodersLeft, 0);
+    EXPECT_FALSE(outputLeft);
+    EXPECT_FALSE(encoderLeft);
+    EXPECT_TRUE(QFile::exists(input));
+}
+
+} // namespace
+} // namespace brindlecast::test
