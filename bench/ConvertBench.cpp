@@ -2,6 +2,7 @@
 // after another without the program, for a batch of short files and one of long files.
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/convert_bench [--rounds N (3)] [--rate-of-input]
+#include "BenchSession.h"
 #include "app/Form1.h"
 #include "app/TextProgressBar.h"
 #include "filelist/FileListView.h"
@@ -176,15 +177,9 @@ QStringList makeBatch(const QString& folder, int count, double seconds)
 int main(int argc, char* argv[])
 {
     using namespace brindlecast;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    QApplication application(argc, argv);
-    const QStringList args = application.arguments();
-    const bool rateOfInput = args.contains(QStringLiteral("--rate-of-input"));
-    const qsizetype roundsAt = args.indexOf(QStringLiteral("--rounds"));
-    const int rounds =
-        std::max(1, roundsAt > 0 && roundsAt + 1 < args.size() ? args[roundsAt + 1].toInt() : 3);
+    const bench::BenchSession session(argc, argv);
+    const bool rateOfInput = session.arguments().contains(QStringLiteral("--rate-of-input"));
+    const int rounds = session.rounds();
 
     QTemporaryDir work;
     QTemporaryDir temp;

@@ -4,6 +4,7 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/scan_bench [--rounds N (3)]
 //
 // The last line reads "ratio X": the scan's time divided by the listing's.
+#include "BenchSession.h"
 #include "app/Form1.h"
 #include "filelist/FileListView.h"
 #include "platform/Dialogs.h"
@@ -148,14 +149,8 @@ double appendRows(FileListView& list, const QStringList& texts)
 int main(int argc, char* argv[])
 {
     using namespace brindlecast;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    QApplication application(argc, argv);
-    const QStringList args = application.arguments();
-    const qsizetype roundsAt = args.indexOf(QStringLiteral("--rounds"));
-    const int rounds =
-        std::max(1, roundsAt > 0 && roundsAt + 1 < args.size() ? args[roundsAt + 1].toInt() : 3);
+    const bench::BenchSession session(argc, argv);
+    const int rounds = session.rounds();
 
     QTemporaryDir work;
     const QString root = work.filePath(QStringLiteral("tree"));
