@@ -15,12 +15,6 @@ namespace brindlecast {
 
 namespace {
 
-bool isFolder(const FileSystem& fileSystem, const QString& path)
-{
-    // A hidden folder is a folder too: it is expanded, never listed as a file.
-    return fileSystem.isPresent(path) && fileSystem.isFolder(path);
-}
-
 // Every file of the folder and of all its subfolders, in the scan's order. The drop has no error
 // box of its own: what cannot be read is left out.
 void appendFolderTree(const QString& folder, FileRows& list, const FileSystem& fileSystem,
@@ -58,7 +52,8 @@ void ListView1_OLEDragDrop(const QStringList& droppedPaths, FileRows& list,
                            const FileSystem& fileSystem, ErrorBox& errorBox)
 {
     for (const QString& path : droppedPaths) {
-        if (isFolder(fileSystem, path))
+        // A hidden folder is a folder too: it is expanded, never listed as a file.
+        if (fileSystem.isFolder(path))
             appendFolderTree(path, list, fileSystem, errorBox);
         else
             list.appendRow(path);
