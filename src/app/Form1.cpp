@@ -74,7 +74,7 @@ Form1::Form1(Platform& platform, QWidget* parent)
                 [this](const Failure& failure) { messageBox(failure.description()); }),
       m_conversion({platform, *ListView1, *ProgressBar1, *this,
                     [this](const QString& text) { messageBox(text); }}),
-      m_drag(*ListView1, *this, platform.applicationFolder(), m_hoverCursor)
+      m_drag(*ListView1, *this, platform.applicationFolder(), [this] { return m_hoverCursor; })
 {
     layOutControls();
     nameControlsForScreenReaders(*this);
@@ -96,13 +96,13 @@ void Form1::connectFileList()
             [this](int key) { ListView1_KeyDown(*ListView1, *this, key); });
     connect(list, &FileListView::doubleClickedAnywhere, this,
             [this] { RemoveSelectedRow(*ListView1, *this); });
-    connect(list, &FileListView::mouseDown, this, [this] { m_drag.ListView1_MouseDown(); });
-    connect(list, &FileListView::rowClicked, this, [this] { m_drag.ListView1_ItemClick(); });
+    connect(list, &FileListView::mouseDown, this, [this] { m_drag.holdButton(); });
+    connect(list, &FileListView::rowClicked, this, [this] { m_drag.pickClickedRow(); });
     connect(list, &FileListView::mouseMoved, this,
             [this](const QPoint& position, const QPoint& screenPosition) {
-                m_drag.ListView1_MouseMove(position, screenPosition);
+                m_drag.dragToPointer(position, screenPosition);
             });
-    connect(list, &FileListView::mouseUp, this, [this] { m_drag.ListView1_MouseUp(); });
+    connect(list, &FileListView::mouseUp, this, [this] { m_drag.releaseButton(); });
     connect(this, &Form1::mousePointerChanged, list,
             [list](int kind) { list->setWindowBusy(kind == PointerBusy); });
 
@@ -125,7 +125,8 @@ void Form1::connectFileList()
 
 void Form1::addPathsAsDropped(const QStringList& paths)
 {
-    ListView1_OLEDragDrop(paths, *ListView1, m_platform.fileSystem(), m_platform.dialogs());
+    ListView1_OLEDragDrop(paths, *ListView1, m_platform.fileSystem(), m_platform.dialogs(),
+                          [this](const QString& text) { messageBox(text); });
 }
 
 ConversionChoices Form1::conversionChoices() const

@@ -8,7 +8,9 @@
 #include "core/StepReporter.h"
 #include "filelist/AddFolder.h"
 #include "filelist/BrowseForFolder.h"
+#include "filelist/EventPacer.h"
 #include "filelist/FolderFiles.h"
+#include "filelist/LeftOutNotice.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 
@@ -62,12 +64,17 @@ void PushButton3_Click(const FolderAddTargets& targets)
     steps.run(334, [&] { storeChanged(targets.settings, SettingKey::LastAddFolder, lastFolder); });
 
     steps.run(112, [&] { targets.pointer.setMousePointer(PointerBusy); });
-    QStringList folders;
-    steps.run(114, [&] { folders = QStringList{chosen + kNativeSeparator}; });
-    steps.run(116, [&] { GetSubDirectories2016(fileSystem, targets.dialogs, folders, true); });
+    EventPacer pace;
+    ScanSession scan{fileSystem, targets.dialogs, QStringLiteral("*.") + answer, pace, 0, {}};
+    FolderList folders;
+    steps.run(114, [&] { folders = {ScannedFolder::named(chosen + kNativeSeparator)}; });
+    steps.run(116, [&] { GetSubDirectories2016(scan, folders); });
 
-    appendMatchingFiles(folders, QStringLiteral("*.") + answer, targets.list, fileSystem, steps);
+    appendFolderFiles(scan, folders, targets.list, steps);
     steps.run(136, [&] { targets.pointer.setMousePointer(PointerDefault); });
+    if (scan.undecodableNames > 0)
+        targets.dialogs.showPlainMessage(leftOutNotice(scan.undecodableNames),
+                                         targets.applicationTitle);
 }
 
 } // namespace brindlecast

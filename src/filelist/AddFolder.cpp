@@ -4,10 +4,10 @@
 #include "core/Failure.h"
 #include "core/PathHelpers.h"
 #include "core/StepReporter.h"
+#include "filelist/EventPacer.h"
+#include "filelist/NameOrder.h"
 #include "platform/FileSystem.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <algorithm>
 #include <optional>
 
@@ -17,17 +17,22 @@ namespace {
 
 constexpr int kSubscriptOutOfRange = 9;
 constexpr int kFileNotFound = 53;
-constexpr qint64 kPumpIntervalMs = 10;
 constexpr int kObjectNotSet = 91;
+
+bool isListingRefused(int number)
+{
+    return number == kPermissionDenied || number == kPathNotFound;
+}
 // Hidden system folders, and hidden system junctions; compared with the whole attribute word.
 constexpr int kHiddenSystemFolder = AttributeDirectory | AttributeSystem | AttributeHidden;
 constexpr int kHiddenSystemJunction = kHiddenSystemFolder | AttributeReparsePoint;
 
-// What the scan reads of one folder.
+// What the scan reads of one folder: its attribute word, and its entries through one handle.
 struct FolderObject {
     QString path;
     int attributes = 0;
     bool isRoot = false;
+    FolderContents contents;
 };
 
 bool isRootPath(const QString& path)
@@ -36,7 +41,8 @@ bool isRootPath(const QString& path)
            std::all_of(path.begin(), path.end(), [](QChar c) { return c == kNativeSeparator; });
 }
 
-FolderObject getFolder(const FileSystem& fileSystem, const QString& path)
+// The folder's attribute word as its path shows it; a path that is no folder is not found.
+int folderAttributes(const FileSystem& fileSystem, const QString& path)
 {
     int attributes = 0;
     try {
@@ -47,7 +53,40 @@ FolderObject getFolder(const FileSystem& fileSystem, const QString& path)
     }
     if ((attributes & AttributeDirectory) == 0)
         throw Failure(listingFailureText(kPathNotFound), kPathNotFound);
-    return {path, attributes, isRootPath(path)};
+    return attributes;
+}
+
+// Sorts what a folder's handle showed into name order, pacing as it goes.
+void sortContents(FolderContents& contents, EventPacer& pace)
+{
+    sortByName(
+        contents.subfolders, [](const SubfolderEntry& entry) { return QStringView(entry.name); },
+        pace.ticker());
+    sortByName(
+        contents.files, [](const FileEntry& entry) { return QStringView(entry.name); },
+        pace.ticker());
+}
+
+// Reads the folder once: its files are kept with the entry whatever the scan decides about its
+// subfolders, as the folder's own files are listed even when it does not qualify.
+FolderContents readContents(ScanSession& scan, ScannedFolder& entry)
+{
+    FolderContents contents =
+        scan.fileSystem.readFolder(entry.path, scan.filePattern, entry.lead, scan.pace.ticker());
+    sortContents(contents, scan.pace);
+    scan.undecodableNames += contents.undecodableNames;
+    entry.filesRead = true;
+    entry.filesError = contents.error;
+    entry.files = std::move(contents.files);
+    contents.files.clear();
+    return contents;
+}
+
+FolderObject getFolder(ScanSession& scan, ScannedFolder& entry)
+{
+    FolderContents contents = readContents(scan, entry);
+    const int attributes = folderAttributes(scan.fileSystem, entry.path);
+    return {entry.path, attributes, isRootPath(entry.path), std::move(contents)};
 }
 
 // The folder object of a step whose retrieval failed is not there.
@@ -59,18 +98,10 @@ const FolderObject& require(const std::optional<FolderObject>& folder)
     return *folder;
 }
 
-// Where a folder entry comes from: the caller (the chosen or dropped folder), or the scan.
-enum class Origin { Caller, Scan };
-
-// Whether a folder is examined and kept. Links to folders are followed where the caller names
-// them, never where the scan meets them: a link back up the tree would make it run away.
-bool qualifies(const FolderObject& folder, Origin origin)
+// Whether a folder is examined and kept: hidden system folders and junctions are not.
+bool qualifies(int attributes, bool isRoot)
 {
-    if (folder.isRoot)
-        return true;
-    if (origin == Origin::Scan && (folder.attributes & AttributeReparsePoint) != 0)
-        return false;
-    return folder.attributes != kHiddenSystemFolder && folder.attributes != kHiddenSystemJunction;
+    return isRoot || (attributes != kHiddenSystemFolder && attributes != kHiddenSystemJunction);
 }
 
 // What examining an entry found out about it, so that the level above need not test it again.
@@ -81,24 +112,6 @@ bool isSkippedName(const QString& name)
     return name.size() >= kMaxPathChars || HasUnsafeCharacters(name) || name.contains(u'?') ||
            name == u"." || name == u"..";
 }
-
-// Lets the window process pending events while one scan works. Each pump costs a few
-// microseconds even when nothing is pending, which the scan's many pumps would add up to a large
-// part of its time; pumping at most every few milliseconds keeps the window just as responsive.
-// The first pump of a scan always happens.
-class EventPump {
-public:
-    void operator()()
-    {
-        if (m_sinceLastPump.isValid() && m_sinceLastPump.elapsed() < kPumpIntervalMs)
-            return;
-        QCoreApplication::processEvents();
-        m_sinceLastPump.start();
-    }
-
-private:
-    QElapsedTimer m_sinceLastPump;
-};
 
 // The steps of one entry: their failures show the error box until a first entry has qualified;
 // from then on they pass to the listing rule of the scan.
@@ -126,61 +139,77 @@ private:
     bool m_listingRule = false;
 };
 
-// Examines one entry and collects its subfolders into `found`.
-void examineEntry(const FileSystem& fileSystem, const QString& entry, Origin origin,
-                  EntrySteps& steps, EventPump& pumpEvents, QStringList& found, Verdict& verdict)
+// Collects the subfolders that the folder's handle showed, each folder once per scan.
+void collectSubfolders(ScanSession& scan, const ScannedFolder& entry,
+                       const FolderContents& contents, FolderList& found)
 {
-    if (!steps.check(108, [&] { return fileSystem.isFolder(entry); })) {
+    for (const SubfolderEntry& subfolder : contents.subfolders) {
+        scan.pace();
+        if (isSkippedName(subfolder.name) || scan.seen.contains(subfolder.identity))
+            continue;
+        scan.seen.insert(subfolder.identity);
+        found.append({entry.path + subfolder.name + kNativeSeparator,
+                      FolderLead{subfolder.identity, subfolder.isLink},
+                      false,
+                      0,
+                      {}});
+    }
+}
+
+// Examines one entry, reading its files, and collects its subfolders into `found`.
+void examineEntry(ScanSession& scan, ScannedFolder& entry, EntrySteps& steps, FolderList& found,
+                  Verdict& verdict)
+{
+    if (!steps.check(108, [&] { return scan.fileSystem.isFolder(entry.path); })) {
         verdict = Verdict::Refused;
         return;
     }
-    if (!steps.check(110, [&] { return entry.size() < kMaxPathChars; }))
+    if (!steps.check(110, [&] { return entry.path.size() < kMaxPathChars; }))
         return;
     std::optional<FolderObject> folder;
-    steps.run(112, [&] { folder = getFolder(fileSystem, entry); });
-    steps.run(114, [&] { pumpEvents(); });
+    steps.run(112, [&] { folder = getFolder(scan, entry); });
+    steps.run(114, [&] { scan.pace(); });
     if (!steps.check(116, [&] {
-            const bool qualified = qualifies(require(folder), origin);
+            const FolderObject& object = require(folder);
+            const bool qualified = qualifies(object.attributes, object.isRoot);
             verdict = qualified ? Verdict::Qualified : Verdict::Refused;
             return qualified;
         }))
         return;
 
     steps.armListingRule();
-    const FolderListing listing = fileSystem.subfolders(require(folder).path);
-    for (const QString& name : listing.names) {
-        pumpEvents();
-        if (!isSkippedName(name))
-            found.append(entry + name + kNativeSeparator);
+    const FolderContents& contents = require(folder).contents;
+    if (contents.error == 0 || !isListingRefused(contents.error)) {
+        // The caller's own folders count as met, so that no link leads back into them.
+        scan.seen.insert(contents.identity);
+        collectSubfolders(scan, entry, contents, found);
     }
-    if (listing.error != 0)
-        throw Failure(listingFailureText(listing.error), listing.error);
-}
-
-bool isListingRefused(int number)
-{
-    return number == kPermissionDenied || number == kPathNotFound;
+    if (contents.error != 0)
+        throw Failure(listingFailureText(contents.error), contents.error);
 }
 
 // One level of the scan. `verdicts` receives, for each entry of `folders` that stays in it, what
 // examining the entry found; the entries that the level appends follow without a verdict.
-void scanLevel(const FileSystem& fileSystem, ErrorBox& errorBox, QStringList& folders, bool recurse,
-               Origin origin, EventPump& pumpEvents, QList<Verdict>& verdicts)
+void scanLevel(ScanSession& scan, FolderList& folders, QList<Verdict>& verdicts)
 {
-    StepReporter steps(errorBox, addFolderLocationText(QStringLiteral("GetSubDirectories2016")));
-    QStringList found;
+    StepReporter steps(scan.errorBox,
+                       addFolderLocationText(QStringLiteral("GetSubDirectories2016")));
+    FolderList found;
     EntrySteps entrySteps(steps);
     verdicts = QList<Verdict>(folders.size(), Verdict::Untested);
 
     for (qsizetype i = 0; i < folders.size();) {
-        const QString entry = folders[i];
+        const QString entry = folders[i].path;
         try {
-            examineEntry(fileSystem, entry, origin, entrySteps, pumpEvents, found, verdicts[i]);
+            examineEntry(scan, folders[i], entrySteps, found, verdicts[i]);
         } catch (const Failure& failure) {
             // The listing rule: a folder that cannot be listed leaves the list, so that none of
             // its files are added; the entry that followed it is examined next.
-            const qsizetype at = folders.indexOf(entry);
-            if (isListingRefused(failure.number()) && at >= 0 && at <= i) {
+            const auto first =
+                std::find_if(folders.cbegin(), folders.cend(),
+                             [&](const ScannedFolder& f) { return f.path == entry; });
+            const qsizetype at = first - folders.cbegin();
+            if (isListingRefused(failure.number()) && at < folders.size() && at <= i) {
                 folders.removeAt(at);
                 verdicts.removeAt(at);
                 continue;
@@ -192,29 +221,32 @@ void scanLevel(const FileSystem& fileSystem, ErrorBox& errorBox, QStringList& fo
     }
 
     QList<Verdict> foundVerdicts(found.size(), Verdict::Untested);
-    if (recurse && !found.isEmpty()) {
-        steps.run(150, [&] {
-            scanLevel(fileSystem, errorBox, found, true, Origin::Scan, pumpEvents, foundVerdicts);
-        });
-    }
+    if (!found.isEmpty())
+        steps.run(150, [&] { scanLevel(scan, found, foundVerdicts); });
 
     // The level below has just examined the folders found here, and appended its own ones after
     // testing them the same way; only what it could not tell is tested again.
     for (qsizetype i = 0; i < found.size(); ++i) {
-        const QString& path = found[i];
+        const QString& path = found[i].path;
         const Verdict verdict = i < foundVerdicts.size() ? foundVerdicts[i] : Verdict::Qualified;
         if (verdict == Verdict::Refused)
             continue;
         if (verdict == Verdict::Untested) {
-            if (!steps.check(152, [&] { return fileSystem.isFolder(path); }))
+            if (!steps.check(152, [&] { return scan.fileSystem.isFolder(path); }))
                 continue;
-            steps.run(154, [&] { pumpEvents(); });
-            std::optional<FolderObject> folder;
-            steps.run(156, [&] { folder = getFolder(fileSystem, path); });
-            if (!steps.check(158, [&] { return qualifies(require(folder), Origin::Scan); }))
+            steps.run(154, [&] { scan.pace(); });
+            std::optional<int> attributes;
+            steps.run(156, [&] { attributes = folderAttributes(scan.fileSystem, path); });
+            if (!steps.check(158, [&] {
+                    if (!attributes)
+                        throw Failure(
+                            QStringLiteral("Object variable or With block variable not set"),
+                            kObjectNotSet);
+                    return qualifies(*attributes, isRootPath(path));
+                }))
                 continue;
         }
-        steps.run(160, [&] { folders.append(path); });
+        steps.run(160, [&] { folders.append(std::move(found[i])); });
     }
 }
 
@@ -250,23 +282,28 @@ NameArray ListMatchingFiles(const FileSystem& fileSystem, const QString& folder,
                             const QString& pattern)
 {
     const QString searched = folder.endsWith(kNativeSeparator) ? folder : folder + kNativeSeparator;
-    const FolderListing listing = fileSystem.matchingFiles(searched, pattern);
-    if (listing.error != 0 && listing.error != kPathNotFound)
-        throw Failure(listingFailureText(listing.error), listing.error);
+    FolderContents contents = fileSystem.readFolder(searched, pattern, std::nullopt, {});
+    if (contents.error != 0 && contents.error != kPathNotFound)
+        throw Failure(listingFailureText(contents.error), contents.error);
+    sortByName(contents.files, [](const FileEntry& entry) { return QStringView(entry.name); }, {});
     QStringList names;
-    for (const QString& name : listing.names) {
-        if (FileIsAccessible(fileSystem, searched + name))
-            names.append(name);
+    for (const FileEntry& file : std::as_const(contents.files)) {
+        if (file.accessible)
+            names.append(file.name);
     }
     return NameArray(std::move(names));
 }
 
-void GetSubDirectories2016(const FileSystem& fileSystem, ErrorBox& errorBox, QStringList& folders,
-                           bool recurse)
+void readFolderFiles(ScanSession& scan, ScannedFolder& folder)
 {
-    EventPump pumpEvents;
+    if (!folder.filesRead)
+        readContents(scan, folder);
+}
+
+void GetSubDirectories2016(ScanSession& scan, FolderList& folders)
+{
     QList<Verdict> verdicts;
-    scanLevel(fileSystem, errorBox, folders, recurse, Origin::Caller, pumpEvents, verdicts);
+    scanLevel(scan, folders, verdicts);
 }
 
 } // namespace brindlecast

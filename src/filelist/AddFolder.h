@@ -1,7 +1,11 @@
 #pragma once
 
+#include "platform/FileSystem.h"
+
+#include <QSet>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The folder scan that "Add All WAV File(s) In Folder", a drop on the list and the sample loader
 // share. Folders are read only through the FileSystem interface, so tests can fake what a real
@@ -10,7 +14,7 @@
 namespace brindlecast {
 
 class ErrorBox;
-class FileSystem;
+class EventPacer;
 
 // Paths and names of this many characters or more are not examined.
 inline constexpr int kMaxPathChars = 260;
@@ -49,22 +53,50 @@ bool FileIsAccessible(const FileSystem& fileSystem, const QString& path);
 NameArray ListMatchingFiles(const FileSystem& fileSystem, const QString& folder,
                             const QString& pattern);
 
+// One folder of a scan's folder list: its path, ending with the separator, and the files of the
+// pattern read through the folder's one opened handle when the scan examined it, so that a folder
+// swapped for a link later is never listed through that link.
+struct ScannedFolder {
+    QString path;
+    // How the folder's parent showed it; none for the folders the caller names.
+    std::optional<FolderLead> lead;
+    bool filesRead = false;
+    int filesError = 0;     // the reading's failure number, when it failed
+    QList<FileEntry> files; // sorted by name
+
+    // A folder the caller names.
+    static ScannedFolder named(const QString& path) { return {path, std::nullopt, false, 0, {}}; }
+};
+using FolderList = QList<ScannedFolder>;
+
+// What one scan works with and what it finds on the way.
+struct ScanSession {
+    const FileSystem& fileSystem;
+    ErrorBox& errorBox;
+    QString filePattern; // the files read with each folder
+    EventPacer& pace;
+    // Names left out because they are not valid UTF-8.
+    int undecodableNames = 0;
+    // Every folder examined or collected, so that none is entered twice: links are followed, and
+    // a link to an ancestor or to a folder met before would otherwise repeat or never end.
+    QSet<FolderIdentity> seen;
+};
+
 // Extends `folders` (each entry a folder path ending with the separator) in place with the
-// qualifying subfolders of its entries, level by level: breadth-first, each parent's subfolders
-// sorted by name ignoring case, every appended entry ending with the separator. With `recurse`
-// false only the direct subfolders are added (every caller passes true).
+// qualifying subfolders of its entries at every depth: breadth-first, each parent's subfolders
+// in name order, every appended entry ending with the separator.
 //
 // A folder qualifies unless its attribute word is exactly 22 or 1046 (the root always does).
 // Subfolders whose names are 260 characters or more or hold unsafe characters or "?" are not
-// collected, and links to folders are followed only where the caller names them, never where the
-// scan meets them, so a link loop cannot make the scan run away. A folder entry of 260 characters
-// or more is kept but not examined. A folder that cannot be listed (permission denied, path not
-// found) is removed from `folders`, so its files are not added; other listing failures keep what
-// was found so far. Unexpected failures show the error box of "GetSubDirectories2016" in module
-// AddFolder and the scan carries on. Pending window events are processed while the scan works
-// (at most every few milliseconds), so the window stays responsive, and other handlers may run,
-// during a long scan.
-void GetSubDirectories2016(const FileSystem& fileSystem, ErrorBox& errorBox, QStringList& folders,
-                           bool recurse);
+// collected. Links to folders are followed, but no folder (device and inode) is entered twice in
+// one scan. A folder entry of 260 characters or more is kept but not examined. A folder that
+// cannot be listed (permission denied, path not found) is removed from `folders`, so its files are
+// not added; other listing failures keep what was found so far. Unexpected failures show the
+// error box of "GetSubDirectories2016" in module AddFolder and the scan carries on. The session's
+// pacer lets the window process events while the scan works, so other handlers may run in it.
+void GetSubDirectories2016(ScanSession& scan, FolderList& folders);
+
+// Reads the files of a folder that the scan did not examine, the way the scan reads them.
+void readFolderFiles(ScanSession& scan, ScannedFolder& folder);
 
 } // namespace brindlecast

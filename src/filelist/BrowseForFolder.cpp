@@ -5,30 +5,14 @@
 
 namespace brindlecast {
 
-namespace {
-
-QString& lastStartFolder()
-{
-    static QString folder;
-    return folder;
-}
-
-} // namespace
-
 QString BrowseForFolder(Dialogs& dialogs, const QString& title, const QString& startFolder)
 {
-    lastStartFolder() = startFolder;
     QString chosen = dialogs.browseForFolder(title, startFolder);
     // Callers add a separator only where one is missing, so a chosen folder other than the root
     // must not bring its own.
     while (chosen.size() > 1 && chosen.endsWith(kNativeSeparator))
         chosen.chop(1);
     return chosen;
-}
-
-const QString& BrowseStartFolder()
-{
-    return lastStartFolder();
 }
 
 } // namespace brindlecast

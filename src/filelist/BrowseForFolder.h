@@ -14,7 +14,4 @@ inline constexpr auto kBrowseFolderTitle = "Please select folder:";
 // cancels. The root comes back as "/", every other folder without a trailing separator.
 QString BrowseForFolder(Dialogs& dialogs, const QString& title, const QString& startFolder);
 
-// The start folder of the most recent BrowseForFolder call, kept until the next call.
-const QString& BrowseStartFolder();
-
 } // namespace brindlecast

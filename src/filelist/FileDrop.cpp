@@ -5,10 +5,14 @@
 #include "core/PathHelpers.h"
 #include "core/StepReporter.h"
 #include "filelist/AddFolder.h"
+#include "filelist/EventPacer.h"
 #include "filelist/FolderFiles.h"
+#include "filelist/LeftOutNotice.h"
 #include "platform/FileSystem.h"
 
+#include <QFile>
 #include <QMimeData>
+#include <QSysInfo>
 #include <QUrl>
 
 namespace brindlecast {
@@ -16,15 +20,38 @@ namespace brindlecast {
 namespace {
 
 // Every file of the folder and of all its subfolders, in the scan's order. The drop has no error
-// box of its own: what cannot be read is left out.
-void appendFolderTree(const QString& folder, FileRows& list, const FileSystem& fileSystem,
-                      ErrorBox& scanErrors)
+// box of its own: what cannot be read is left out. Returns how many names were left out because
+// no row could name them.
+int appendFolderTree(const QString& folder, FileRows& list, const FileSystem& fileSystem,
+                     ErrorBox& scanErrors, EventPacer& pace)
 {
-    QStringList folders{folder + kNativeSeparator};
-    GetSubDirectories2016(fileSystem, scanErrors, folders, true);
+    ScanSession scan{fileSystem, scanErrors, QStringLiteral("*.*"), pace, 0, {}};
+    FolderList folders{ScannedFolder::named(folder + kNativeSeparator)};
+    GetSubDirectories2016(scan, folders);
     SilentErrorBox quiet;
     StepReporter steps(quiet, QString());
-    appendMatchingFiles(folders, QStringLiteral("*.*"), list, fileSystem, steps);
+    appendFolderFiles(scan, folders, list, steps);
+    return scan.undecodableNames;
+}
+
+// A file URL names a file of this machine when it has no host, or names this machine.
+bool isThisMachine(const QString& host)
+{
+    return host.isEmpty() || host.compare(u"localhost", Qt::CaseInsensitive) == 0 ||
+           host.compare(QSysInfo::machineHostName(), Qt::CaseInsensitive) == 0;
+}
+
+// The path a file URL names, from its own bytes: "%FF" and "%EF%BF%BD" are two different names,
+// though both decode to the same text. A path no text can name comes back as the NUL character,
+// which no path can hold.
+QString localPath(const QUrl& url)
+{
+    const QByteArray bytes =
+        QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    const QString path = QFile::decodeName(bytes);
+    if (bytes.contains('\0') || QFile::encodeName(path) != bytes)
+        return QString(QChar(0));
+    return path;
 }
 
 } // namespace
@@ -35,29 +62,38 @@ std::optional<QStringList> droppedFilePaths(const QMimeData& data)
         return std::nullopt;
     QStringList paths;
     for (const QUrl& url : data.urls()) {
-        if (url.isLocalFile())
-            paths << url.toLocalFile();
+        if (url.scheme() == u"file" && isThisMachine(url.host()))
+            paths << localPath(url);
     }
     if (paths.isEmpty())
         return std::nullopt;
     return paths;
 }
 
-bool ListView1_OLEDragOver(const QMimeData& data)
+bool offersFileList(const QMimeData& data)
 {
     return droppedFilePaths(data).has_value();
 }
 
 void ListView1_OLEDragDrop(const QStringList& droppedPaths, FileRows& list,
-                           const FileSystem& fileSystem, ErrorBox& errorBox)
+                           const FileSystem& fileSystem, ErrorBox& errorBox,
+                           const std::function<void(const QString&)>& messageBox)
 {
+    EventPacer pace;
+    int leftOut = 0;
     for (const QString& path : droppedPaths) {
+        if (!isNameablePath(path)) {
+            ++leftOut;
+            continue;
+        }
         // A hidden folder is a folder too: it is expanded, never listed as a file.
         if (fileSystem.isFolder(path))
-            appendFolderTree(path, list, fileSystem, errorBox);
+            leftOut += appendFolderTree(path, list, fileSystem, errorBox, pace);
         else
             list.appendRow(path);
     }
+    if (leftOut > 0)
+        messageBox(leftOutNotice(leftOut));
 }
 
 } // namespace brindlecast

@@ -2,6 +2,7 @@
 
 #include "core/PointerKind.h"
 #include "filelist/FileDrop.h"
+#include "filelist/LeftOutNotice.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -31,6 +32,10 @@ FileListView::FileListView(QWidget* parent) : QTreeWidget(parent)
 
 void FileListView::appendRow(const QString& path)
 {
+    // The ways in leave such paths out and say so; a NUL would cut the path short where it
+    // reaches the system, and name another file.
+    if (!isNameablePath(path))
+        return;
     auto* item = new QTreeWidgetItem(QStringList{path});
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     addTopLevelItem(item);
@@ -166,7 +171,7 @@ void FileListView::mouseDoubleClickEvent(QMouseEvent* event)
 void FileListView::dragEnterEvent(QDragEnterEvent* event)
 {
     // Data without a file list shows the refusing pointer.
-    if (ListView1_OLEDragOver(*event->mimeData()))
+    if (offersFileList(*event->mimeData()))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -174,7 +179,7 @@ void FileListView::dragEnterEvent(QDragEnterEvent* event)
 
 void FileListView::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (ListView1_OLEDragOver(*event->mimeData()))
+    if (offersFileList(*event->mimeData()))
         event->acceptProposedAction();
     else
         event->ignore();

@@ -1,10 +1,10 @@
 #include "filelist/FolderFiles.h"
 
+#include "core/Failure.h"
 #include "core/FileRows.h"
 #include "core/PathHelpers.h"
 #include "core/StepReporter.h"
-#include "filelist/AddFolder.h"
-#include "platform/FileSystem.h"
+#include "filelist/EventPacer.h"
 
 namespace brindlecast {
 
@@ -13,27 +13,38 @@ namespace {
 // Hidden archive files: hidden dot-files that are not read-only.
 constexpr int kHiddenFile = AttributeArchive | AttributeHidden;
 
+// The folder's files as the scan read them; a failure to read them, other than the folder having
+// gone, is the caller's.
+const QList<FileEntry>& filesOf(ScanSession& scan, ScannedFolder& folder)
+{
+    readFolderFiles(scan, folder);
+    if (folder.filesError != 0 && folder.filesError != kPathNotFound)
+        throw Failure(listingFailureText(folder.filesError), folder.filesError);
+    return folder.files;
+}
+
 } // namespace
 
-void appendMatchingFiles(const QStringList& folders, const QString& pattern, FileRows& list,
-                         const FileSystem& fileSystem, StepReporter& steps)
+void appendFolderFiles(ScanSession& scan, FolderList& folders, FileRows& list, StepReporter& steps)
 {
-    for (const QString& entry : folders) {
+    static const QList<FileEntry> none;
+    for (ScannedFolder& entry : folders) {
         QString folder;
-        steps.run(120, [&] { folder = entry.chopped(1); });
-        NameArray names;
-        steps.run(122, [&] { names = ListMatchingFiles(fileSystem, folder, pattern); });
-        for (int index = 1; index <= names.highestIndex(); ++index) {
-            if (steps.check(126, [&] { return names.at(index).startsWith(u'~'); }))
+        steps.run(120, [&] { folder = entry.path.chopped(1); });
+        const QList<FileEntry>* files = &none;
+        steps.run(122, [&] { files = &filesOf(scan, entry); });
+        for (const FileEntry& file : *files) {
+            scan.pace();
+            if (!file.accessible || steps.check(126, [&] { return file.name.startsWith(u'~'); }))
                 continue;
             QString path;
-            steps.run(128, [&] { path = folder + kNativeSeparator + names.at(index); });
-            if (steps.check(132, [&] {
-                    return FileIsAccessible(fileSystem, path) &&
-                           fileSystem.attributes(path) != kHiddenFile;
-                }))
+            steps.run(128, [&] { path = folder + kNativeSeparator + file.name; });
+            // What could not be looked at is left out, as the scan leaves it out.
+            if (file.attributes >= 0 && file.attributes != kHiddenFile)
                 steps.run(132, [&] { list.appendRow(CollapseBackslashes(path)); });
         }
+        // The names are done with: a scan of a whole disk holds no more of them than it must.
+        entry.files = {};
     }
 }
 

@@ -1,19 +1,18 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "filelist/AddFolder.h"
 
 namespace brindlecast {
 
 class FileRows;
-class FileSystem;
 class StepReporter;
 
-// Appends, for each folder of a scanned folder list (each entry ending with the separator) in
-// order, the files that ListMatchingFiles finds there for the pattern. Names starting with "~"
-// and hidden archive files (attribute word exactly 34) are skipped; each row goes through
-// CollapseBackslashes. The steps report at lines 120 to 132 and carry on with the next name.
-void appendMatchingFiles(const QStringList& folders, const QString& pattern, FileRows& list,
-                         const FileSystem& fileSystem, StepReporter& steps);
+// Appends, for each folder of a scanned folder list in order, the accessible files of the scan's
+// pattern that its handle showed (a folder the scan did not examine is read now). Names starting
+// with "~", hidden archive files (attribute word exactly 34) and files whose attributes could not
+// be read are skipped; each row goes through CollapseBackslashes. A folder whose files could not
+// be read reports at line 122 and adds none; the steps report at lines 120 to 132 and carry on.
+// The session's pacer is ticked for every name.
+void appendFolderFiles(ScanSession& scan, FolderList& folders, FileRows& list, StepReporter& steps);
 
 } // namespace brindlecast

@@ -22,9 +22,9 @@ constexpr int kDragHotSpotY = 1;
 } // namespace
 
 RowDrag::RowDrag(FileListView& list, WindowPointer& pointer, QString applicationFolder,
-                 const std::optional<QCursor>& hoverPointer)
+                 PointerSource hoverPointer)
     : m_list(list), m_pointer(pointer), m_applicationFolder(std::move(applicationFolder)),
-      m_hoverPointer(hoverPointer)
+      m_hoverPointer(std::move(hoverPointer))
 {
 }
 
@@ -33,12 +33,12 @@ int RowDrag::dragRow() const
     return FileListView::rowOfHandle(m_dragItem);
 }
 
-void RowDrag::ListView1_MouseDown()
+void RowDrag::holdButton()
 {
     m_isMouseDown = true;
 }
 
-void RowDrag::ListView1_ItemClick()
+void RowDrag::pickClickedRow()
 {
     // Read at every click, so a replaced image shows at once. Without a readable image the drag
     // still works, showing the window's hand pointer or, failing that, the arrow.
@@ -47,13 +47,14 @@ void RowDrag::ListView1_ItemClick()
     if (!image.isNull())
         pointer = QCursor(image, kDragHotSpotX, kDragHotSpotY);
     else
-        pointer = m_hoverPointer.value_or(QCursor(Qt::ArrowCursor));
+        pointer =
+            (m_hoverPointer ? m_hoverPointer() : std::nullopt).value_or(QCursor(Qt::ArrowCursor));
     m_list.setPointer(PointerCustom, pointer);
 
     m_dragItem = m_list.rowHandle(m_list.selectedRow());
 }
 
-void RowDrag::ListView1_MouseMove(const QPoint& position, const QPoint& screenPosition)
+void RowDrag::dragToPointer(const QPoint& position, const QPoint& screenPosition)
 {
     m_pointer.setMousePointer(pointerAfterHover(m_pointer.mousePointer(), PointerDefault));
     if (!m_isMouseDown)
@@ -86,7 +87,7 @@ void RowDrag::scrollNear(int targetRow, int screenY)
     }
 }
 
-void RowDrag::ListView1_MouseUp()
+void RowDrag::releaseButton()
 {
     m_isMouseDown = false;
     m_list.setPointer(PointerArrow);

@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QPersistentModelIndex>
+#include <functional>
 #include <optional>
 
 class QPoint;
@@ -16,15 +17,23 @@ class WindowPointer;
 // passes moves one place back towards where the drag began.
 class RowDrag {
 public:
+    // The window's hover pointer, when it has one, at the moment it is asked for.
+    using PointerSource = std::function<std::optional<QCursor>()>;
+
     // The drag pointer's image is read from the application folder at every click; without it
     // the window's hover pointer shows, and without that the arrow.
     RowDrag(FileListView& list, WindowPointer& pointer, QString applicationFolder,
-            const std::optional<QCursor>& hoverPointer);
+            PointerSource hoverPointer);
 
-    void ListView1_MouseDown();
-    void ListView1_ItemClick();
-    void ListView1_MouseMove(const QPoint& position, const QPoint& screenPosition);
-    void ListView1_MouseUp();
+    // A button went down on the list: moves now drag.
+    void holdButton();
+    // A row was clicked: it is the row to drag, and the drag pointer shows.
+    void pickClickedRow();
+    // The pointer moved over the list: with a button held, the dragged path moves to the row
+    // under it.
+    void dragToPointer(const QPoint& position, const QPoint& screenPosition);
+    // A button came up on the list: the drag ends and the arrow shows.
+    void releaseButton();
 
     bool isMouseDown() const { return m_isMouseDown; }
     // The row being dragged, or 0 when there is none (never clicked, or its row is gone).
@@ -36,7 +45,7 @@ private:
     FileListView& m_list;
     WindowPointer& m_pointer;
     QString m_applicationFolder;
-    const std::optional<QCursor>& m_hoverPointer;
+    PointerSource m_hoverPointer;
     bool m_isMouseDown = false;
     // Follows its row and turns invalid when that row is removed, so a removed row is never
     // acted on.

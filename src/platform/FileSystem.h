@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 namespace brindlecast {
 
@@ -19,11 +23,51 @@ enum FileAttribute : int {
 inline constexpr int kPermissionDenied = 70;
 inline constexpr int kPathNotFound = 76;
 
-// Names of one kind of entry of a folder, sorted by name ignoring case; error is 0 or the number
-// of the failure that stopped the listing (70, 76, or the system's own number).
-struct FolderListing {
-    QStringList names;
-    int error = 0;
+// A folder's device and inode: whatever path leads there, the same pair is the same folder.
+struct FolderIdentity {
+    quint64 device = 0;
+    quint64 inode = 0;
+    friend bool operator==(const FolderIdentity&, const FolderIdentity&) = default;
+};
+
+inline size_t qHash(const FolderIdentity& identity, size_t seed = 0)
+{
+    return ::qHash(identity.inode, seed) ^ ::qHash(identity.device, seed);
+}
+
+// How a folder met in its parent's listing is opened: it must be the folder the parent showed.
+struct FolderLead {
+    FolderIdentity identity;
+    // The parent's entry was a link to a folder, which is followed; a folder met as a folder is
+    // never reached through a link.
+    bool throughLink = false;
+};
+
+// A subfolder as its parent's handle showed it.
+struct SubfolderEntry {
+    QString name;
+    FolderIdentity identity;
+    bool isLink = false;
+};
+
+// A regular file (a link to one included) as its folder's handle showed it.
+struct FileEntry {
+    QString name;
+    int attributes = -1;     // -1 when the entry vanished or could not be looked at
+    bool accessible = false; // opens for reading
+};
+
+// One folder, read through the one handle that was opened and checked. The entries are in the
+// order the system gives them.
+struct FolderContents {
+    int error = 0;      // 0, or the number of the failure that stopped the reading (70, 76, ...)
+    int attributes = 0; // the folder's own attribute word
+    FolderIdentity identity;
+    QList<SubfolderEntry> subfolders;
+    QList<FileEntry> files; // those whose names match the pattern
+    // Subfolders, and files matching the pattern, left out because their names are not valid
+    // UTF-8: no text could name them.
+    int undecodableNames = 0;
 };
 
 // The description of a listing failure's number, as the error box names it.
@@ -52,11 +96,14 @@ public:
     // True only for a regular file that opens for reading. Never blocks on a FIFO or device.
     virtual bool isAccessibleFile(const QString& path) const = 0;
 
-    // The folder's subfolders (links to folders included: their attribute word tells them).
-    virtual FolderListing subfolders(const QString& folder) const = 0;
-    // The folder's regular files (hidden ones included) whose names match a pattern of "*" and
-    // "?", compared ignoring case; "*.*" matches every name.
-    virtual FolderListing matchingFiles(const QString& folder, const QString& pattern) const = 0;
+    // Opens the folder once (a link is followed only where `lead` says the parent showed one,
+    // or where the caller named the folder) and reads its attribute word, identity, subfolders
+    // and the regular files matching a pattern of "*" and "?" (ignoring case; "*.*" matches
+    // every name) through that handle. With a lead, a folder that is not the one the parent
+    // showed reads as missing (76). onEntry runs for every entry read.
+    virtual FolderContents readFolder(const QString& folder, const QString& filePattern,
+                                      const std::optional<FolderLead>& lead,
+                                      const std::function<void()>& onEntry) const = 0;
 
     // Removes a file or link, never a folder; throws Failure when it cannot.
     virtual void removeFile(const QString& path) = 0;

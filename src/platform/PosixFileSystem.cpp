@@ -6,11 +6,11 @@
 #include "platform/FileOperations.h"
 
 #include <QFile>
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,7 +25,8 @@ QByteArray nativeName(const QString& path)
 
 bool statFollowing(const QString& path, struct stat& info)
 {
-    return !path.isEmpty() && ::stat(nativeName(path).constData(), &info) == 0;
+    return !path.isEmpty() && !path.contains(QChar(0)) &&
+           ::stat(nativeName(path).constData(), &info) == 0;
 }
 
 int listingError(int error)
@@ -35,14 +36,6 @@ int listingError(int error)
     if (error == ENOENT || error == ENOTDIR)
         return kPathNotFound;
     return error;
-}
-
-void sortByNameIgnoringCase(QStringList& names)
-{
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int order = QString::compare(a, b, Qt::CaseInsensitive);
-        return order != 0 ? order < 0 : a < b;
-    });
 }
 
 // A folder path as the system names the entry itself: "a/b/" is "a/b" (a link there is then seen
@@ -55,91 +48,161 @@ QString entryPath(const QString& path)
     return path.left(end);
 }
 
-enum class EntryKind { Folder, RegularFile, Other, Unknown };
-
-// The kind that the folder read reports; links, and file systems that report no kinds, give
-// Unknown.
-EntryKind reportedKind(const dirent& entry)
+// A path the system can be given: one with a NUL character would be cut short there, and name
+// another file.
+bool isNameable(const QString& path)
 {
-    switch (entry.d_type) {
-    case DT_DIR:
-        return EntryKind::Folder;
-    case DT_REG:
-        return EntryKind::RegularFile;
-    case DT_LNK:
-    case DT_UNKNOWN:
-        return EntryKind::Unknown;
-    default:
-        return EntryKind::Other;
-    }
+    return !path.isEmpty() && !path.contains(QChar(0));
 }
 
-// The kind of the entry that a link leads to, asked without opening anything, so that a FIFO
-// or device is never touched. Entries that vanish or loop count as Other.
-EntryKind statusKind(int dirFd, const char* name)
+FolderIdentity identityOf(const struct stat& info)
 {
+    return {quint64(info.st_dev), quint64(info.st_ino)};
+}
+
+// The name as text, or nothing when its bytes are not valid UTF-8: a row must name the very file
+// it came from, and a replacement character would name another one (or none).
+std::optional<QString> decodedName(const char* bytes)
+{
+    QString name = QFile::decodeName(bytes);
+    if (QFile::encodeName(name) != QByteArrayView(bytes))
+        return std::nullopt;
+    return name;
+}
+
+// True for a regular file that opens for reading; the open never waits on a FIFO or device, and
+// a link is followed only as far as the file it names inside this folder's handle.
+bool opensForReading(int dirFd, const char* name)
+{
+    const int fd = ::openat(dirFd, name, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
     struct stat info {};
-    if (::fstatat(dirFd, name, &info, 0) != 0)
-        return EntryKind::Other;
-    if (S_ISDIR(info.st_mode))
-        return EntryKind::Folder;
-    return S_ISREG(info.st_mode) ? EntryKind::RegularFile : EntryKind::Other;
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    ::close(fd);
+    return regular;
 }
 
-// Lists the names of a folder's entries of one kind (links followed) that pass the name test.
-// The cheap tests come first: the reported kind, then the name, and a status call only for
-// links and unreported kinds. A failure while reading keeps the names read so far.
-template <typename NameTest>
-FolderListing listFolder(const QString& folder, EntryKind wanted, NameTest&& nameTest)
+int fileAttributes(const QString& name, const struct stat& entry, const struct stat& target)
 {
-    FolderListing listing;
-    DIR* dir = ::opendir(nativeName(folder).constData());
-    if (!dir) {
-        listing.error = listingError(errno);
-        return listing;
+    int word = S_ISLNK(entry.st_mode) ? int(AttributeReparsePoint) : 0;
+    word |= AttributeArchive;
+    if (name.startsWith(u'.'))
+        word |= AttributeHidden;
+    if ((target.st_mode & S_IWUSR) == 0)
+        word |= AttributeReadOnly;
+    return word;
+}
+
+// Reads one entry of an opened folder into the contents, looking only through that folder's
+// handle.
+void readEntry(int dirFd, const dirent& entry, const QString& filePattern, FolderContents& contents)
+{
+    const char* bytes = entry.d_name;
+    if (std::strcmp(bytes, ".") == 0 || std::strcmp(bytes, "..") == 0)
+        return;
+    const unsigned char reported = entry.d_type;
+    if (reported != DT_DIR && reported != DT_REG && reported != DT_LNK && reported != DT_UNKNOWN)
+        return;
+    const std::optional<QString> name = decodedName(bytes);
+    if (!name) {
+        const QString shown = QFile::decodeName(bytes);
+        if (reported == DT_DIR || wildcardMatches(filePattern, shown))
+            ++contents.undecodableNames;
+        return;
     }
-    const int dirFd = ::dirfd(dir);
+    struct stat self {};
+    if (::fstatat(dirFd, bytes, &self, AT_SYMLINK_NOFOLLOW) != 0)
+        return; // vanished, or not to be looked at: left out as what cannot be read
+    struct stat target = self;
+    if (S_ISLNK(self.st_mode) && ::fstatat(dirFd, bytes, &target, 0) != 0)
+        return; // a dangling or looping link
+    if (S_ISDIR(target.st_mode)) {
+        contents.subfolders.append({*name, identityOf(target), S_ISLNK(self.st_mode)});
+    } else if (S_ISREG(target.st_mode) && wildcardMatches(filePattern, *name)) {
+        contents.files.append(
+            {*name, fileAttributes(*name, self, target), opensForReading(dirFd, bytes)});
+    }
+}
+
+} // namespace
+
+FolderContents PosixFileSystem::readFolder(const QString& folder, const QString& filePattern,
+                                           const std::optional<FolderLead>& lead,
+                                           const std::function<void()>& onEntry) const
+{
+    FolderContents contents;
+    const QString entryAt = entryPath(folder);
+    if (!isNameable(entryAt)) {
+        contents.error = kPathNotFound;
+        return contents;
+    }
+    const QByteArray path = nativeName(entryAt);
+    // A folder met as a folder must still be one: a link swapped in since is not followed.
+    const int noFollow = lead && !lead->throughLink ? O_NOFOLLOW : 0;
+    const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | noFollow);
+    if (fd < 0) {
+        contents.error = errno == ELOOP ? kPathNotFound : listingError(errno);
+        return contents;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        contents.error = listingError(errno);
+        ::close(fd);
+        return contents;
+    }
+    contents.identity = identityOf(info);
+    if (lead && lead->identity != contents.identity) {
+        // Something on the way was swapped since the parent was read.
+        contents.error = kPathNotFound;
+        ::close(fd);
+        return contents;
+    }
+    struct stat self {};
+    const bool isLink =
+        lead ? lead->throughLink : ::lstat(path.constData(), &self) == 0 && S_ISLNK(self.st_mode);
+    contents.attributes = AttributeDirectory | (isLink ? int(AttributeReparsePoint) : 0);
+    if (FileNameOfPath(entryAt).startsWith(u'.'))
+        contents.attributes |= AttributeHidden;
+    if ((info.st_mode & S_IWUSR) == 0)
+        contents.attributes |= AttributeReadOnly;
+
+    DIR* dir = ::fdopendir(fd); // owns fd from here on
+    if (!dir) {
+        contents.error = listingError(errno);
+        ::close(fd);
+        return contents;
+    }
     for (;;) {
         errno = 0;
         const dirent* entry = ::readdir(dir);
         if (!entry) {
             if (errno != 0)
-                listing.error = listingError(errno);
+                contents.error = listingError(errno);
             break;
         }
-        if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0)
-            continue;
-        const EntryKind reported = reportedKind(*entry);
-        if (reported != wanted && reported != EntryKind::Unknown)
-            continue;
-        const QString name = QFile::decodeName(entry->d_name);
-        if (!nameTest(name))
-            continue;
-        if (reported == EntryKind::Unknown && statusKind(dirFd, entry->d_name) != wanted)
-            continue;
-        listing.names.append(name);
+        readEntry(::dirfd(dir), *entry, filePattern, contents);
+        if (onEntry)
+            onEntry();
     }
     ::closedir(dir);
-    sortByNameIgnoringCase(listing.names);
-    return listing;
+    return contents;
 }
-
-} // namespace
 
 bool PosixFileSystem::exists(const QString& path) const
 {
-    return FileExists(path);
+    return isNameable(path) && FileExists(path);
 }
 
 bool PosixFileSystem::isFolder(const QString& path) const
 {
-    return FolderExists(path);
+    return isNameable(path) && FolderExists(path);
 }
 
 bool PosixFileSystem::isPresent(const QString& path) const
 {
     struct stat info {};
-    return !path.isEmpty() && ::lstat(nativeName(path).constData(), &info) == 0;
+    return isNameable(path) && ::lstat(nativeName(path).constData(), &info) == 0;
 }
 
 bool PosixFileSystem::isRegularFile(const QString& path) const
@@ -169,7 +232,7 @@ int PosixFileSystem::attributes(const QString& path) const
     const QString entryAt = entryPath(path);
     const QByteArray name = nativeName(entryAt);
     struct stat entry {};
-    if (path.isEmpty() || ::lstat(name.constData(), &entry) != 0)
+    if (!isNameable(path) || ::lstat(name.constData(), &entry) != 0)
         throw Failure(QStringLiteral("File not found"), 53);
     int word = 0;
     struct stat target = entry;
@@ -193,7 +256,7 @@ bool PosixFileSystem::isAccessibleFile(const QString& path) const
 {
     // The open never waits (a FIFO without a writer, a device), and fstat tells what was opened.
     // Listings give regular files only, so the folder scan never opens anything else at all.
-    if (path.isEmpty())
+    if (!isNameable(path))
         return false;
     const int fd =
         ::open(nativeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -203,17 +266,6 @@ bool PosixFileSystem::isAccessibleFile(const QString& path) const
     const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
     ::close(fd);
     return regular;
-}
-
-FolderListing PosixFileSystem::subfolders(const QString& folder) const
-{
-    return listFolder(folder, EntryKind::Folder, [](const QString&) { return true; });
-}
-
-FolderListing PosixFileSystem::matchingFiles(const QString& folder, const QString& pattern) const
-{
-    return listFolder(folder, EntryKind::RegularFile,
-                      [&pattern](const QString& name) { return wildcardMatches(pattern, name); });
 }
 
 void PosixFileSystem::removeFile(const QString& path)

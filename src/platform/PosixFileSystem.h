@@ -15,8 +15,9 @@ public:
     bool isSameFile(const QString& first, const QString& second) const override;
     int attributes(const QString& path) const override;
     bool isAccessibleFile(const QString& path) const override;
-    FolderListing subfolders(const QString& folder) const override;
-    FolderListing matchingFiles(const QString& folder, const QString& pattern) const override;
+    FolderContents readFolder(const QString& folder, const QString& filePattern,
+                              const std::optional<FolderLead>& lead,
+                              const std::function<void()>& onEntry) const override;
     void removeFile(const QString& path) override;
 };
 

@@ -191,7 +191,8 @@ TEST_F(AddAllInFolder, RefusedAttributeWordsAndTheRoot)
 }
 
 // A folder whose listing is refused (70) or gone (76) leaves the list quietly; another failure
-// keeps what was listed before it; failures before any folder qualified show the scan's box.
+// keeps the subfolders read before it, and its files are reported at line 122 and not added;
+// failures before any folder qualified show the scan's box.
 TEST_F(AddAllInFolder, ListingFailuresFollowTheListingRule)
 {
     tree.make({"a.wav", "denied/d.wav", "gone/g.wav", "partial/p.wav", "partial/one/1.wav",
@@ -200,14 +201,20 @@ TEST_F(AddAllInFolder, ListingFailuresFollowTheListingRule)
     files().subfolderAnswers[tree.at("gone")] = {{}, 76};
     files().subfolderAnswers[tree.at("partial")] = {{"one"}, 5};
     addAll(QStringLiteral("wav"), tree.root());
-    EXPECT_EQ(rows(), tree.at(QStringList{"a.wav", "partial/p.wav", "partial/one/1.wav"}));
-    EXPECT_TRUE(dialogs().messages.isEmpty());
+    EXPECT_EQ(rows(), tree.at(QStringList{"a.wav", "partial/one/1.wav"}));
+    QStringList boxes;
+    for (const MessageRequest& box : dialogs().messages)
+        boxes << box.text.section(u'\r', 0, 1);
+    EXPECT_EQ(boxes, QStringList{"Input/output error\r\nin Tessaly2021/08/31.Form1."
+                                 "PushButton3_Click at line 122"});
+    dialogs().messages.clear();
 
     m_form->ListView1->removeAllRows();
+    files().subfolderAnswers.clear();
     files().failingAttributes << tree.root();
     addAll(QStringLiteral("wav"), tree.root());
     EXPECT_EQ(rows(), QStringList{tree.at("a.wav")});
-    QStringList boxes;
+    boxes.clear();
     for (const MessageRequest& box : dialogs().messages)
         boxes << box.text.section(u'\r', 0, 1);
     EXPECT_EQ(boxes,

@@ -1,10 +1,12 @@
 #include "platform/PosixFileSystem.h"
 
+#include "core/Failure.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -50,25 +52,114 @@ TEST_F(PosixFolders, AttributeWordsOfTheEntryItself)
     EXPECT_EQ(m_files.attributes(QStringLiteral("/")) & 16, 16);
 }
 
-TEST_F(PosixFolders, ListingsAreSortedIgnoringCaseAndHoldOnlyTheirKind)
+QStringList sorted(QStringList names)
 {
-    const FolderListing folders = m_files.subfolders(m_dir.path() + u'/');
-    EXPECT_EQ(folders.names, (QStringList{".dot", "Alpha", "beta", "folder link", "gamma"}));
-    EXPECT_EQ(folders.error, 0);
+    names.sort();
+    return names;
+}
 
-    const FolderListing wavs = m_files.matchingFiles(m_dir.path(), QStringLiteral("*.wav"));
-    EXPECT_EQ(wavs.names,
+QStringList subfolderNames(const FolderContents& contents)
+{
+    QStringList names;
+    for (const SubfolderEntry& entry : contents.subfolders)
+        names << entry.name;
+    return sorted(names);
+}
+
+QStringList fileNames(const FolderContents& contents)
+{
+    QStringList names;
+    for (const FileEntry& entry : contents.files)
+        names << entry.name;
+    return sorted(names);
+}
+
+FolderIdentity identityAt(const QString& path)
+{
+    struct stat info {};
+    ::stat(QFile::encodeName(path).constData(), &info);
+    return {quint64(info.st_dev), quint64(info.st_ino)};
+}
+
+TEST_F(PosixFolders, AFolderIsReadThroughOneHandleAndHoldsEachKindApart)
+{
+    int entries = 0;
+    const FolderContents all = m_files.readFolder(m_dir.path() + u'/', QStringLiteral("*.wav"),
+                                                  std::nullopt, [&] { ++entries; });
+    EXPECT_EQ(all.error, 0);
+    EXPECT_GE(entries, 13); // and perhaps "." and ".."
+    EXPECT_EQ(all.identity, identityAt(m_dir.path()));
+    EXPECT_EQ(subfolderNames(all), (QStringList{".dot", "Alpha", "beta", "folder link", "gamma"}));
+    EXPECT_EQ(fileNames(all),
               (QStringList{".hidden.wav", ".kept.wav", "A.WAV", "b.wav", "file link.wav"}));
-    EXPECT_EQ(m_files.matchingFiles(m_dir.path(), QStringLiteral("*.*")).names.size(), 6);
-    EXPECT_FALSE(m_files.isAccessibleFile(at("fifo.wav")));
+    for (const SubfolderEntry& entry : all.subfolders) {
+        EXPECT_EQ(entry.isLink, entry.name == u"folder link");
+        EXPECT_EQ(entry.identity, identityAt(at(qPrintable(entry.name))));
+    }
+    for (const FileEntry& entry : all.files) {
+        EXPECT_EQ(entry.attributes, m_files.attributes(at(qPrintable(entry.name))));
+        EXPECT_TRUE(entry.accessible || ::geteuid() != 0);
+    }
+    EXPECT_EQ(
+        m_files.readFolder(m_dir.path(), QStringLiteral("*.*"), std::nullopt, {}).files.size(), 6);
 
-    EXPECT_EQ(m_files.subfolders(at("missing")).error, 76);
-    EXPECT_EQ(m_files.matchingFiles(at("b.wav"), QStringLiteral("*.*")).error, 76);
+    EXPECT_EQ(m_files.readFolder(at("missing"), QStringLiteral("*.*"), std::nullopt, {}).error, 76);
+    EXPECT_EQ(m_files.readFolder(at("b.wav"), QStringLiteral("*.*"), std::nullopt, {}).error, 76);
     if (::geteuid() != 0) {
         ::chmod(QFile::encodeName(at("beta")).constData(), 0);
-        EXPECT_EQ(m_files.subfolders(at("beta")).error, 70);
+        EXPECT_EQ(m_files.readFolder(at("beta"), QStringLiteral("*.*"), std::nullopt, {}).error,
+                  70);
         ::chmod(QFile::encodeName(at("beta")).constData(), 0700);
     }
+}
+
+// A folder met as a folder is not read through a link swapped into its place, and a folder that
+// is not the one its parent showed reads as missing.
+TEST_F(PosixFolders, ALeadIsFollowedOnlyToTheFolderItNames)
+{
+    const QString pattern = QStringLiteral("*.*");
+    const FolderLead gamma{identityAt(at("gamma")), false};
+    EXPECT_EQ(m_files.readFolder(at("gamma"), pattern, gamma, {}).error, 0);
+    EXPECT_EQ(m_files.readFolder(at("folder link"), pattern, gamma, {}).error, 76);
+    EXPECT_EQ(
+        m_files.readFolder(at("folder link"), pattern, FolderLead{gamma.identity, true}, {}).error,
+        0);
+    EXPECT_EQ(m_files.readFolder(at("beta"), pattern, gamma, {}).error, 76);
+    EXPECT_EQ(m_files.readFolder(at("folder link"), pattern, std::nullopt, {}).error, 0);
+}
+
+// Names whose bytes are not UTF-8 are counted, never listed under a text that names another
+// file; a folder named by the replacement character itself is an ordinary folder.
+TEST_F(PosixFolders, NamesThatAreNotUtf8AreCountedNotListed)
+{
+    const QByteArray base = QFile::encodeName(m_dir.path()) + '/';
+    ASSERT_EQ(::mkdir(base + "\xff", 0700), 0);
+    ASSERT_EQ(::mkdir(base + "\xef\xbf\xbd", 0700), 0);
+    ASSERT_EQ(::close(::open(base + "bad\xff.wav", O_CREAT | O_WRONLY, 0600)), 0);
+    ASSERT_EQ(::close(::open(base + "bad\xfe.txt", O_CREAT | O_WRONLY, 0600)), 0);
+
+    const FolderContents wavs =
+        m_files.readFolder(m_dir.path(), QStringLiteral("*.wav"), std::nullopt, {});
+    EXPECT_EQ(wavs.undecodableNames, 2); // the folder "\xff" and "bad\xff.wav"
+    EXPECT_TRUE(subfolderNames(wavs).contains(QStringLiteral("\ufffd")));
+    EXPECT_FALSE(fileNames(wavs).join(u'|').contains(u'\ufffd'));
+    EXPECT_EQ(
+        m_files.readFolder(m_dir.path(), QStringLiteral("*.*"), std::nullopt, {}).undecodableNames,
+        3);
+}
+
+TEST_F(PosixFolders, APathHoldingANulNamesNothing)
+{
+    const QString cut = at("b.wav") + QChar(0) + QStringLiteral("/x.wav");
+    EXPECT_FALSE(m_files.isPresent(cut));
+    EXPECT_FALSE(m_files.exists(cut));
+    EXPECT_FALSE(m_files.isAccessibleFile(cut));
+    EXPECT_FALSE(m_files.isFolder(m_dir.path() + QChar(0)));
+    EXPECT_EQ(
+        m_files.readFolder(m_dir.path() + QChar(0) + u'/', QStringLiteral("*.*"), std::nullopt, {})
+            .error,
+        76);
+    EXPECT_THROW(m_files.attributes(cut), Failure);
 }
 
 } // namespace

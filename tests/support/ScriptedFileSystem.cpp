@@ -3,6 +3,8 @@
 #include "core/Failure.h"
 
 #include <QDir>
+#include <QFile>
+#include <sys/stat.h>
 
 namespace brindlecast::test {
 
@@ -13,9 +15,13 @@ QString key(const QString& path)
     return path.isEmpty() ? path : QDir::cleanPath(path);
 }
 
-FolderListing denied()
+// A made-up subfolder's identity: its real one when it exists, else one of its own.
+FolderIdentity identityOf(const QString& path)
 {
-    return {{}, kPermissionDenied};
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0)
+        return {quint64(info.st_dev), quint64(info.st_ino)};
+    return {~quint64(0), quint64(qHash(path))};
 }
 
 } // namespace
@@ -85,19 +91,43 @@ bool ScriptedFileSystem::isAccessibleFile(const QString& path) const
     return !isBelowDenied(path) && m_real.isAccessibleFile(real(path));
 }
 
-FolderListing ScriptedFileSystem::subfolders(const QString& folder) const
+FolderContents ScriptedFileSystem::readFolder(const QString& folder, const QString& filePattern,
+                                              const std::optional<FolderLead>& lead,
+                                              const std::function<void()>& onEntry) const
 {
     if (onSubfolders)
         onSubfolders(folder);
-    if (isDeniedOrBelow(folder))
-        return denied();
+    FolderContents contents;
+    if (isDeniedOrBelow(folder)) {
+        contents.error = kPermissionDenied;
+        return contents;
+    }
     const auto scripted = subfolderAnswers.constFind(key(folder));
-    return scripted != subfolderAnswers.cend() ? *scripted : m_real.subfolders(real(folder));
-}
-
-FolderListing ScriptedFileSystem::matchingFiles(const QString& folder, const QString& pattern) const
-{
-    return isDeniedOrBelow(folder) ? denied() : m_real.matchingFiles(real(folder), pattern);
+    // A made-up listing's subfolders are led to by name only.
+    const bool madeUp = lead && lead->identity.device == ~quint64(0);
+    auto* self = const_cast<ScriptedFileSystem*>(this);
+    contents = m_real.readFolder(real(folder), filePattern, madeUp ? std::nullopt : lead, [&] {
+        ++self->entriesRead;
+        if (onEntry)
+            onEntry();
+    });
+    if (scripted != subfolderAnswers.cend()) {
+        contents.subfolders.clear();
+        for (const QString& name : scripted->names) {
+            const QString path = real(key(folder) + u'/' + name);
+            contents.subfolders.append({name, identityOf(path), false});
+        }
+        contents.error = scripted->error;
+    }
+    for (FileEntry& file : contents.files) {
+        const QString path = key(folder) + u'/' + file.name;
+        if (failingAttributes.contains(key(path)))
+            file.attributes = -1;
+        else if (const auto word = attributeWords.constFind(key(path));
+                 word != attributeWords.cend())
+            file.attributes = *word;
+    }
+    return contents;
 }
 
 void ScriptedFileSystem::removeFile(const QString& path)

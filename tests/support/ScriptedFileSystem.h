@@ -15,13 +15,20 @@ namespace brindlecast::test {
 //
 class ScriptedFileSystem final : public FileSystem {
 public:
+    // A folder's subfolders as a test wants them listed, and the failure that ends the listing.
+    struct Listing {
+        QStringList names;
+        int error = 0;
+    };
+
     // When set, every path is taken below this folder, so that "/" stands for it.
     QString root;
-    QMap<QString, int> attributeWords;             // the word reported instead of the real one
-    QMap<QString, FolderListing> subfolderAnswers; // the listing returned instead of the real one
-    QSet<QString> failingAttributes;               // reading the attribute word fails
-    QSet<QString> deniedFolders; // neither listed nor entered, like a mode-000 folder
-    std::function<void(const QString& folder)> onSubfolders; // runs before each subfolder listing
+    QMap<QString, int> attributeWords;       // the word reported instead of the real one
+    QMap<QString, Listing> subfolderAnswers; // the subfolders read instead of the real ones
+    QSet<QString> failingAttributes;         // reading the attribute word fails
+    QSet<QString> deniedFolders;             // neither listed nor entered, like a mode-000 folder
+    std::function<void(const QString& folder)> onSubfolders; // runs before each folder is read
+    int entriesRead = 0; // folder entries that readFolder went through
 
     bool exists(const QString& path) const override;
     bool isFolder(const QString& path) const override;
@@ -31,8 +38,9 @@ public:
     bool isSameFile(const QString& first, const QString& second) const override;
     int attributes(const QString& path) const override;
     bool isAccessibleFile(const QString& path) const override;
-    FolderListing subfolders(const QString& folder) const override;
-    FolderListing matchingFiles(const QString& folder, const QString& pattern) const override;
+    FolderContents readFolder(const QString& folder, const QString& filePattern,
+                              const std::optional<FolderLead>& lead,
+                              const std::function<void()>& onEntry) const override;
     void removeFile(const QString& path) override;
 
 private:
