@@ -1,10 +1,17 @@
 #include "FolderFixture.h"
 #include "core/Failure.h"
+#include "core/FileRows.h"
+#include "core/StepReporter.h"
 #include "filelist/AddFolder.h"
 #include "filelist/BrowseForFolder.h"
 #include "filelist/EventPacer.h"
+#include "filelist/FolderFiles.h"
+#include "filelist/NameOrder.h"
 #include "support/CaseName.h"
 
+#include <QFileInfo>
+#include <algorithm>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace brindlecast::test {
@@ -36,6 +43,14 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"LastC1", QStringLiteral("x\u009f"), true},
                       NameCase{"QuestionMark", QStringLiteral("why?"), true}),
     CaseName());
+
+// Rows kept in a plain list.
+struct RowList : FileRows {
+    QStringList rows;
+    int rowCount() const override { return int(rows.size()); }
+    QString rowText(int row) const override { return rows.value(row - 1); }
+    void appendRow(const QString& path) override { rows << path; }
+};
 
 class FolderScan : public ::testing::Test {
 protected:
@@ -144,6 +159,200 @@ TEST_F(FolderScan, TheLengthLimitStopsTheDescent)
     files.subfolderAnswers[tree.root()] = {{QString(kMaxPathChars, u'n'), "123456789"}, 0};
     EXPECT_EQ(scan({base}).mid(0, 3),
               (QStringList{base, base + "123456789/", base + "123456789/123456789/"}));
+}
+
+// Links to folders below the chosen one are followed, but no folder is entered twice: a loop or a
+// link to an ancestor ends, two links to one folder scan it once, a link elsewhere is scanned.
+TEST_F(FolderScan, FollowsLinksToFoldersButEntersNoFolderTwice)
+{
+    FolderTree elsewhere;
+    elsewhere.make({"old/deep/"});
+    tree.make({"a/b/", "music/"});
+    ASSERT_TRUE(QFile::link(tree.at("a/b"), tree.at("a/b/loop")));     // a loop onto itself
+    ASSERT_TRUE(QFile::link(tree.root(), tree.at("a/b/up")));          // the chosen folder
+    ASSERT_TRUE(QFile::link(tree.at("a"), tree.at("music/ancestor"))); // met before
+    ASSERT_TRUE(QFile::link(elsewhere.at("old"), tree.at("music/old 1")));
+    ASSERT_TRUE(QFile::link(elsewhere.at("old"), tree.at("music/old 2")));
+
+    const QString root = tree.root() + u'/';
+    EXPECT_EQ(scan({root}), (QStringList{root, root + "a/", root + "music/", root + "a/b/",
+                                         root + "music/old 1/", root + "music/old 1/deep/"}));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+struct OrderCase {
+    std::string name;
+    QStringList shuffled;
+    QStringList ordered;
+};
+
+class NameOrder : public ::testing::TestWithParam<OrderCase> {};
+
+// Upper-case forms are compared, so "_", "[" and "^" (after "Z" in code points) come after
+// letters; equal forms keep one fixed order.
+TEST_P(NameOrder, ComparesUpperCaseFormsCodePointByCodePoint)
+{
+    QStringList names = GetParam().shuffled;
+    sortByName(names, [](const QString& name) { return QStringView(name); }, {});
+    EXPECT_EQ(names, GetParam().ordered);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, NameOrder,
+    ::testing::Values(OrderCase{"PunctuationAfterLetters",
+                                {"_intro", "zeta", "^x", "Alpha", "[live]", "beta"},
+                                {"Alpha", "beta", "zeta", "[live]", "^x", "_intro"}},
+                      OrderCase{"DigitsAndDotsBeforeLetters",
+                                {"b", "10", ".x", "a", "9"},
+                                {".x", "10", "9", "a", "b"}},
+                      OrderCase{"EqualFormsStable", {"a", "B", "A", "b"}, {"A", "a", "B", "b"}},
+                      OrderCase{"PrefixFirst", {"abc", "AB", "a"}, {"a", "AB", "abc"}},
+                      OrderCase{"NonAsciiByUpperCase",
+                                {QStringLiteral("\u00e9t\u00e9"), QStringLiteral("\u00c9T\u00c9S"),
+                                 "zz", "\U0001F3B5"},
+                                {"zz", QStringLiteral("\u00e9t\u00e9"),
+                                 QStringLiteral("\u00c9T\u00c9S"), "\U0001F3B5"}}),
+    CaseName());
+
+// The scan lists subfolders and files in that order too.
+TEST_F(FolderScan, SubfoldersComeInUpperCaseOrder)
+{
+    tree.make({"_intro/", "zeta/", "^x/", "Alpha/", "[live]/", "beta/"});
+    const QString root = tree.root() + u'/';
+    EXPECT_EQ(scan({root}), (QStringList{root, root + "Alpha/", root + "beta/", root + "zeta/",
+                                         root + "[live]/", root + "^x/", root + "_intro/"}));
+}
+
+// A folder is listed through the handle that was checked: swapping it for a link to another tree
+// before it is opened, or after it was read, never lists that tree.
+class SwappedFolder : public FolderScan {
+protected:
+    void SetUp() override
+    {
+        tree.make({"a.wav", "sw/in.wav", "zz/z.wav"});
+        outside.make({"secret.wav", "inner/deep.wav"});
+    }
+
+    // Puts a link to the other tree where the folder "sw" was, and keeps the folder beside it.
+    void swap()
+    {
+        ASSERT_TRUE(QDir().rename(tree.at("sw"), tree.at("sw_real")));
+        ASSERT_TRUE(QFile::link(outside.root(), tree.at("sw")));
+    }
+
+    QStringList addedRows()
+    {
+        EventPacer pace([] { return qint64(0); }, [] {});
+        ScanSession session{files, dialogs, QStringLiteral("*.wav"), pace, 0, {}};
+        FolderList folders{ScannedFolder::named(tree.root() + u'/')};
+        GetSubDirectories2016(session, folders);
+        for (const ScannedFolder& folder : std::as_const(folders))
+            scanned << folder.path;
+        SilentErrorBox quiet;
+        StepReporter steps(quiet, QString());
+        RowList list;
+        appendFolderFiles(session, folders, list, steps);
+        return list.rows;
+    }
+
+    FolderTree outside;
+    QStringList scanned;
+};
+
+TEST_F(SwappedFolder, BeforeItIsOpenedItIsLeftOut)
+{
+    files.onSubfolders = [&](const QString& folder) {
+        if (folder.endsWith(u"/sw/") && !QFileInfo(tree.at("sw_real")).exists())
+            swap();
+    };
+    EXPECT_EQ(addedRows(), tree.at(QStringList{"a.wav", "zz/z.wav"}));
+    EXPECT_FALSE(scanned.join(u'|').contains(u"inner"));
+}
+
+TEST_F(SwappedFolder, AfterItWasReadItsOwnFilesAreListed)
+{
+    files.onSubfolders = [&](const QString& folder) {
+        if (folder.endsWith(u"/zz/"))
+            swap();
+    };
+    EXPECT_EQ(addedRows(), tree.at(QStringList{"a.wav", "sw/in.wav", "zz/z.wav"}));
+}
+
+// Names that are not UTF-8 never become rows under a text that names another file; they are
+// counted so that the caller can say so.
+TEST_F(FolderScan, NamesThatAreNotUtf8AreCountedAndNeverMerged)
+{
+    const QByteArray base = QFile::encodeName(tree.root()) + '/';
+    for (const QByteArray folder : {QByteArray("\xff"), QByteArray("\xef\xbf\xbd")}) {
+        ASSERT_EQ(::mkdir(base + folder, 0700), 0);
+        ASSERT_EQ(::close(::open(base + folder + "/in.wav", O_CREAT | O_WRONLY, 0600)), 0);
+    }
+    ASSERT_EQ(::close(::open(base + "bad\xff.wav", O_CREAT | O_WRONLY, 0600)), 0);
+
+    EventPacer pace([] { return qint64(0); }, [] {});
+    ScanSession session{files, dialogs, QStringLiteral("*.wav"), pace, 0, {}};
+    FolderList folders{ScannedFolder::named(tree.root() + u'/')};
+    GetSubDirectories2016(session, folders);
+    ASSERT_EQ(folders.size(), 2);
+    EXPECT_EQ(folders[1].path, tree.root() + QStringLiteral("/\ufffd/"));
+    EXPECT_TRUE(folders[0].files.isEmpty());
+    EXPECT_EQ(session.undecodableNames, 2);
+}
+
+// Every phase ticks the pacer as it works, so the window gets its events at a steady pace: with a
+// clock that moves one millisecond per question, no pump is ever more than one interval of
+// entries, subfolders or rows away from the last.
+TEST_F(FolderScan, EveryPhasePumpsEventsAtAStepPace)
+{
+    QStringList names;
+    for (int folder = 0; folder < 30; ++folder)
+        names << QStringLiteral("f%1/").arg(folder);
+    for (int file = 0; file < 600; ++file)
+        names << QStringLiteral("f7/t%1.wav").arg(file) << QStringLiteral("n%1.wav").arg(file);
+    tree.make(names);
+
+    qint64 now = 0;
+    struct Mark {
+        int entries;
+        int rows;
+    };
+    QList<Mark> pumps;
+    RowList* listSeen = nullptr;
+    EventPacer pace([&] { return now++; },
+                    [&] {
+                        pumps.append({files.entriesRead, listSeen ? listSeen->rowCount() : 0});
+                    });
+    ScanSession session{files, dialogs, QStringLiteral("*.wav"), pace, 0, {}};
+    FolderList folders{ScannedFolder::named(tree.root() + u'/')};
+    GetSubDirectories2016(session, folders);
+    RowList list;
+    listSeen = &list;
+    SilentErrorBox quiet;
+    StepReporter steps(quiet, QString());
+    appendFolderFiles(session, folders, list, steps);
+    ASSERT_EQ(list.rowCount(), 1200);
+
+    // A pump at most every ten clock questions; every entry read and every row asks at least once.
+    ASSERT_GE(pumps.size(), (files.entriesRead + list.rowCount()) / 10);
+    for (qsizetype i = 1; i < pumps.size(); ++i) {
+        EXPECT_LE(pumps[i].entries - pumps[i - 1].entries, 10) << i;
+        EXPECT_LE(pumps[i].rows - pumps[i - 1].rows, 10) << i;
+    }
+}
+
+// Sorting a large folder pumps too.
+TEST(NameOrderPace, SortingManyNamesTicks)
+{
+    QStringList names;
+    for (int i = 0; i < 20000; ++i)
+        names << QString::number((i * 7919) % 20000);
+    int ticks = 0;
+    sortByName(
+        names, [](const QString& name) { return QStringView(name); }, [&] { ++ticks; });
+    EXPECT_TRUE(std::is_sorted(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return comesBefore(a, b);
+    }));
+    EXPECT_GE(ticks, 20000 / 256);
 }
 
 TEST(BrowseForFolder, ReturnsTheChosenFolderWithoutTrailingSeparatorButTheRootAsIs)
