@@ -2,9 +2,13 @@
 
 #include "FolderFixture.h"
 #include "core/PointerKind.h"
+#include "filelist/AddFolder.h"
+#include "support/ByteNamedEntries.h"
 
 #include <QTimer>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace brindlecast::test {
 namespace {
@@ -223,6 +227,78 @@ TEST_F(AddAllInFolder, ListingFailuresFollowTheListingRule)
                            "Object variable or With block variable not set\r\nin "
                            "Corvane2021/08/31.AddFolder.GetSubDirectories2016 at line 116"}));
     EXPECT_EQ(dialogs().messages.front().title, QStringLiteral("Application Error"));
+}
+
+QStringList boxTexts(const QList<MessageRequest>& messages)
+{
+    QStringList texts;
+    for (const MessageRequest& box : messages)
+        texts << box.text.section(u'\r', 0, 1);
+    return texts;
+}
+
+// A chosen folder too long to be examined is still searched for its own files; when it cannot
+// be read, the box of the click names line 122 and the folder adds nothing.
+TEST_F(AddAllInFolder, AnUnreadableFolderThatWasNotExaminedIsReportedAtLine122)
+{
+    QString relative;
+    while (tree.root().size() + relative.size() < kMaxPathChars + 10)
+        relative += QStringLiteral("123456789/");
+    tree.make({relative + "a.wav"});
+    tree.lock(relative.chopped(1), files());
+
+    addAll(QStringLiteral("wav"), tree.at(relative).chopped(1));
+    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_EQ(boxTexts(dialogs().messages),
+              QStringList{"Permission denied\r\nin Tessaly2021/08/31.Form1.PushButton3_Click at "
+                          "line 122"});
+    EXPECT_EQ(m_form->mousePointer(), PointerDefault);
+}
+
+// A found folder that its own level could not examine is tested again on the way back up, where
+// failures show the scan's box; its files, read when it was opened, are still added.
+TEST_F(AddAllInFolder, TheScansLaterStepsReportTheirFailures)
+{
+    tree.make({"a/a.wav", "b/b.wav"});
+    files().failingAttributes << tree.at("b");
+
+    addAll(QStringLiteral("wav"), tree.root());
+    EXPECT_EQ(rows(), tree.at(QStringList{"a/a.wav", "b/b.wav"}));
+    EXPECT_EQ(boxTexts(dialogs().messages),
+              (QStringList{"Device unavailable\r\nin Corvane2021/08/31.AddFolder."
+                           "GetSubDirectories2016 at line 156",
+                           "Object variable or With block variable not set\r\nin "
+                           "Corvane2021/08/31.AddFolder.GetSubDirectories2016 at line 158"}));
+}
+
+// A row must name the file it came from: the folder named by the replacement character is
+// listed, the folder and the file whose names are not UTF-8 are left out, and that is said.
+TEST_F(AddAllInFolder, NamesThatAreNotUtf8AreLeftOutAndSaid)
+{
+    const QByteArray base = QFile::encodeName(tree.root()) + '/';
+    ByteNamedEntries made;
+    for (const QByteArray folder : {QByteArray("\xff"), QByteArray("\xef\xbf\xbd")}) {
+        ASSERT_TRUE(made.folder(base + folder));
+        ASSERT_TRUE(made.file(base + folder + "/in.wav"));
+    }
+    ASSERT_TRUE(made.file(base + "bad\xff.wav"));
+    tree.make({"good.wav"});
+
+    addAll(QStringLiteral("wav"), tree.root());
+    EXPECT_EQ(rows(), tree.at(QStringList{"good.wav", QStringLiteral("\ufffd/in.wav")}));
+    ASSERT_EQ(dialogs().messages.size(), 1);
+    EXPECT_EQ(dialogs().messages.front().text,
+              QStringLiteral("2 files or folders were not added: their names are not valid "
+                             "UTF-8 or hold a NUL character, so no row can name them."));
+    EXPECT_EQ(dialogs().messages.front().title, QStringLiteral("Brindlecast"));
+}
+
+// A chosen folder whose path holds a NUL names nothing: the part before the NUL is not scanned.
+TEST_F(AddAllInFolder, AChosenPathHoldingANulAddsNothing)
+{
+    tree.make({"a.wav", "sub/b.wav"});
+    addAll(QStringLiteral("wav"), tree.root() + QChar(0) + QStringLiteral("/sub"));
+    EXPECT_TRUE(rows().isEmpty());
 }
 
 // During the scan the window is busy, handles pending events, and refuses "Clear List".

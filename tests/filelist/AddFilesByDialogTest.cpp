@@ -83,5 +83,16 @@ TEST(AddFilesByDialogSteps, AFailedAppendIsReportedAndTheOtherFilesAreStillAdded
         "Out of memory\r\nin Tessaly2021/08/31.Form1.PushButton1_Click at line 140\r\r"));
 }
 
+// The dialog's result is cut at every NUL, so no picked path can carry one into a row.
+TEST_F(AddFilesByDialogTest, NoRowHoldsANul)
+{
+    pick(QStringLiteral("/etc/hostname") + QChar(0) + QStringLiteral("/victim.txt") + QChar(0) +
+         QStringLiteral(".wav"));
+    pick(QStringLiteral("/music/a.wav") + QChar(0));
+    ASSERT_GT(list->rowCount(), 0);
+    for (int row = 1; row <= list->rowCount(); ++row)
+        EXPECT_FALSE(list->rowText(row).contains(QChar(0))) << row;
+}
+
 } // namespace
 } // namespace brindlecast::test

@@ -1,12 +1,23 @@
+#include "filelist/FileDrop.h"
+
 #include "FileListFixture.h"
+#include "core/FileRows.h"
+#include "filelist/CommandLinePaths.h"
+#include "support/ByteNamedEntries.h"
+#include "support/ScriptedDialogs.h"
+#include "support/ScriptedFileSystem.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace brindlecast::test {
 namespace {
@@ -144,6 +155,141 @@ TEST_F(FileDrop, CommandLinePathsJoinTheListAsADropWould)
     m_form->addPathsAsDropped({single, dropped});
 
     EXPECT_EQ(rows(), (QStringList{single, track}));
+}
+
+QString leftOutText(int count)
+{
+    return count == 1 ? QStringLiteral("1 file or folder was not added: its name is not valid "
+                                       "UTF-8 or holds a NUL character, so no row can name it.")
+                      : QStringLiteral("%1 files or folders were not added: their names are not "
+                                       "valid UTF-8 or hold a NUL character, so no row can name "
+                                       "them.")
+                            .arg(count);
+}
+
+// A decoded NUL would cut the path where it reaches the system, and name another file.
+TEST_F(FileDrop, APathHoldingANulNeverBecomesARowAndIsSaid)
+{
+    const QString song = make(QStringLiteral("song.wav"));
+    QMimeData data;
+    data.setUrls(
+        {QUrl(QStringLiteral("file://") + QUrl::fromLocalFile(song).path(QUrl::FullyEncoded) +
+              QStringLiteral("%00/victim.txt%00.wav")),
+         QUrl::fromLocalFile(song)});
+
+    ASSERT_TRUE(dragAndDrop(data));
+    EXPECT_EQ(rows(), QStringList{song});
+    ASSERT_EQ(m_platform.scripted.messages.size(), 1);
+    EXPECT_EQ(m_platform.scripted.messages.front().text, leftOutText(1));
+}
+
+// "%FF" and "%EF%BF%BD" decode to the same text; only the second names a file by it.
+TEST_F(FileDrop, AUrlWhoseBytesAreNotUtf8IsLeftOutAndSaid)
+{
+    const QString replacement = make(QStringLiteral("\ufffd/in.wav"));
+    const QByteArray folder =
+        QUrl::fromLocalFile(m_tree.path()).path(QUrl::FullyEncoded).toLatin1();
+    QMimeData data;
+    data.setUrls({QUrl(QString::fromLatin1("file://" + folder + "/%FF/in.wav")),
+                  QUrl(QString::fromLatin1("file://" + folder + "/%EF%BF%BD/in.wav"))});
+
+    ASSERT_TRUE(dragAndDrop(data));
+    EXPECT_EQ(rows(), QStringList{replacement});
+    ASSERT_EQ(m_platform.scripted.messages.size(), 1);
+    EXPECT_EQ(m_platform.scripted.messages.front().text, leftOutText(1));
+}
+
+// "file://localhost/..." and this machine's own name are local files; another host is not.
+TEST_F(FileDrop, LocalhostAndThisMachinesNameAreLocal)
+{
+    const QString album = folder(QStringLiteral("album"));
+    const QString track = make(QStringLiteral("album/track.wav"));
+    const QString single = make(QStringLiteral("single.wav"));
+    const QString encodedAlbum = QUrl::fromLocalFile(album).path(QUrl::FullyEncoded);
+    const QString encodedSingle = QUrl::fromLocalFile(single).path(QUrl::FullyEncoded);
+    QMimeData data;
+    data.setUrls({QUrl(QStringLiteral("file://localhost") + encodedAlbum),
+                  QUrl(QStringLiteral("file://") + QSysInfo::machineHostName() + encodedSingle)});
+
+    ASSERT_TRUE(dragAndDrop(data));
+    EXPECT_EQ(rows(), (QStringList{track, single}));
+
+    QMimeData remote;
+    remote.setUrls({QUrl(QStringLiteral("file://elsewhere.example") + encodedSingle)});
+    EXPECT_FALSE(dragAndDrop(remote));
+    EXPECT_EQ(rows(), (QStringList{track, single}));
+    EXPECT_TRUE(m_platform.scripted.messages.isEmpty());
+}
+
+// Names below a dropped folder that are not UTF-8 are left out and said, as for "Add All".
+TEST_F(FileDrop, NamesBelowADroppedFolderThatAreNotUtf8AreSaid)
+{
+    const QString dropped = folder(QStringLiteral("dropped"));
+    const QString kept = make(QStringLiteral("dropped/kept.wav"));
+    const QByteArray base = QFile::encodeName(dropped) + '/';
+    ByteNamedEntries made;
+    ASSERT_TRUE(made.folder(base + "\xff"));
+    ASSERT_TRUE(made.file(base + "bad\xff.txt"));
+
+    ASSERT_TRUE(dragAndDrop(*filesData({dropped})));
+    EXPECT_EQ(rows(), QStringList{kept});
+    ASSERT_EQ(m_platform.scripted.messages.size(), 1);
+    EXPECT_EQ(m_platform.scripted.messages.front().text, leftOutText(2));
+}
+
+TEST_F(FileDrop, CommandLinePathsHoldingANulNeverBecomeRows)
+{
+    const QString single = make(QStringLiteral("single.wav"));
+    m_form->addPathsAsDropped({single + QChar(0) + QStringLiteral("/victim.txt"), single});
+    EXPECT_EQ(rows(), QStringList{single});
+    ASSERT_EQ(m_platform.scripted.messages.size(), 1);
+    EXPECT_EQ(m_platform.scripted.messages.front().text, leftOutText(1));
+}
+
+// The program's arguments are read as bytes: one that is not UTF-8 is counted, not turned into
+// a path that names another file.
+TEST(CommandLinePaths, ArgumentsThatAreNotUtf8AreLeftOutAndCounted)
+{
+    int leftOut = 0;
+    const QStringList paths =
+        commandLinePaths({QByteArray("a.wav"), QByteArray("/abs/b\xc3\xa9.wav"),
+                          QByteArray("bad\xff.wav"), QByteArray("sub/../c.wav")},
+                         QStringLiteral("/music"), leftOut);
+    EXPECT_EQ(paths, (QStringList{"/music/a.wav", QStringLiteral("/abs/b\u00e9.wav"),
+                                  "/music/sub/../c.wav"}));
+    EXPECT_EQ(leftOut, 1);
+}
+
+// Rows kept in a plain list.
+struct RowList : FileRows {
+    QStringList rows;
+    int rowCount() const override { return int(rows.size()); }
+    QString rowText(int row) const override { return rows.value(row - 1); }
+    void appendRow(const QString& path) override { rows << path; }
+};
+
+// A file below a dropped folder whose attributes cannot be read (it vanished mid-drop) is
+// skipped, as the scan skips what it cannot read; a dropped file itself is added as given.
+TEST(FolderDrop, AFileWhoseAttributesCannotBeReadIsSkipped)
+{
+    QTemporaryDir tree;
+    for (const char* name : {"a.wav", "gone.wav", "z.wav"}) {
+        QFile file(tree.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ScriptedFileSystem files;
+    files.failingAttributes << tree.filePath(QStringLiteral("gone.wav"));
+    ScriptedDialogs dialogs;
+    RowList list;
+    QStringList messages;
+
+    ListView1_OLEDragDrop({tree.path(), tree.filePath(QStringLiteral("gone.wav"))}, list, files,
+                          dialogs, [&](const QString& text) { messages << text; });
+    EXPECT_EQ(list.rows, (QStringList{tree.filePath(QStringLiteral("a.wav")),
+                                      tree.filePath(QStringLiteral("z.wav")),
+                                      tree.filePath(QStringLiteral("gone.wav"))}));
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "filelist/EventPacer.h"
 #include "filelist/FolderFiles.h"
 #include "filelist/NameOrder.h"
+#include "support/ByteNamedEntries.h"
 #include "support/CaseName.h"
 
 #include <QFileInfo>
@@ -283,11 +284,12 @@ TEST_F(SwappedFolder, AfterItWasReadItsOwnFilesAreListed)
 TEST_F(FolderScan, NamesThatAreNotUtf8AreCountedAndNeverMerged)
 {
     const QByteArray base = QFile::encodeName(tree.root()) + '/';
+    ByteNamedEntries made;
     for (const QByteArray folder : {QByteArray("\xff"), QByteArray("\xef\xbf\xbd")}) {
-        ASSERT_EQ(::mkdir(base + folder, 0700), 0);
-        ASSERT_EQ(::close(::open(base + folder + "/in.wav", O_CREAT | O_WRONLY, 0600)), 0);
+        ASSERT_TRUE(made.folder(base + folder));
+        ASSERT_TRUE(made.file(base + folder + "/in.wav"));
     }
-    ASSERT_EQ(::close(::open(base + "bad\xff.wav", O_CREAT | O_WRONLY, 0600)), 0);
+    ASSERT_TRUE(made.file(base + "bad\xff.wav"));
 
     EventPacer pace([] { return qint64(0); }, [] {});
     ScanSession session{files, dialogs, QStringLiteral("*.wav"), pace, 0, {}};

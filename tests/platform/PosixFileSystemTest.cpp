@@ -1,6 +1,7 @@
 #include "platform/PosixFileSystem.h"
 
 #include "core/Failure.h"
+#include "support/ByteNamedEntries.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
@@ -133,10 +134,11 @@ TEST_F(PosixFolders, ALeadIsFollowedOnlyToTheFolderItNames)
 TEST_F(PosixFolders, NamesThatAreNotUtf8AreCountedNotListed)
 {
     const QByteArray base = QFile::encodeName(m_dir.path()) + '/';
-    ASSERT_EQ(::mkdir(base + "\xff", 0700), 0);
-    ASSERT_EQ(::mkdir(base + "\xef\xbf\xbd", 0700), 0);
-    ASSERT_EQ(::close(::open(base + "bad\xff.wav", O_CREAT | O_WRONLY, 0600)), 0);
-    ASSERT_EQ(::close(::open(base + "bad\xfe.txt", O_CREAT | O_WRONLY, 0600)), 0);
+    ByteNamedEntries made;
+    ASSERT_TRUE(made.folder(base + "\xff"));
+    ASSERT_TRUE(made.folder(base + "\xef\xbf\xbd"));
+    ASSERT_TRUE(made.file(base + "bad\xff.wav"));
+    ASSERT_TRUE(made.file(base + "bad\xfe.txt"));
 
     const FolderContents wavs =
         m_files.readFolder(m_dir.path(), QStringLiteral("*.wav"), std::nullopt, {});

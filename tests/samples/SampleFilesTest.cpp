@@ -1,12 +1,16 @@
 #include "samples/SampleFiles.h"
 
+#include "core/FileRows.h"
 #include "filelist/FileListView.h"
 #include "support/QtPrinters.h"
+#include "support/ScriptedDialogs.h"
+#include "support/ScriptedFileSystem.h"
 #include "support/WindowFixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace brindlecast::test {
 namespace {
@@ -96,6 +100,33 @@ TEST(IsInList, ComparesWholeTextsExactly)
     EXPECT_TRUE(IsInList(list, QStringLiteral("/m/Song.wav")));
     EXPECT_FALSE(IsInList(list, QStringLiteral("/m/song.wav")));
     EXPECT_FALSE(IsInList(list, QStringLiteral("/m/Song.wa")));
+}
+
+// A Samples folder that cannot be read makes the click's box name line 100; nothing is added.
+TEST(SampleFilesFailure, AnUnreadableSamplesFolderShowsTheBoxAtLine100)
+{
+    QTemporaryDir application;
+    const QString samples = application.filePath(QStringLiteral("Samples"));
+    QDir().mkpath(samples);
+    QFile sample(samples + QStringLiteral("/a.wav"));
+    ASSERT_TRUE(sample.open(QIODevice::WriteOnly));
+    ScriptedFileSystem files;
+    files.deniedFolders << samples;
+    ScriptedDialogs dialogs;
+    struct : FileRows {
+        QStringList rows;
+        int rowCount() const override { return int(rows.size()); }
+        QString rowText(int row) const override { return rows.value(row - 1); }
+        void appendRow(const QString& path) override { rows << path; }
+    } list;
+
+    PushButton5_Click(list, files, dialogs, application.path(), QStringLiteral("Brindlecast"));
+    EXPECT_TRUE(list.rows.isEmpty());
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages.front().title, QStringLiteral("Application Error"));
+    EXPECT_EQ(dialogs.messages.front().text.section(u'\r', 0, 1),
+              QStringLiteral("Permission denied\r\nin Tessaly2021/08/31.Form1.PushButton5_Click "
+                             "at line 100"));
 }
 
 } // namespace

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayList>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace brindlecast::test {
+
+// Folders and files made under names given as bytes (names that are not UTF-8, which Qt cannot
+// name), removed again at the end, last made first.
+class ByteNamedEntries {
+public:
+    bool folder(const QByteArray& path)
+    {
+        m_made.prepend(path);
+        return ::mkdir(path.constData(), 0700) == 0;
+    }
+
+    bool file(const QByteArray& path)
+    {
+        m_made.prepend(path);
+        const int fd = ::open(path.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
+        return fd >= 0 && ::close(fd) == 0;
+    }
+
+    ~ByteNamedEntries()
+    {
+        for (const QByteArray& path : std::as_const(m_made)) {
+            if (::unlink(path.constData()) != 0)
+                ::rmdir(path.constData());
+        }
+    }
+
+private:
+    QByteArrayList m_made;
+};
+
+} // namespace brindlecast::test
