@@ -144,7 +144,7 @@ TEST_F(AddAllInFolder, SubfoldersWithUnsafeNamesAreLeftOutWithEverythingBelowThe
                                           "z/new\nline.wav"}));
 }
 
-// Links to folders below the chosen one are not followed, so a loop ends; a FIFO is never
+// A link back up the tree is not entered again, so a loop ends; a FIFO is never
 // listed and never blocks the scan. A linked file is a file like any other.
 TEST_F(AddAllInFolder, LinkLoopsAndFifosNeitherHangNorRepeat)
 {
