@@ -19,13 +19,14 @@ constexpr int kSubscriptOutOfRange = 9;
 constexpr int kFileNotFound = 53;
 constexpr int kObjectNotSet = 91;
 
+// Hidden system folders, and hidden system junctions; compared with the whole attribute word.
+constexpr int kHiddenSystemFolder = AttributeDirectory | AttributeSystem | AttributeHidden;
+constexpr int kHiddenSystemJunction = kHiddenSystemFolder | AttributeReparsePoint;
+
 bool isListingRefused(int number)
 {
     return number == kPermissionDenied || number == kPathNotFound;
 }
-// Hidden system folders, and hidden system junctions; compared with the whole attribute word.
-constexpr int kHiddenSystemFolder = AttributeDirectory | AttributeSystem | AttributeHidden;
-constexpr int kHiddenSystemJunction = kHiddenSystemFolder | AttributeReparsePoint;
 
 // What the scan reads of one folder: its attribute word, and its entries through one handle.
 struct FolderObject {

@@ -82,6 +82,7 @@ void ListView1_OLEDragDrop(const QStringList& droppedPaths, FileRows& list,
     EventPacer pace;
     int leftOut = 0;
     for (const QString& path : droppedPaths) {
+        pace();
         if (!isNameablePath(path)) {
             ++leftOut;
             continue;
