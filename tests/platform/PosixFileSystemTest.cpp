@@ -12,6 +12,8 @@
 namespace brindlecast::test {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 class PosixFolders : public ::testing::Test {
 protected:
     void SetUp() override
@@ -53,12 +55,13 @@ TEST_F(PosixFolders, AttributeWordsOfTheEntryItself)
 TEST_F(PosixFolders, ListingsAreSortedIgnoringCaseAndHoldOnlyTheirKind)
 {
     const FolderListing folders = m_files.subfolders(m_dir.path() + u'/');
-    EXPECT_EQ(folders.names, (QStringList{".dot", "Alpha", "beta", "folder link", "gamma"}));
+    EXPECT_EQ(folders.names,
+              (QStringList{u".dot"_s, u"Alpha"_s, u"beta"_s, u"folder link"_s, u"gamma"_s}));
     EXPECT_EQ(folders.error, 0);
 
     const FolderListing wavs = m_files.matchingFiles(m_dir.path(), QStringLiteral("*.wav"));
-    EXPECT_EQ(wavs.names,
-              (QStringList{".hidden.wav", ".kept.wav", "A.WAV", "b.wav", "file link.wav"}));
+    EXPECT_EQ(wavs.names, (QStringList{u".hidden.wav"_s, u".kept.wav"_s, u"A.WAV"_s, u"b.wav"_s,
+                                       u"file link.wav"_s}));
     EXPECT_EQ(m_files.matchingFiles(m_dir.path(), QStringLiteral("*.*")).names.size(), 6);
     EXPECT_FALSE(m_files.isAccessibleFile(at("fifo.wav")));
 
