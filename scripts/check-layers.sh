@@ -21,6 +21,10 @@ layers=()
 for layer in "${!allowed[@]}"; do
   [ -d "$src/$layer" ] && layers+=("$src/$layer")
 done
+if [ ${#layers[@]} -eq 0 ]; then
+  echo "no layer folders in $src"
+  exit 1
+fi
 pattern=':[0-9]+:#include "([^/"]+)/'
 status=0
 while IFS= read -r line; do
