@@ -14,7 +14,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -133,18 +132,31 @@ struct SeenBox {
     QStringList buttons;
 };
 
+void closeShownMessageBoxes()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible())
+            box->done(QMessageBox::Cancel);
+    }
+}
+
 // Reads the next message box through its accessibility interfaces and presses the button called
 // `press` the way a screen reader user would, through the button's press action.
 void readAndPressWhenShown(SeenBox& seen, const QString& press)
 {
+    // Armed before the box is looked for: a box that is not found, or that the press did not
+    // close, fails the test instead of keeping it waiting.
+    QTimer::singleShot(10000, &closeShownMessageBoxes);
     QTimer::singleShot(0, [&seen, press] {
-        QPointer<QMessageBox> box;
+        QMessageBox* box = nullptr;
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window->isVisible() && qobject_cast<QMessageBox*>(window))
                 box = static_cast<QMessageBox*>(window);
         }
-        if (!box)
+        if (!box) {
+            ADD_FAILURE() << "no message box was shown";
             return;
+        }
         QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(box);
         seen.name = spoken->text(QAccessible::Name);
         seen.value = spoken->text(QAccessible::Value);
@@ -165,11 +177,6 @@ void readAndPressWhenShown(SeenBox& seen, const QString& press)
         }
         if (target)
             target->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        // A box that the press did not close must not keep the test waiting.
-        QTimer::singleShot(10000, [box] {
-            if (box)
-                box->done(QMessageBox::Cancel);
-        });
     });
 }
 

@@ -10,6 +10,8 @@
 namespace brindlecast::test {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 class OutputFolderBrowse : public WindowFixture {
 protected:
     void SetUp() override { openWindow(); }
@@ -45,8 +47,9 @@ TEST_F(OutputFolderBrowse, ThePickedFolderGoesIntoTheBoxWithOneTrailingSeparator
     EXPECT_EQ(m_form->Text1->text(), QStringLiteral("/music/"));
     EXPECT_EQ(stored("LastFolderDot"), QStringLiteral("/music"));
 
-    EXPECT_EQ(m_platform.scripted.folderBrowserStarts, (QStringList{"", "/music/out", "/"}));
-    EXPECT_EQ(m_platform.scripted.folderBrowserTitles, QStringList(3, "Please select folder:"));
+    EXPECT_EQ(m_platform.scripted.folderBrowserStarts,
+              (QStringList{u""_s, u"/music/out"_s, u"/"_s}));
+    EXPECT_EQ(m_platform.scripted.folderBrowserTitles, QStringList(3, u"Please select folder:"_s));
     EXPECT_TRUE(m_platform.scripted.messages.isEmpty());
 }
 

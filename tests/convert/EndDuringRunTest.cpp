@@ -2,10 +2,12 @@
 // removes its partial output and the deployed encoder.
 #include "convert/ConversionFixture.h"
 #include "platform/EncoderStore.h"
-#include "support/ProcessList.h"
+#include "support/ProcessWatch.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <memory>
+#include <unistd.h>
 
 namespace brindlecast::test {
 namespace {
@@ -22,19 +24,25 @@ TEST_F(EndDuringRun, ClosingTheWindowEndsTheEncoderAndRemovesWhatItLeaves)
     const QString output = aacBeside(input);
     prepare({input}, QStringLiteral("64 kbps"), false);
     QString encoderFolder;
+    std::unique_ptr<WatchedProcess> encoder;
     m_platform.onWait = [&](const ProcessCommand& command) {
         if (!encoderFolder.isEmpty() || !command.arguments.contains(QStringLiteral("-ab")) ||
             !QFile::exists(output))
             return;
         encoderFolder = QFileInfo(command.program).path();
-        EXPECT_EQ(processesMentioning(output), 1);
+        // The encoder at work is the only child of this process.
+        const std::vector<pid_t> children = childrenOf(::getpid());
+        ASSERT_EQ(children.size(), 1u);
+        encoder = std::make_unique<WatchedProcess>(children.front());
+        ASSERT_TRUE(encoder->isHeld());
+        EXPECT_FALSE(encoder->hasEnded());
         m_form->close();
     };
-    int encodersLeft = -1;
+    bool encoderEnded = false;
     bool outputLeft = true;
     bool encoderLeft = true;
     m_platform.onEndProcess = [&] {
-        encodersLeft = processesMentioning(output);
+        encoderEnded = encoder && encoder->hasEnded();
         outputLeft = QFile::exists(output);
         encoderLeft = QFileInfo::exists(encoderFolder);
     };
@@ -43,7 +51,7 @@ TEST_F(EndDuringRun, ClosingTheWindowEndsTheEncoderAndRemovesWhatItLeaves)
 
     ASSERT_FALSE(encoderFolder.isEmpty());
     EXPECT_EQ(m_platform.endProcessCalls, 1);
-    EXPECT_EQ(encodersLeft, 0);
+    EXPECT_TRUE(encoderEnded);
     EXPECT_FALSE(outputLeft);
     EXPECT_FALSE(encoderLeft);
     EXPECT_TRUE(QFile::exists(input));

@@ -9,6 +9,8 @@
 namespace brindlecast::test {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 struct ResultCase {
     const char* name;
     QStringList picked;
@@ -36,20 +38,26 @@ TEST_P(OpenFileResult, BuildsTheClassicTextThatJoinsBackToThePickedPaths)
 INSTANTIATE_TEST_SUITE_P(
     Paths, OpenFileResult,
     ::testing::Values(
-        ResultCase{"None", {}, u'/', {""}},
-        ResultCase{"OneFile", {"/m/My Music/a.wav"}, u'/', {"/m/My Music/a.wav"}},
+        ResultCase{"None", {}, u'/', {u""_s}},
+        ResultCase{"OneFile", {u"/m/My Music/a.wav"_s}, u'/', {u"/m/My Music/a.wav"_s}},
         ResultCase{"ThreeInOneFolder",
-                   {"/m/x/c.wav", "/m/x/a.wav", "/m/x/b.wav"},
+                   {u"/m/x/c.wav"_s, u"/m/x/a.wav"_s, u"/m/x/b.wav"_s},
                    u'/',
-                   {"/m/x", "c.wav", "a.wav", "b.wav"}},
-        ResultCase{"TwoAtTheRoot", {"/a.wav", "/b.wav"}, u'/', {"/", "a.wav", "b.wav"}},
+                   {u"/m/x"_s, u"c.wav"_s, u"a.wav"_s, u"b.wav"_s}},
         ResultCase{
-            "SeveralFolders", {"/m/x/a.wav", "/m/y/z/b.wav"}, u'/', {"/m", "x/a.wav", "y/z/b.wav"}},
-        ResultCase{"DriveRoot", {"D:\\a.wav", "D:\\b.wav"}, u'\\', {"D:\\", "a.wav", "b.wav"}},
-        ResultCase{"NetworkFolder",
-                   {"\\\\server\\share\\a.wav", "\\\\server\\share\\b.wav"},
+            "TwoAtTheRoot", {u"/a.wav"_s, u"/b.wav"_s}, u'/', {u"/"_s, u"a.wav"_s, u"b.wav"_s}},
+        ResultCase{"SeveralFolders",
+                   {u"/m/x/a.wav"_s, u"/m/y/z/b.wav"_s},
+                   u'/',
+                   {u"/m"_s, u"x/a.wav"_s, u"y/z/b.wav"_s}},
+        ResultCase{"DriveRoot",
+                   {u"D:\\a.wav"_s, u"D:\\b.wav"_s},
                    u'\\',
-                   {"\\\\server\\share", "a.wav", "b.wav"}}),
+                   {u"D:\\"_s, u"a.wav"_s, u"b.wav"_s}},
+        ResultCase{"NetworkFolder",
+                   {u"\\\\server\\share\\a.wav"_s, u"\\\\server\\share\\b.wav"_s},
+                   u'\\',
+                   {u"\\\\server\\share"_s, u"a.wav"_s, u"b.wav"_s}}),
     CaseName());
 
 } // namespace

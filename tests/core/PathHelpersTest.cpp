@@ -24,7 +24,7 @@ std::ostream& operator<<(std::ostream& out, const TextCase& c)
 QString apply(const TextCase& c)
 {
     const QString input = QString::fromUtf8(c.input);
-    const QChar separator(c.separator);
+    const QChar separator = QChar::fromLatin1(c.separator);
     const std::string helper = c.helper;
     if (helper == "FolderOfPath")
         return FolderOfPath(input, separator);

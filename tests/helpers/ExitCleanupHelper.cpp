@@ -1,22 +1,25 @@
 // A stand-in for the program in the middle of a run, for the exit cleanup tests: it holds a
 // running child writing into a folder, a partial output and an encoder folder in its exit
-// cleanup, prints "ready", and then ends as the program does on SIGTERM or SIGINT, or, when a
-// line arrives on its input, as it does when its window is closed.
+// cleanup, prints "ready" and the child's process id, and then ends as the program does on SIGTERM
+// or SIGINT, or, when a line arrives on its input, as it does when its window is closed.
 //
 //   exit_cleanup_helper <work folder>
 #include "platform/ChildProcess.h"
 #include "platform/EncoderDeployment.h"
 #include "platform/QtPlatform.h"
 #include "platform/TerminationSignals.h"
+#include "support/ProcessWatch.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QSocketNotifier>
 #include <cstdio>
+#include <unistd.h>
 
 int main(int argc, char* argv[])
 {
     using namespace brindlecast;
+    using brindlecast::test::childrenOf;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     if (argc != 2)
@@ -38,10 +41,15 @@ int main(int argc, char* argv[])
     const ExitCleanup::Entry removePartial = cleanup.removeFile(partial);
     const ExitCleanup::Entry removeEncoder = cleanup.removeFolder(encoderFolder);
 
+    // The child is the only process this one started.
+    const std::vector<pid_t> children = childrenOf(::getpid());
+    if (children.size() != 1)
+        return 4;
+
     QSocketNotifier input(0, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated,
                      [&platform] { platform.endProcessNow(); });
-    std::printf("ready\n");
+    std::printf("ready %d\n", int(children.front()));
     std::fflush(stdout);
     return application.exec();
 }

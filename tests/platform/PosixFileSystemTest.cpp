@@ -15,6 +15,8 @@
 namespace brindlecast::test {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 class PosixFolders : public ::testing::Test {
 protected:
     void SetUp() override
@@ -90,9 +92,10 @@ TEST_F(PosixFolders, AFolderIsReadThroughOneHandleAndHoldsEachKindApart)
     EXPECT_EQ(all.error, 0);
     EXPECT_GE(entries, 13); // and perhaps "." and ".."
     EXPECT_EQ(all.identity, identityAt(m_dir.path()));
-    EXPECT_EQ(subfolderNames(all), (QStringList{".dot", "Alpha", "beta", "folder link", "gamma"}));
-    EXPECT_EQ(fileNames(all),
-              (QStringList{".hidden.wav", ".kept.wav", "A.WAV", "b.wav", "file link.wav"}));
+    EXPECT_EQ(subfolderNames(all),
+              (QStringList{u".dot"_s, u"Alpha"_s, u"beta"_s, u"folder link"_s, u"gamma"_s}));
+    EXPECT_EQ(fileNames(all), (QStringList{u".hidden.wav"_s, u".kept.wav"_s, u"A.WAV"_s, u"b.wav"_s,
+                                           u"file link.wav"_s}));
     for (const SubfolderEntry& entry : all.subfolders) {
         EXPECT_EQ(entry.isLink, entry.name == u"folder link");
         EXPECT_EQ(entry.identity, identityAt(at(qPrintable(entry.name))));
@@ -103,6 +106,7 @@ TEST_F(PosixFolders, AFolderIsReadThroughOneHandleAndHoldsEachKindApart)
     }
     EXPECT_EQ(
         m_files.readFolder(m_dir.path(), QStringLiteral("*.*"), std::nullopt, {}).files.size(), 6);
+    EXPECT_FALSE(m_files.isAccessibleFile(at("fifo.wav")));
 
     EXPECT_EQ(m_files.readFolder(at("missing"), QStringLiteral("*.*"), std::nullopt, {}).error, 76);
     EXPECT_EQ(m_files.readFolder(at("b.wav"), QStringLiteral("*.*"), std::nullopt, {}).error, 76);

@@ -12,6 +12,8 @@
 namespace brindlecast::test {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 // The real dialog: a result longer than the caller's limit fails with the classic number.
 TEST(QtOpenFilesDialog, AResultOverTheLimitFailsWithItsNumber)
 {
@@ -57,7 +59,7 @@ TEST(QtFolderPicker, OpensAtTheStartFolderAndReturnsTheConfirmedFolder)
     answer(true);
     EXPECT_EQ(QtDialogs().browseForFolder(QStringLiteral("Please select folder:"), dir.path()),
               dir.path());
-    EXPECT_EQ(seen, (QStringList{"Please select folder:", dir.path(), "1"}));
+    EXPECT_EQ(seen, (QStringList{u"Please select folder:"_s, dir.path(), u"1"_s}));
     answer(false);
     EXPECT_EQ(QtDialogs().browseForFolder(QStringLiteral("Pick"), dir.path()), QString());
 }

@@ -15,6 +15,8 @@
 namespace brindlecast::test {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 // "Load Sample/Example Files" in the window, over a Samples folder in the test's application
 // folder.
 class SampleFiles : public WindowFixture {
@@ -67,7 +69,7 @@ TEST_F(SampleFiles, EachSampleIsListedOnceAndTheQuestionIsAlwaysAsked)
     press();
     press();
 
-    EXPECT_EQ(rows(), (QStringList{"/elsewhere/song.wav", chord, tilde}));
+    EXPECT_EQ(rows(), (QStringList{u"/elsewhere/song.wav"_s, chord, tilde}));
     EXPECT_EQ(questionsAsked(), 2);
     EXPECT_TRUE(m_platform.scripted.openedFolders.isEmpty());
 }
