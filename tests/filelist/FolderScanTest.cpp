@@ -285,7 +285,7 @@ TEST_F(FolderScan, NamesThatAreNotUtf8AreCountedAndNeverMerged)
 {
     const QByteArray base = QFile::encodeName(tree.root()) + '/';
     ByteNamedEntries made;
-    for (const QByteArray folder : {QByteArray("\xff"), QByteArray("\xef\xbf\xbd")}) {
+    for (const QByteArray& folder : {QByteArray("\xff"), QByteArray("\xef\xbf\xbd")}) {
         ASSERT_TRUE(made.folder(base + folder));
         ASSERT_TRUE(made.file(base + folder + "/in.wav"));
     }
