@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 namespace brindlecast {
@@ -80,8 +81,15 @@ Form1::Form1(Platform& platform, QWidget* parent)
     nameControlsForScreenReaders(*this);
     watchPointerMoves();
     connectFileList();
-    connect(PushButton2, &QPushButton::clicked, this,
-            [this] { m_conversion.PushButton2_Click(conversionChoices()); });
+    connect(PushButton2, &QPushButton::clicked, this, [this] {
+        m_conversion.PushButton2_Click(conversionChoices());
+        if (std::exchange(m_quitAfterRun, false))
+            close();
+    });
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
+        if (m_conversion.isConverting() && !m_conversion.isStopping())
+            offerToStopConverting();
+    });
     connect(PushButton7, &QPushButton::clicked, this,
             [this] { PushButton7_Click(m_platform.dialogs(), m_settings, m_options); });
     Form_Load();
@@ -269,8 +277,25 @@ void Form1::loadHoverPointer(const QString& path)
     applyMousePointer();
 }
 
+bool Form1::offerToStopConverting()
+{
+    const MessageRequest question{QStringLiteral("Stop converting?"), m_applicationTitle,
+                                  MessageIcon::Question, MessageButtons::YesNo};
+    if (m_platform.dialogs().showMessage(question) != MessageAnswer::Yes)
+        return false;
+    m_conversion.stop();
+    return true;
+}
+
 void Form1::closeEvent(QCloseEvent* event)
 {
+    // During a run the window closes once the run has stopped and said so.
+    if (m_conversion.isConverting()) {
+        event->ignore();
+        if (m_conversion.isStopping() || offerToStopConverting())
+            m_quitAfterRun = true;
+        return;
+    }
     // Form_Unload: every setting is already stored, so the process ends at once.
     event->accept();
     m_platform.endProcessNow();

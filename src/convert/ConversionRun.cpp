@@ -4,6 +4,7 @@
 #include "convert/ProcessRunner.h"
 #include "core/BitRate.h"
 #include "core/EncoderCommand.h"
+#include "core/ErrorNumbers.h"
 #include "core/ErrorReport.h"
 #include "core/Failure.h"
 #include "core/FileRows.h"
@@ -21,6 +22,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QSet>
 #include <optional>
 
 namespace brindlecast {
@@ -31,9 +33,10 @@ struct ConversionRun::RunState {
     ExitCleanup::Entry removeEncoderOnExit;
     QString encoder; // the program to run
     QString codec = QString::fromLatin1(kNativeAacEncoder);
+    QStringList inputs; // the rows as they stood when the run started
     int fileCount = 0;
     RunReport report;
-    bool probeFailureShown = false;
+    QSet<QString> probeFailuresShown; // by description
     // The outputs this run wrote, by lower-case file name: no later row may replace them.
     QHash<QString, QStringList> written;
 
@@ -47,19 +50,31 @@ struct ConversionRun::RunState {
     }
 };
 
+namespace {
+
+// "/a/b" of "/a/b/c.aac"; "/" of "/c.aac".
+QString folderWithoutSeparator(const QString& path)
+{
+    const qsizetype last = path.lastIndexOf(kNativeSeparator);
+    return last <= 0 ? QString(kNativeSeparator) : path.left(last);
+}
+
+} // namespace
+
 ConversionRun::ConversionRun(ConversionTargets targets) : m_targets(std::move(targets)) {}
 
 // Every step carries its location number, the one the error box names when the step fails: the
 // StepReporter calls pass it, and the few steps that cannot fail keep it in a trailing comment.
 void ConversionRun::PushButton2_Click(const ConversionChoices& choices)
 {
-    if (IsConverting) // 100
+    if (m_converting) // 100
         return;
-    IsConverting = true; // 102
+    m_converting = true; // 102
+    m_stopping = false;
     struct ClearFlag {
         bool& flag;
         ~ClearFlag() { flag = false; } // 170, however the run ends
-    } clearFlag{IsConverting};
+    } clearFlag{m_converting};
 
     ConversionServices& services = m_targets.services;
     StepReporter steps(services.errorBox, form1LocationText(QStringLiteral("PushButton2_Click")));
@@ -110,12 +125,18 @@ void ConversionRun::PushButton2_Click(const ConversionChoices& choices)
         });
     }
 
-    // Rows added during the run wait for the next one.
-    run.fileCount = steps.value(122, 0, [&] { return m_targets.rows.rowCount(); });
+    // The run converts the rows as they stand now, each once: rows added, moved or removed while
+    // it works shape the next run.
+    steps.run(122, [&] {
+        const FileRows& rows = m_targets.rows;
+        for (int row = 1; row <= rows.rowCount(); ++row)
+            run.inputs.append(rows.rowText(row));
+    });
+    run.fileCount = int(run.inputs.size());
     if (unusable) {
         run.report.setEncoderUnusable(*unusable);
     } else {
-        for (int row = 1; row <= run.fileCount; ++row) // 154
+        for (int row = 1; row <= run.fileCount && !m_stopping; ++row) // 154
             convertRow(row, steps, run);
     }
 
@@ -126,33 +147,20 @@ void ConversionRun::PushButton2_Click(const ConversionChoices& choices)
     steps.run(158, [&] { m_targets.pointer.setMousePointer(PointerDefault); });
     steps.run(160, [&] { bar.setRealValue(0); });
     steps.run(162, [&] { bar.setText(QStringLiteral("Progress Bar")); });
+    if (m_stopping)
+        run.report.setStopped();
     steps.run(164, [&] { m_targets.messageBox(run.report.closingMessage(run.fileCount)); });
 }
 
 void ConversionRun::convertRow(int row, StepReporter& steps, RunState& run)
 {
-    const FileRows& rows = m_targets.rows;
     ProgressDisplay& bar = m_targets.progress;
     FileSystem& fileSystem = m_targets.services.fileSystem;
     const ConversionChoices& choices = run.choices;
-    std::optional<QString> input;
-    steps.run(124, [&] {
-        if (row > rows.rowCount())
-            throw Failure(QStringLiteral("Index out of bounds"), 35600);
-        input = rows.rowText(row);
-    });
-    if (!input) {
-        run.report.addFailure(QStringLiteral("(row %1)").arg(row),
-                              QStringLiteral("the list row could not be read"));
-        return;
-    }
-    steps.run(126, [&] {
-        const int rowCount = rows.rowCount();
-        if (rowCount == 0)
-            throw Failure(QStringLiteral("Division by zero"), 11);
-        bar.setRealValue(double(row) / rowCount * 100.0);
-    });
-    steps.run(128, [&] { bar.setText(QStringLiteral("Processing: ") + FileNameOfPath(*input)); });
+    const QString input = run.inputs[row - 1]; // 124
+    // Of the run's own files, whatever the list shows meanwhile.
+    steps.run(126, [&] { bar.setRealValue(double(row) / run.fileCount * 100.0); });
+    steps.run(128, [&] { bar.setText(QStringLiteral("Processing: ") + FileNameOfPath(input)); });
     QCoreApplication::processEvents(); // 130
     steps.run(132, [&] { m_targets.pointer.setMousePointer(PointerBusy); });
 
@@ -160,20 +168,20 @@ void ConversionRun::convertRow(int row, StepReporter& steps, RunState& run)
     // previous file would overwrite that file's result.
     std::optional<QString> output;
     if (steps.check(134, [&] { return choices.saveToFolder; }))
-        steps.run(136, [&] { output = outputPathIn(choices.outputFolder, *input); });
+        steps.run(136, [&] { output = outputPathIn(choices.outputFolder, input); });
     else if (steps.check(138, [&] { return choices.saveBesideInput; }))
-        steps.run(140, [&] { output = outputPathIn(FolderOfPath(*input), *input); });
+        steps.run(140, [&] { output = outputPathIn(FolderOfPath(input), input); });
     if (!output) {
-        run.report.addFailure(*input, QStringLiteral("no output file name could be made"));
+        run.report.addFailure(input, QStringLiteral("no output file name could be made"));
         return;
     }
     // The encoder would wait for ever on a pipe; a missing input leaves any old output alone.
-    if (!fileSystem.isRegularFile(*input)) {
-        run.report.addFailure(*input, QStringLiteral("the input is missing or not a regular file"));
+    if (!fileSystem.isRegularFile(input)) {
+        run.report.addFailure(input, QStringLiteral("the input is missing or not a regular file"));
         return;
     }
-    if (fileSystem.isSameFile(*input, *output)) {
-        run.report.addFailure(*input,
+    if (fileSystem.isSameFile(input, *output)) {
+        run.report.addFailure(input,
                               QStringLiteral("the output file would replace the input file"));
         return;
     }
@@ -181,20 +189,27 @@ void ConversionRun::convertRow(int row, StepReporter& steps, RunState& run)
     // Two inputs of one name into one folder: the later one would replace the earlier's result.
     if (const std::optional<QString> earlier = run.writtenEarlier(*output, fileSystem)) {
         run.report.addFailure(
-            *input, QStringLiteral("another file of this run already wrote %1").arg(*earlier));
+            input, QStringLiteral("another file of this run already wrote %1").arg(*earlier));
         return;
     }
     // Checked again for every file, before its old output goes.
     if (!m_targets.services.encoderFolders.isTrusted(run.encoder)) {
-        run.report.addFailure(*input, QStringLiteral("the encoder could have been changed by "
-                                                     "another user, so it was not run"));
+        run.report.addFailure(input, QStringLiteral("the encoder could have been changed by "
+                                                    "another user, so it was not run"));
+        return;
+    }
+    // The encoder could not write there either, and its error would not say where.
+    const QString refusal = fileSystem.writeRefusal(folderWithoutSeparator(*output));
+    if (!refusal.isEmpty()) {
+        run.report.addFailure(input, QStringLiteral("cannot write into %1 (%2)")
+                                         .arg(folderWithoutSeparator(*output), refusal));
         return;
     }
     steps.run(142, [&] { fileSystem.removeFileQuietly(*output); });
     // The encoder would stop to ask about a file it may not replace; nobody could answer.
     if (fileSystem.isPresent(*output)) {
         run.report.addFailure(
-            *input, QStringLiteral("the old output file %1 could not be removed").arg(*output));
+            input, QStringLiteral("the old output file %1 could not be removed").arg(*output));
         return;
     }
 
@@ -204,15 +219,15 @@ void ConversionRun::convertRow(int row, StepReporter& steps, RunState& run)
         // The list's entry first: when the input's own rate cannot be read, the file is
         // converted at that rate.
         bitRate = getBitRate(choices.bitRateEntry);
-        atListRate = !probeInputBitRate(*input, *bitRate, steps, run);
+        atListRate = !probeInputBitRate(input, *bitRate, steps, run);
     } else if (steps.check(148, [&] { return choices.constantBitRate; })) {
         steps.run(150, [&] { bitRate = getBitRate(choices.bitRateEntry); });
     }
     if (!bitRate) {
-        run.report.addFailure(*input, QStringLiteral("no bit rate could be worked out"));
+        run.report.addFailure(input, QStringLiteral("no bit rate could be worked out"));
         return;
     }
-    if (encode(*input, *output, *bitRate, steps, run) && atListRate)
+    if (encode(input, *output, *bitRate, steps, run) && atListRate)
         run.report.addListRateFile(choices.bitRateEntry);
 }
 
@@ -222,13 +237,18 @@ bool ConversionRun::probeInputBitRate(const QString& input, QString& bitRate, St
     std::optional<QString> own;
     const auto probe = [&] { own = inputBitRate(m_targets.services.mediaInfo(), input); };
     // A library that cannot be used fails alike for every file: one box says so, for the first.
-    if (!run.probeFailureShown) {
-        run.probeFailureShown = steps.failureOf(146, probe).has_value();
-    } else {
-        try {
-            probe();
-        } catch (const std::exception&) {
-        }
+    // A different cause gets its own box.
+    std::optional<QString> failure;
+    try {
+        probe();
+    } catch (const Failure& caught) {
+        failure = caught.description();
+    } catch (const std::exception& caught) {
+        failure = QString::fromLocal8Bit(caught.what());
+    }
+    if (failure && !run.probeFailuresShown.contains(*failure)) {
+        run.probeFailuresShown.insert(*failure);
+        steps.report(*failure, 146);
     }
     if (own)
         bitRate = *own;
@@ -252,13 +272,24 @@ bool ConversionRun::encode(const QString& input, const QString& output, const QS
         const auto process = services.newChildProcess();
         const ExitCleanup::Entry endOnExit = cleanup.endChild(*process);
         removeOutputOnExit = cleanup.removeFile(output);
+        m_runningChild = process.get();
+        struct Forget {
+            ChildProcess*& child;
+            ~Forget() { child = nullptr; }
+        } forget{m_runningChild};
         const int result = RunProcessWithProgress(*process, command.process, &bar, bar.text(),
-                                                  bar.wholeValue(), m_targets.rows.rowCount());
+                                                  bar.wholeValue(), run.fileCount);
         failure = encodeFailure(result, *process, input, output, services.fileSystem,
                                 services.mediaInfo());
     });
     if (!ran && !failure)
         failure = QStringLiteral("the encoder run failed");
+    // An encode ended by a stop is no failure of the file's, and its partial output goes too.
+    if (m_stopping && failure) {
+        if (services.fileSystem.isPresent(output))
+            services.fileSystem.removeFileQuietly(output);
+        return false;
+    }
     if (failure) {
         // Whatever is at the output path now was written by this encode: the old file was
         // removed before it started, and the input is never at that path.
@@ -269,7 +300,17 @@ bool ConversionRun::encode(const QString& input, const QString& output, const QS
     }
     removeOutputOnExit.release();
     run.written[FileNameOfPath(output).toLower()].append(output);
+    run.report.addConverted();
     return true;
+}
+
+void ConversionRun::stop()
+{
+    if (!m_converting)
+        return;
+    m_stopping = true;
+    if (m_runningChild)
+        m_runningChild->endNow();
 }
 
 } // namespace brindlecast

@@ -1,6 +1,6 @@
 #include "core/ProgressAnimation.h"
 
-#include "core/Failure.h"
+#include "core/ErrorNumbers.h"
 #include "core/Rounding.h"
 
 namespace brindlecast {
@@ -10,7 +10,7 @@ ProgressBand progressBand(int startValue, std::optional<int> fileCount)
     ProgressBand band;
     if (fileCount) {
         if (*fileCount == 0)
-            throw Failure(QStringLiteral("Division by zero"), 11);
+            throw makeFailure(ErrorNumber::DivisionByZero);
         const double share = 100.0 / *fileCount;
         band.step = roundHalfEven(share / 10.0);
         band.cap = roundHalfEven(share + startValue - band.step);

@@ -1,5 +1,6 @@
 #include "filelist/AddFolder.h"
 
+#include "core/ErrorNumbers.h"
 #include "core/ErrorReport.h"
 #include "core/Failure.h"
 #include "core/PathHelpers.h"
@@ -15,10 +16,7 @@ namespace brindlecast {
 
 namespace {
 
-constexpr int kSubscriptOutOfRange = 9;
-constexpr int kFileNotFound = 53;
 constexpr qint64 kPumpIntervalMs = 10;
-constexpr int kObjectNotSet = 91;
 // Hidden system folders, and hidden system junctions; compared with the whole attribute word.
 constexpr int kHiddenSystemFolder = AttributeDirectory | AttributeSystem | AttributeHidden;
 constexpr int kHiddenSystemJunction = kHiddenSystemFolder | AttributeReparsePoint;
@@ -42,11 +40,11 @@ FolderObject getFolder(const FileSystem& fileSystem, const QString& path)
     try {
         attributes = fileSystem.attributes(path);
     } catch (const Failure& failure) {
-        if (failure.number() != kFileNotFound)
+        if (!hasNumber(failure, ErrorNumber::FileNotFound))
             throw;
     }
     if ((attributes & AttributeDirectory) == 0)
-        throw Failure(listingFailureText(kPathNotFound), kPathNotFound);
+        throw makeFailure(ErrorNumber::PathNotFound);
     return {path, attributes, isRootPath(path)};
 }
 
@@ -54,8 +52,7 @@ FolderObject getFolder(const FileSystem& fileSystem, const QString& path)
 const FolderObject& require(const std::optional<FolderObject>& folder)
 {
     if (!folder)
-        throw Failure(QStringLiteral("Object variable or With block variable not set"),
-                      kObjectNotSet);
+        throw makeFailure(ErrorNumber::ObjectNotSet);
     return *folder;
 }
 
@@ -159,7 +156,7 @@ void examineEntry(const FileSystem& fileSystem, const QString& entry, Origin ori
 
 bool isListingRefused(int number)
 {
-    return number == kPermissionDenied || number == kPathNotFound;
+    return number == int(ErrorNumber::PermissionDenied) || number == int(ErrorNumber::PathNotFound);
 }
 
 // One level of the scan. `verdicts` receives, for each entry of `folders` that stays in it, what
@@ -225,7 +222,7 @@ QString NameArray::at(int index) const
     if (index == 0 && m_names.isEmpty())
         return QString();
     if (index < 1 || index > highestIndex())
-        throw Failure(QStringLiteral("Subscript out of range"), kSubscriptOutOfRange);
+        throw makeFailure(ErrorNumber::SubscriptOutOfRange);
     return m_names[index - 1];
 }
 
@@ -251,7 +248,7 @@ NameArray ListMatchingFiles(const FileSystem& fileSystem, const QString& folder,
 {
     const QString searched = folder.endsWith(kNativeSeparator) ? folder : folder + kNativeSeparator;
     const FolderListing listing = fileSystem.matchingFiles(searched, pattern);
-    if (listing.error != 0 && listing.error != kPathNotFound)
+    if (listing.error != 0 && listing.error != int(ErrorNumber::PathNotFound))
         throw Failure(listingFailureText(listing.error), listing.error);
     QStringList names;
     for (const QString& name : listing.names) {

@@ -1,5 +1,6 @@
 #include "platform/FileSystem.h"
 
+#include "core/ErrorNumbers.h"
 #include "core/Failure.h"
 
 #include <QCoreApplication>
@@ -9,10 +10,8 @@ namespace brindlecast {
 
 QString listingFailureText(int error)
 {
-    if (error == kPermissionDenied)
-        return QStringLiteral("Permission denied");
-    if (error == kPathNotFound)
-        return QStringLiteral("Path not found");
+    if (error == int(ErrorNumber::PermissionDenied) || error == int(ErrorNumber::PathNotFound))
+        return errorText(ErrorNumber(error));
     return QString::fromLocal8Bit(std::strerror(error));
 }
 

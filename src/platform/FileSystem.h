@@ -16,12 +16,9 @@ enum FileAttribute : int {
     AttributeReparsePoint = 1024,
 };
 
-// Numbers of listing failures, as the error box names them.
-inline constexpr int kPermissionDenied = 70;
-inline constexpr int kPathNotFound = 76;
-
 // Names of one kind of entry of a folder, sorted by name ignoring case; error is 0 or the number
-// of the failure that stopped the listing (70, 76, or the system's own number).
+// of the failure that stopped the listing (ErrorNumber::PermissionDenied or PathNotFound, or the
+// system's own number).
 struct FolderListing {
     QStringList names;
     int error = 0;
@@ -58,6 +55,10 @@ public:
     // The folder's regular files (hidden ones included) whose names match a pattern of "*" and
     // "?", compared ignoring case; "*.*" matches every name.
     virtual FolderListing matchingFiles(const QString& folder, const QString& pattern) const = 0;
+
+    // Why no file can be made in the folder, in lower case ("permission denied", "read-only file
+    // system"), or "" when one can.
+    virtual QString writeRefusal(const QString& folder) const = 0;
 
     // Removes a file or link, never a folder; throws Failure when it cannot.
     virtual void removeFile(const QString& path) = 0;

@@ -1,6 +1,6 @@
 #include "platform/PosixFileSystem.h"
 
-#include "core/Failure.h"
+#include "core/ErrorNumbers.h"
 #include "core/PathHelpers.h"
 #include "core/Wildcard.h"
 #include "platform/AdtsDuration.h"
@@ -32,9 +32,9 @@ bool statFollowing(const QString& path, struct stat& info)
 int listingError(int error)
 {
     if (error == EACCES || error == EPERM)
-        return kPermissionDenied;
+        return int(ErrorNumber::PermissionDenied);
     if (error == ENOENT || error == ENOTDIR)
-        return kPathNotFound;
+        return int(ErrorNumber::PathNotFound);
     return error;
 }
 
@@ -171,7 +171,7 @@ int PosixFileSystem::attributes(const QString& path) const
     const QByteArray name = nativeName(entryAt);
     struct stat entry {};
     if (path.isEmpty() || ::lstat(name.constData(), &entry) != 0)
-        throw Failure(QStringLiteral("File not found"), 53);
+        throw makeFailure(ErrorNumber::FileNotFound);
     int word = 0;
     struct stat target = entry;
     if (S_ISLNK(entry.st_mode)) {
@@ -215,6 +215,16 @@ FolderListing PosixFileSystem::matchingFiles(const QString& folder, const QStrin
 {
     return listFolder(folder, EntryKind::RegularFile,
                       [&pattern](const QString& name) { return wildcardMatches(pattern, name); });
+}
+
+QString PosixFileSystem::writeRefusal(const QString& folder) const
+{
+    if (::access(nativeName(folder).constData(), W_OK | X_OK) == 0)
+        return {};
+    const int error = errno;
+    if (error == EACCES || error == EPERM)
+        return QStringLiteral("permission denied");
+    return QString::fromLocal8Bit(std::strerror(error)).toLower();
 }
 
 void PosixFileSystem::removeFile(const QString& path)

@@ -17,6 +17,7 @@ public:
     bool isAccessibleFile(const QString& path) const override;
     FolderListing subfolders(const QString& folder) const override;
     FolderListing matchingFiles(const QString& folder, const QString& pattern) const override;
+    QString writeRefusal(const QString& folder) const override;
     void removeFile(const QString& path) override;
     std::optional<double> adtsSeconds(const QString& path) const override;
 };

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/FakeRun.h"
 
+#include "core/ErrorNumbers.h"
 #include "core/ErrorReport.h"
-#include "core/Failure.h"
 #include "wav/WavFile.h"
 
 #include <QFile>
@@ -29,7 +29,7 @@ QString FakeEncoderFolders::createFolder(const QString& temporaryFolder)
 {
     EXPECT_EQ(temporaryFolder, m_temporary);
     if (createFailure)
-        throw Failure(*createFailure, 70);
+        throw makeFailure(ErrorNumber::PermissionDenied, *createFailure);
     const QString folder = temporaryFolder + QStringLiteral("/run-%1").arg(created.size() + 1);
     created.append(folder);
     return folder;
@@ -38,7 +38,7 @@ QString FakeEncoderFolders::createFolder(const QString& temporaryFolder)
 QString FakeEncoderFolders::deploy(const QByteArray& bytes, const QString& folder)
 {
     if (deployFailure)
-        throw Failure(*deployFailure, 75);
+        throw makeFailure(ErrorNumber::PathFileAccessError, *deployFailure);
     deployedBytes = bytes;
     return folder + QStringLiteral("/encoder");
 }
@@ -50,10 +50,16 @@ bool FakeEncoderFolders::isTrusted(const QString&) const
 
 FakeRunFixture::FakeRunFixture()
 {
+    m_choices.constantBitRate = true;
+    m_choices.bitRateEntry = QStringLiteral("64 kbps");
+    m_choices.saveBesideInput = true;
     const auto scriptFor = [this](const ProcessCommand& command) {
         if (command.arguments.contains(QStringLiteral("-encoders")))
             return FakeEncode{};
         m_started.append(command);
+        if (m_onEncode)
+            m_onEncode(command.arguments.value(command.arguments.indexOf(QStringLiteral("-i")) + 1)
+                           .mid(5)); // after "file:"
         if (m_encodes.empty())
             return FakeEncode{0, 0, {}, QByteArray("whole output"), 0};
         const FakeEncode next = m_encodes.front();
@@ -64,7 +70,7 @@ FakeRunFixture::FakeRunFixture()
                                 m_fileSystem,
                                 m_folders,
                                 m_exitCleanup,
-                                [this]() -> MediaInfoLibrary& { return m_mediaInfo; },
+                                [this]() -> MediaInfoLibrary& { return *m_library; },
                                 [scriptFor]() -> std::unique_ptr<ChildProcess> {
                                     return std::make_unique<FakeChild>(scriptFor);
                                 },
@@ -76,10 +82,10 @@ FakeRunFixture::FakeRunFixture()
                           [this](const QString& text) { m_boxes.append(text); }});
 }
 
-QString FakeRunFixture::makeWav(const QString& name, double seconds)
+QString FakeRunFixture::makeWav(const QString& name, double seconds, int sampleRate)
 {
     const QString path = m_work.filePath(name);
-    EXPECT_TRUE(writeWav(path, {8000, 1, 16, seconds})) << path.toStdString();
+    EXPECT_TRUE(writeWav(path, {sampleRate, 1, 16, seconds})) << path.toStdString();
     return path;
 }
 
@@ -106,11 +112,7 @@ QString FakeRunFixture::contentOf(const QString& path)
 void FakeRunFixture::convert(const QStringList& inputs)
 {
     m_rows.paths = inputs;
-    ConversionChoices choices;
-    choices.constantBitRate = true;
-    choices.bitRateEntry = QStringLiteral("64 kbps");
-    choices.saveBesideInput = true;
-    m_run->PushButton2_Click(choices);
+    m_run->PushButton2_Click(m_choices);
 }
 
 QStringList FakeRunFixture::errorBoxes() const

@@ -11,6 +11,7 @@
 #include "platform/PosixFileSystem.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QSet>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
@@ -77,13 +78,20 @@ private:
     mutable int m_checks = 0;
 };
 
-// The real file system, with the output's length as the test says.
-class FakeLengthFileSystem final : public PosixFileSystem {
+// The real file system, with the output's length and the folders that refuse writing as the
+// test says.
+class FakeFileSystem final : public PosixFileSystem {
 public:
     std::optional<double> outputSeconds;
+    QSet<QString> unwritable;
     std::optional<double> adtsSeconds(const QString& path) const override
     {
         return outputSeconds ? outputSeconds : PosixFileSystem::adtsSeconds(path);
+    }
+    QString writeRefusal(const QString& folder) const override
+    {
+        return unwritable.contains(folder) ? QStringLiteral("permission denied")
+                                           : PosixFileSystem::writeRefusal(folder);
     }
 };
 
@@ -115,12 +123,12 @@ class FakeRunFixture : public ::testing::Test {
 protected:
     FakeRunFixture();
 
-    QString makeWav(const QString& name, double seconds = 1.0);
+    QString makeWav(const QString& name, double seconds = 1.0, int sampleRate = 8000);
     static QString outputOf(const QString& input);
     // Writes an earlier run's output beside the input.
     void writeOldOutput(const QString& input);
     static QString contentOf(const QString& path);
-    // Runs "Start Converting" with a constant rate of 64 kbps, outputs beside the inputs.
+    // Runs "Start Converting" with m_choices (a constant 64 kbps, outputs beside the inputs).
     void convert(const QStringList& inputs);
     // The texts of the error boxes shown (the plain boxes are in m_boxes).
     QStringList errorBoxes() const;
@@ -128,10 +136,14 @@ protected:
     QTemporaryDir m_work;
     QTemporaryDir m_temp;
     ScriptedDialogs m_dialogs;
-    FakeLengthFileSystem m_fileSystem;
+    FakeFileSystem m_fileSystem;
     FakeEncoderFolders m_folders{m_temp.path()};
     ExitCleanup m_exitCleanup;
     MediaInfoLibrary m_mediaInfo;
+    MediaInfoLibrary* m_library = &m_mediaInfo; // the one the run is given
+    // Runs as each encode starts, with the input's path.
+    std::function<void(const QString& input)> m_onEncode;
+    ConversionChoices m_choices;
     std::deque<FakeEncode> m_encodes; // one per encode, in order; a whole output when empty
     QList<ProcessCommand> m_started;  // the encodes (the encoder-list question left out)
     FakeRows m_rows;

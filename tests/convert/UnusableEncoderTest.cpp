@@ -2,6 +2,7 @@
 // once.
 #include "convert/ConversionFixture.h"
 #include "core/ErrorReport.h"
+#include "platform/EncoderStore.h"
 #include "support/TmpfsMount.h"
 
 #include <QDir>
@@ -86,6 +87,8 @@ TEST_F(UnusableEncoder, TemporaryFolderMissing)
         QStringLiteral("118"));
 }
 
+// Where the copy cannot run, only an installed encoder that nobody else can have changed is run
+// instead; one reached through a folder of the user's is not.
 TEST_F(UnusableEncoder, TemporaryFolderDoesNotAllowRunningPrograms)
 {
     const QString noexec = m_temp.filePath(QStringLiteral("noexec"));
@@ -94,6 +97,10 @@ TEST_F(UnusableEncoder, TemporaryFolderDoesNotAllowRunningPrograms)
     if (!mount.mounted())
         GTEST_SKIP() << "mounting a noexec folder is not permitted here";
     EnvironmentGuard temp("TEMP", QFile::encodeName(noexec));
+    const QString bin = m_work.filePath(QStringLiteral("bin"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    ASSERT_TRUE(QFile::link(installedEncoderPath(), bin + QStringLiteral("/ffmpeg")));
+    EnvironmentGuard path("PATH", QFile::encodeName(bin));
 
     clickStartConverting();
 
@@ -101,6 +108,29 @@ TEST_F(UnusableEncoder, TemporaryFolderDoesNotAllowRunningPrograms)
                                              "programs; set TEMP to another folder")
                                   .arg(noexec),
                               QStringLiteral("118"));
+    EXPECT_TRUE(QDir(noexec).isEmpty());
+}
+
+using NoexecTemporaryFolder = ConversionFixture;
+
+TEST_F(NoexecTemporaryFolder, RunsTheInstalledEncoderItself)
+{
+    const QString noexec = m_temp.filePath(QStringLiteral("noexec"));
+    ASSERT_TRUE(QDir().mkpath(noexec));
+    const TmpfsMount mount(noexec, "size=64k,mode=0700", MS_NOEXEC);
+    if (!mount.mounted())
+        GTEST_SKIP() << "mounting a noexec folder is not permitted here";
+    EnvironmentGuard temp("TEMP", QFile::encodeName(noexec));
+    const QString input = makeWav(QStringLiteral("a.wav"));
+    prepare({input}, QStringLiteral("64 kbps"), false);
+
+    clickStartConverting();
+
+    EXPECT_EQ(closingMessages(), QStringList{QStringLiteral("Done.")});
+    EXPECT_TRUE(messagesTitled(QLatin1String(kApplicationErrorTitle)).isEmpty());
+    EXPECT_TRUE(isAacOf(aacBeside(input), 1.0, 64));
+    ASSERT_FALSE(m_platform.started.isEmpty());
+    EXPECT_EQ(m_platform.started.last().program, installedEncoderPath());
     EXPECT_TRUE(QDir(noexec).isEmpty());
 }
 

@@ -1,6 +1,6 @@
 #include "support/ScriptedFileSystem.h"
 
-#include "core/Failure.h"
+#include "core/ErrorNumbers.h"
 
 #include <QDir>
 
@@ -15,7 +15,7 @@ QString key(const QString& path)
 
 FolderListing denied()
 {
-    return {{}, kPermissionDenied};
+    return {{}, int(ErrorNumber::PermissionDenied)};
 }
 
 } // namespace
@@ -75,7 +75,7 @@ int ScriptedFileSystem::attributes(const QString& path) const
     if (failingAttributes.contains(key(path)))
         throw Failure(QStringLiteral("Device unavailable"), 68);
     if (isBelowDenied(path)) // as the real one reports any entry it cannot look at
-        throw Failure(QStringLiteral("File not found"), 53);
+        throw makeFailure(ErrorNumber::FileNotFound);
     const auto scripted = attributeWords.constFind(key(path));
     return scripted != attributeWords.cend() ? *scripted : m_real.attributes(real(path));
 }
