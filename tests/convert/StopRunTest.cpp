@@ -93,16 +93,28 @@ TEST_F(StopRun, NoKeepsConverting)
     const QString first = makeWav(QStringLiteral("first.wav"), {8000, 1, 16, 1.0});
     const QString second = makeWav(QStringLiteral("second.wav"), {8000, 1, 16, 0.5});
     prepare({first, second}, QStringLiteral("64 kbps"), false);
-    m_platform.scripted.messageAnswers = {MessageAnswer::No};
-    pressEscapeWhileEncoding(first);
+    m_platform.scripted.messageAnswers = {MessageAnswer::No, MessageAnswer::No};
+    // Escape, and then closing the window, while the first file converts.
+    int asked = 0;
+    m_platform.onWait = [&](const ProcessCommand& command) {
+        if (asked > 0 || !command.arguments.contains(QStringLiteral("file:") + first) ||
+            !QFile::exists(aacBeside(first)))
+            return;
+        asked = 2;
+        QTest::keyClick(m_form->ListView1, Qt::Key_Escape);
+        m_form->close();
+    };
 
     clickStartConverting();
 
-    ASSERT_TRUE(m_pressed);
-    expectOneQuestion();
-    EXPECT_EQ(closingMessages().last(), QStringLiteral("Done."));
+    ASSERT_EQ(asked, 2);
+    EXPECT_EQ(closingMessages(),
+              (QStringList{QStringLiteral("Stop converting?"), QStringLiteral("Stop converting?"),
+                           QStringLiteral("Done.")}));
     EXPECT_TRUE(isAacOf(aacBeside(first), 1.0, 64));
     EXPECT_TRUE(isAacOf(aacBeside(second), 0.5, 64));
+    EXPECT_TRUE(m_form->isVisible());
+    EXPECT_EQ(m_platform.endProcessCalls, 0);
 }
 
 } // namespace
