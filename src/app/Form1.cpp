@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 namespace brindlecast {
@@ -72,7 +73,7 @@ Form1::Form1(Platform& platform, QWidget* parent)
       ProgressBar1(new TextProgressBar(this)), m_platform(platform),
       m_options({Option1, Option2, Combo1, Option3, Option4, Frame4, Text1}, m_settings,
                 [this](const Failure& failure) { messageBox(failure.description()); }),
-      m_conversion({platform, *ListView1, *ProgressBar1, *this,
+      m_conversion({conversionServicesOf(platform), *ListView1, *ProgressBar1, *this,
                     [this](const QString& text) { messageBox(text); }}),
       m_drag(*ListView1, *this, platform.applicationFolder(), [this] { return m_hoverCursor; })
 {
@@ -80,8 +81,15 @@ Form1::Form1(Platform& platform, QWidget* parent)
     nameControlsForScreenReaders(*this);
     watchPointerMoves();
     connectFileList();
-    connect(PushButton2, &QPushButton::clicked, this,
-            [this] { m_conversion.PushButton2_Click(conversionChoices()); });
+    connect(PushButton2, &QPushButton::clicked, this, [this] {
+        m_conversion.PushButton2_Click(conversionChoices());
+        if (std::exchange(m_quitAfterRun, false))
+            close();
+    });
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
+        if (m_conversion.isConverting() && !m_conversion.isStopping())
+            offerToStopConverting();
+    });
     connect(PushButton7, &QPushButton::clicked, this,
             [this] { PushButton7_Click(m_platform.dialogs(), m_settings, m_options); });
     Form_Load();
@@ -270,8 +278,25 @@ void Form1::loadHoverPointer(const QString& path)
     applyMousePointer();
 }
 
+bool Form1::offerToStopConverting()
+{
+    const MessageRequest question{QStringLiteral("Stop converting?"), m_applicationTitle,
+                                  MessageIcon::Question, MessageButtons::YesNo};
+    if (m_platform.dialogs().showMessage(question) != MessageAnswer::Yes)
+        return false;
+    m_conversion.stop();
+    return true;
+}
+
 void Form1::closeEvent(QCloseEvent* event)
 {
+    // During a run the window closes once the run has stopped and said so.
+    if (m_conversion.isConverting()) {
+        event->ignore();
+        if (m_conversion.isStopping() || offerToStopConverting())
+            m_quitAfterRun = true;
+        return;
+    }
     // Form_Unload: every setting is already stored, so the process ends at once.
     event->accept();
     m_platform.endProcessNow();

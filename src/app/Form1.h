@@ -87,6 +87,8 @@ private:
     void watchPointerMoves();
     void connectFileList();
     ConversionChoices conversionChoices() const;
+    // Asks "Stop converting?"; on Yes stops the run. True when it was stopped.
+    bool offerToStopConverting();
 
     Platform& m_platform;
     SettingsStore m_settings;
@@ -99,6 +101,7 @@ private:
     // hourglass covers them.
     QList<std::pair<QPointer<QWidget>, QCursor>> m_coveredPointers;
     ConversionRun m_conversion;
+    bool m_quitAfterRun = false; // the window was closed during the run
     RowDrag m_drag;
 };
 

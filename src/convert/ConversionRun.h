@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/AacEncoderChoice.h"
+#include "convert/ConversionServices.h"
 
 #include <QString>
 #include <functional>
@@ -8,7 +9,6 @@
 namespace brindlecast {
 
 class FileRows;
-class Platform;
 class ProgressDisplay;
 class RunReport;
 class StepReporter;
@@ -24,9 +24,10 @@ struct ConversionChoices {
     bool saveBesideInput = false; // "Save results in folder of original file"
 };
 
-// What a run reads and drives: the list, the bar, the window's pointer and its plain box.
+// What a run reads and drives: the services, the list, the bar, the window's pointer and its
+// plain box.
 struct ConversionTargets {
-    Platform& platform;
+    ConversionServices services;
     const FileRows& rows;
     ProgressDisplay& progress;
     WindowPointer& pointer;
@@ -41,7 +42,12 @@ public:
 
     void PushButton2_Click(const ConversionChoices& choices);
 
-    bool isConverting() const { return IsConverting; }
+    bool isConverting() const { return m_converting; }
+
+    // Ends the running encoder (its partial output goes) and converts nothing more; the outputs
+    // already finished stay, and the closing message begins "Stopped.". Nothing when no run works.
+    void stop();
+    bool isStopping() const { return m_converting && m_stopping; }
 
     // The text form of the last encoder command started (for the record and for tests).
     const QString& lastCommandText() const { return m_lastCommandText; }
@@ -59,7 +65,9 @@ private:
 
     ConversionTargets m_targets;
     AacEncoderChoice m_aacEncoders;
-    bool IsConverting = false;
+    bool m_converting = false; // IsConverting: a second click during a run does nothing
+    bool m_stopping = false;
+    ChildProcess* m_runningChild = nullptr; // the encoder at work, for stop()
     QString m_lastCommandText;
 };
 

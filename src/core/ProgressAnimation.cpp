@@ -1,23 +1,16 @@
 #include "core/ProgressAnimation.h"
 
-#include "core/Failure.h"
+#include "core/ErrorNumbers.h"
 #include "core/Rounding.h"
 
 namespace brindlecast {
-
-int normaliseWindowStyle(std::optional<int> windowStyle)
-{
-    if (!windowStyle || *windowStyle < 0 || *windowStyle > 6)
-        return kDefaultWindowStyle;
-    return *windowStyle;
-}
 
 ProgressBand progressBand(int startValue, std::optional<int> fileCount)
 {
     ProgressBand band;
     if (fileCount) {
         if (*fileCount == 0)
-            throw Failure(QStringLiteral("Division by zero"), 11);
+            throw makeFailure(ErrorNumber::DivisionByZero);
         const double share = 100.0 / *fileCount;
         band.step = roundHalfEven(share / 10.0);
         band.cap = roundHalfEven(share + startValue - band.step);

@@ -1,6 +1,6 @@
 #include "core/Rounding.h"
 
-#include "core/Failure.h"
+#include "core/ErrorNumbers.h"
 
 namespace brindlecast {
 
@@ -8,7 +8,7 @@ qint32 roundedInRange(double value, qint32 minimum, qint32 maximum)
 {
     const double rounded = roundHalfEven(value);
     if (!std::isfinite(rounded) || rounded < minimum || rounded > maximum)
-        throw Failure(QStringLiteral("Overflow"), 6);
+        throw makeFailure(ErrorNumber::Overflow);
     return static_cast<qint32>(rounded);
 }
 
@@ -17,7 +17,7 @@ qint32 wholeNumberInRange(const QString& text, qint32 minimum, qint32 maximum)
     bool isNumber = false;
     const double number = text.trimmed().toDouble(&isNumber);
     if (!isNumber || !std::isfinite(number))
-        throw Failure(QStringLiteral("Type mismatch"), 13);
+        throw makeFailure(ErrorNumber::TypeMismatch);
     return roundedInRange(number, minimum, maximum);
 }
 

@@ -16,7 +16,13 @@ void RunReport::addListRateFile(const QString& listEntry)
 QString RunReport::closingMessage(int fileCount) const
 {
     QString message = QStringLiteral("Done.");
-    if (!m_encoderUnusable.isEmpty() && fileCount > 0) {
+    if (m_stopped) {
+        message =
+            QStringLiteral("Stopped.\r\n\r\n%1 of %2 %3 converted.")
+                .arg(m_converted)
+                .arg(fileCount)
+                .arg(fileCount == 1 ? QStringLiteral("file was") : QStringLiteral("files were"));
+    } else if (!m_encoderUnusable.isEmpty() && fileCount > 0) {
         message +=
             fileCount == 1
                 ? QStringLiteral("\r\n\r\nThe file was not converted")

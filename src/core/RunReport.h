@@ -19,6 +19,10 @@ public:
     void addFailure(const QString& path, const QString& reason);
     const QList<FailedFile>& failures() const { return m_failures; }
 
+    void addConverted() { ++m_converted; }
+    // The run was stopped before its last file.
+    void setStopped() { m_stopped = true; }
+
     // A file converted at the list's entry because its own bit rate could not be read.
     void addListRateFile(const QString& listEntry);
 
@@ -28,7 +32,7 @@ public:
     // Exactly "Done." when nothing failed; otherwise "Done." followed by how many of the files
     // failed and one line per failed file (the first 20, then how many more), or by why none
     // was converted; and by how many files were converted at the list's rate instead of their
-    // own.
+    // own. A stopped run begins "Stopped." and how many of its files were converted.
     QString closingMessage(int fileCount) const;
 
 private:
@@ -37,6 +41,8 @@ private:
     QList<FailedFile> m_failures;
     QString m_encoderUnusable;
     int m_listRateFiles = 0;
+    int m_converted = 0;
+    bool m_stopped = false;
     QString m_listEntry;
 };
 

@@ -1,5 +1,6 @@
 #include "filelist/AddFilesByDialog.h"
 
+#include "core/ErrorNumbers.h"
 #include "core/ErrorReport.h"
 #include "core/Failure.h"
 #include "core/FileRows.h"
@@ -12,8 +13,6 @@
 namespace brindlecast {
 
 namespace {
-
-constexpr int kResultTooLarge = 20476;
 
 QString tooManyFilesText()
 {
@@ -50,7 +49,7 @@ void AddFilesByDialog(Dialogs& dialogs, const std::function<void(const QString&)
         try {
             fileName = dialogs.openFiles(request);
         } catch (const Failure& failure) {
-            if (failure.number() != kResultTooLarge)
+            if (!hasNumber(failure, ErrorNumber::BufferTooSmall))
                 throw;
             tooManyFiles = true;
         }

@@ -1,5 +1,6 @@
 #include "filelist/AddFolder.h"
 
+#include "core/ErrorNumbers.h"
 #include "core/ErrorReport.h"
 #include "core/Failure.h"
 #include "core/PathHelpers.h"
@@ -15,17 +16,13 @@ namespace brindlecast {
 
 namespace {
 
-constexpr int kSubscriptOutOfRange = 9;
-constexpr int kFileNotFound = 53;
-constexpr int kObjectNotSet = 91;
-
 // Hidden system folders, and hidden system junctions; compared with the whole attribute word.
 constexpr int kHiddenSystemFolder = AttributeDirectory | AttributeSystem | AttributeHidden;
 constexpr int kHiddenSystemJunction = kHiddenSystemFolder | AttributeReparsePoint;
 
 bool isListingRefused(int number)
 {
-    return number == kPermissionDenied || number == kPathNotFound;
+    return number == int(ErrorNumber::PermissionDenied) || number == int(ErrorNumber::PathNotFound);
 }
 
 // What the scan reads of one folder: its attribute word, and its entries through one handle.
@@ -49,11 +46,11 @@ int folderAttributes(const FileSystem& fileSystem, const QString& path)
     try {
         attributes = fileSystem.attributes(path);
     } catch (const Failure& failure) {
-        if (failure.number() != kFileNotFound)
+        if (!hasNumber(failure, ErrorNumber::FileNotFound))
             throw;
     }
     if ((attributes & AttributeDirectory) == 0)
-        throw Failure(listingFailureText(kPathNotFound), kPathNotFound);
+        throw makeFailure(ErrorNumber::PathNotFound);
     return attributes;
 }
 
@@ -94,8 +91,7 @@ FolderObject getFolder(ScanSession& scan, ScannedFolder& entry)
 const FolderObject& require(const std::optional<FolderObject>& folder)
 {
     if (!folder)
-        throw Failure(QStringLiteral("Object variable or With block variable not set"),
-                      kObjectNotSet);
+        throw makeFailure(ErrorNumber::ObjectNotSet);
     return *folder;
 }
 
@@ -240,9 +236,7 @@ void scanLevel(ScanSession& scan, FolderList& folders, QList<Verdict>& verdicts)
             steps.run(156, [&] { attributes = folderAttributes(scan.fileSystem, path); });
             if (!steps.check(158, [&] {
                     if (!attributes)
-                        throw Failure(
-                            QStringLiteral("Object variable or With block variable not set"),
-                            kObjectNotSet);
+                        throw makeFailure(ErrorNumber::ObjectNotSet);
                     return qualifies(*attributes, isRootPath(path));
                 }))
                 continue;
@@ -258,7 +252,7 @@ QString NameArray::at(int index) const
     if (index == 0 && m_names.isEmpty())
         return QString();
     if (index < 1 || index > highestIndex())
-        throw Failure(QStringLiteral("Subscript out of range"), kSubscriptOutOfRange);
+        throw makeFailure(ErrorNumber::SubscriptOutOfRange);
     return m_names[index - 1];
 }
 
@@ -284,7 +278,7 @@ NameArray ListMatchingFiles(const FileSystem& fileSystem, const QString& folder,
 {
     const QString searched = folder.endsWith(kNativeSeparator) ? folder : folder + kNativeSeparator;
     FolderContents contents = fileSystem.readFolder(searched, pattern, std::nullopt, {});
-    if (contents.error != 0 && contents.error != kPathNotFound)
+    if (contents.error != 0 && contents.error != int(ErrorNumber::PathNotFound))
         throw Failure(listingFailureText(contents.error), contents.error);
     sortByName(contents.files, [](const FileEntry& entry) { return QStringView(entry.name); }, {});
     QStringList names;

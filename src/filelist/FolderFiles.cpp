@@ -1,5 +1,6 @@
 #include "filelist/FolderFiles.h"
 
+#include "core/ErrorNumbers.h"
 #include "core/Failure.h"
 #include "core/FileRows.h"
 #include "core/PathHelpers.h"
@@ -18,7 +19,7 @@ constexpr int kHiddenFile = AttributeArchive | AttributeHidden;
 const QList<FileEntry>& filesOf(ScanSession& scan, ScannedFolder& folder)
 {
     readFolderFiles(scan, folder);
-    if (folder.filesError != 0 && folder.filesError != kPathNotFound)
+    if (folder.filesError != 0 && folder.filesError != int(ErrorNumber::PathNotFound))
         throw Failure(listingFailureText(folder.filesError), folder.filesError);
     return folder.files;
 }

@@ -1,9 +1,10 @@
 #include "platform/EncoderDeployment.h"
 
-#include "core/Failure.h"
+#include "core/ErrorNumbers.h"
 #include "platform/EncoderStore.h"
 #include "platform/FileOperations.h"
 #include "platform/Platform.h"
+#include "platform/StaleEncoderFolders.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -28,8 +29,9 @@ QByteArray nativeName(const QString& path)
 
 Failure systemFailure(const QString& what, int error)
 {
-    return Failure(what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error)),
-                   error == EACCES || error == EPERM ? 70 : 75);
+    return makeFailure(error == EACCES || error == EPERM ? ErrorNumber::PermissionDenied
+                                                         : ErrorNumber::PathFileAccessError,
+                       what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error)));
 }
 
 // A folder where another user may create entries can only hold ours safely when its sticky bit
@@ -39,31 +41,26 @@ void checkTemporaryFolder(const QString& folder)
     struct stat info {};
     if (::stat(nativeName(folder).constData(), &info) != 0) {
         if (errno == ENOENT) {
-            throw Failure(QStringLiteral("The temporary folder %1 does not exist; set TEMP to an "
-                                         "existing folder")
-                              .arg(folder),
-                          76);
+            throw makeFailure(
+                ErrorNumber::PathNotFound,
+                QStringLiteral("The temporary folder %1 does not exist; set TEMP to an "
+                               "existing folder")
+                    .arg(folder));
         }
         throw systemFailure(QStringLiteral("The temporary folder %1 cannot be used").arg(folder),
                             errno);
     }
     if (!S_ISDIR(info.st_mode))
-        throw Failure(QStringLiteral("The temporary folder %1 is not a folder").arg(folder), 76);
-    struct statvfs volume {};
-    if (::statvfs(nativeName(folder).constData(), &volume) == 0 && (volume.f_flag & ST_NOEXEC)) {
-        throw Failure(QStringLiteral("The temporary folder %1 does not allow running programs; "
-                                     "set TEMP to another folder")
-                          .arg(folder),
-                      70);
-    }
+        throw makeFailure(ErrorNumber::PathNotFound,
+                          QStringLiteral("The temporary folder %1 is not a folder").arg(folder));
     const bool othersMayWrite = (info.st_mode & kOthersMayWrite) != 0;
     const bool trustedOwner = info.st_uid == ::geteuid() || info.st_uid == 0;
     if ((othersMayWrite && !(info.st_mode & S_ISVTX)) || !trustedOwner) {
-        throw Failure(
+        throw makeFailure(
+            ErrorNumber::PermissionDenied,
             QStringLiteral(
                 "The temporary folder %1 is open to other users; the encoder is not put there")
-                .arg(folder),
-            70);
+                .arg(folder));
     }
 }
 
@@ -112,7 +109,7 @@ void WriteBytesToFile(const QByteArray& bytes, const QString& path, mode_t mode)
 QString createEncoderFolder(const QString& temporaryFolder)
 {
     checkTemporaryFolder(temporaryFolder);
-    QByteArray name = nativeName(temporaryFolder + QStringLiteral("/brindlecast-XXXXXX"));
+    QByteArray name = nativeName(temporaryFolder + u'/') + encoderFolderTemplate(::getpid());
     if (!::mkdtemp(name.data())) {
         throw systemFailure(QStringLiteral("Cannot create a folder in the temporary folder %1")
                                 .arg(temporaryFolder),
@@ -122,12 +119,20 @@ QString createEncoderFolder(const QString& temporaryFolder)
     struct stat info {};
     if (::lstat(name.constData(), &info) != 0 || !isPrivateFolder(info)) {
         ::rmdir(name.constData());
-        throw Failure(QStringLiteral("%1 is not a folder of this user's own; the encoder is not "
-                                     "put there")
-                          .arg(folder),
-                      70);
+        throw makeFailure(
+            ErrorNumber::PermissionDenied,
+            QStringLiteral("%1 is not a folder of this user's own; the encoder is not "
+                           "put there")
+                .arg(folder));
     }
     return folder;
+}
+
+bool allowsRunningPrograms(const QString& folder)
+{
+    struct statvfs volume {};
+    return ::statvfs(nativeName(folder).constData(), &volume) != 0 ||
+           (volume.f_flag & ST_NOEXEC) == 0;
 }
 
 QString encoderPathIn(const QString& encoderFolder)
@@ -152,7 +157,8 @@ void deployEncoder(const QByteArray& bytes, const QString& encoderFolder)
 {
     // An empty build is a failed load, not an encoder: running it would only fail obscurely.
     if (bytes.isEmpty())
-        throw Failure(QStringLiteral("There is no encoder to put in place"), 53);
+        throw makeFailure(ErrorNumber::FileNotFound,
+                          QStringLiteral("There is no encoder to put in place"));
     WriteBytesToFile(bytes, encoderPathIn(encoderFolder), 0700);
 }
 

@@ -19,8 +19,13 @@ void WriteBytesToFile(const QByteArray& bytes, const QString& path, mode_t mode 
 // Makes the folder of one run's encoder in the temporary folder as mkdtemp does: a new folder
 // of this user's own, open to nobody else, under a name nobody can predict and that never
 // existed before, so another user can neither plant nor swap the file that is run, nor block
-// the name. Throws Failure naming the cause when the temporary folder cannot hold it safely.
+// the name. The name carries this process's id, so that a later run can tell it was left by a
+// run that has ended. Throws Failure naming the cause when the temporary folder cannot hold it
+// safely.
 QString createEncoderFolder(const QString& temporaryFolder);
+
+// False when the folder's file system does not let programs be run from it (mounted noexec).
+bool allowsRunningPrograms(const QString& folder);
 
 // The encoder's path in such a folder.
 QString encoderPathIn(const QString& encoderFolder);

@@ -1,6 +1,6 @@
 #include "platform/EncoderStore.h"
 
-#include "core/Failure.h"
+#include "core/ErrorNumbers.h"
 
 #include <QFile>
 #include <QStandardPaths>
@@ -15,17 +15,21 @@ QString installedEncoderPath()
 QByteArray loadEncoderBuild(int id)
 {
     if (id != kEncoder32BitId && id != kEncoder64BitId)
-        throw Failure(QStringLiteral("Resource with identifier '%1' not found").arg(id), 326);
+        throw makeFailure(ErrorNumber::ResourceNotFound,
+                          QStringLiteral("Resource with identifier '%1' not found").arg(id));
     const QString path = installedEncoderPath();
     if (path.isEmpty())
-        throw Failure(QStringLiteral("The ffmpeg encoder is not installed (not found on PATH)"),
-                      53);
+        throw makeFailure(
+            ErrorNumber::FileNotFound,
+            QStringLiteral("The ffmpeg encoder is not installed (not found on PATH)"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()), 75);
+        throw makeFailure(ErrorNumber::PathFileAccessError,
+                          QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
     QByteArray bytes = file.readAll();
     if (bytes.isEmpty())
-        throw Failure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()), 75);
+        throw makeFailure(ErrorNumber::PathFileAccessError,
+                          QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
     return bytes;
 }
 

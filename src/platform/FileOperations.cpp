@@ -1,6 +1,6 @@
 #include "platform/FileOperations.h"
 
-#include "core/Failure.h"
+#include "core/ErrorNumbers.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -49,11 +49,13 @@ void DeleteFileForced(const QString& path)
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
     if (path.isEmpty() || ::lstat(name.constData(), &info) != 0)
-        throw Failure(QStringLiteral("File not found"), 53);
+        throw makeFailure(ErrorNumber::FileNotFound);
     if (S_ISDIR(info.st_mode))
-        throw Failure(QStringLiteral("Path is a folder, not a file"), 75);
+        throw makeFailure(ErrorNumber::PathFileAccessError,
+                          QStringLiteral("Path is a folder, not a file"));
     if (::unlink(name.constData()) != 0)
-        throw Failure(QString::fromLocal8Bit(std::strerror(errno)), 70);
+        throw makeFailure(ErrorNumber::PermissionDenied,
+                          QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 } // namespace brindlecast

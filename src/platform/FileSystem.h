@@ -19,10 +19,6 @@ enum FileAttribute : int {
     AttributeReparsePoint = 1024,
 };
 
-// Numbers of listing failures, as the error box names them.
-inline constexpr int kPermissionDenied = 70;
-inline constexpr int kPathNotFound = 76;
-
 // A folder's device and inode: whatever path leads there, the same pair is the same folder.
 struct FolderIdentity {
     quint64 device = 0;
@@ -105,8 +101,19 @@ public:
                                       const std::optional<FolderLead>& lead,
                                       const std::function<void()>& onEntry) const = 0;
 
+    // Why no file can be made in the folder, in lower case ("permission denied", "read-only file
+    // system"), or "" when one can.
+    virtual QString writeRefusal(const QString& folder) const = 0;
+
     // Removes a file or link, never a folder; throws Failure when it cannot.
     virtual void removeFile(const QString& path) = 0;
+    // As removeFile(), after handling pending window events; failures are ignored (callers that
+    // care look afterwards whether the file is gone).
+    void removeFileQuietly(const QString& path);
+
+    // How long the AAC stream of an ADTS file (what the encoder writes as ".aac") plays, up to
+    // its last whole frame; nullopt when the file does not start with such a frame.
+    virtual std::optional<double> adtsSeconds(const QString& path) const = 0;
 };
 
 } // namespace brindlecast

@@ -1,6 +1,6 @@
 #include "platform/MediaInfoLibrary.h"
 
-#include "core/Failure.h"
+#include "core/ErrorNumbers.h"
 
 #include <QFile>
 #include <dlfcn.h>
@@ -14,9 +14,9 @@ template <typename Function> void bind(void* library, const char* name, Function
 {
     void* address = ::dlsym(library, name);
     if (!address) {
-        throw Failure(QStringLiteral("Can't find DLL entry point %1 in MediaInfo")
-                          .arg(QString::fromLatin1(name)),
-                      453);
+        throw makeFailure(ErrorNumber::EntryPointNotFound,
+                          QStringLiteral("Can't find DLL entry point %1 in MediaInfo")
+                              .arg(QString::fromLatin1(name)));
     }
     function = reinterpret_cast<Function>(address);
 }
@@ -33,9 +33,9 @@ const MediaInfoEntryPoints& MediaInfoLibrary::entryPoints()
         m_library = ::dlopen(QFile::encodeName(m_fileName).constData(), RTLD_NOW | RTLD_LOCAL);
         if (!m_library) {
             const char* reason = ::dlerror();
-            throw Failure(QStringLiteral("File not found: %1 (%2)")
-                              .arg(m_fileName, QString::fromLocal8Bit(reason ? reason : "")),
-                          48);
+            throw makeFailure(ErrorNumber::DllNotLoaded,
+                              QStringLiteral("File not found: %1 (%2)")
+                                  .arg(m_fileName, QString::fromLocal8Bit(reason ? reason : "")));
         }
     }
     MediaInfoEntryPoints found;

@@ -1,7 +1,7 @@
 #include "platform/MediaInfoProbe.h"
 
 #include "core/BitRate.h"
-#include "core/Failure.h"
+#include "core/ErrorNumbers.h"
 #include "platform/MediaInfoLibrary.h"
 
 #include <QFile>
@@ -75,7 +75,8 @@ QStringList mediaInfoAnswers(MediaInfoLibrary& library, const QString& path,
     const ProbeTarget target(path);
     void* handle = mediaInfo.New();
     if (!handle)
-        throw Failure(QStringLiteral("MediaInfo could not create a handle"), 7);
+        throw makeFailure(ErrorNumber::OutOfMemory,
+                          QStringLiteral("MediaInfo could not create a handle"));
     QStringList answers;
     try {
         if (headerOnly && mediaInfo.Option)

@@ -1,8 +1,9 @@
 #include "platform/PosixFileSystem.h"
 
-#include "core/Failure.h"
+#include "core/ErrorNumbers.h"
 #include "core/PathHelpers.h"
 #include "core/Wildcard.h"
+#include "platform/AdtsDuration.h"
 #include "platform/FileOperations.h"
 
 #include <QFile>
@@ -32,9 +33,9 @@ bool statFollowing(const QString& path, struct stat& info)
 int listingError(int error)
 {
     if (error == EACCES || error == EPERM)
-        return kPermissionDenied;
+        return int(ErrorNumber::PermissionDenied);
     if (error == ENOENT || error == ENOTDIR)
-        return kPathNotFound;
+        return int(ErrorNumber::PathNotFound);
     return error;
 }
 
@@ -134,7 +135,7 @@ FolderContents PosixFileSystem::readFolder(const QString& folder, const QString&
     FolderContents contents;
     const QString entryAt = entryPath(folder);
     if (!isNameable(entryAt)) {
-        contents.error = kPathNotFound;
+        contents.error = int(ErrorNumber::PathNotFound);
         return contents;
     }
     const QByteArray path = nativeName(entryAt);
@@ -142,7 +143,7 @@ FolderContents PosixFileSystem::readFolder(const QString& folder, const QString&
     const int noFollow = lead && !lead->throughLink ? O_NOFOLLOW : 0;
     const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | noFollow);
     if (fd < 0) {
-        contents.error = errno == ELOOP ? kPathNotFound : listingError(errno);
+        contents.error = errno == ELOOP ? int(ErrorNumber::PathNotFound) : listingError(errno);
         return contents;
     }
     struct stat info {};
@@ -154,7 +155,7 @@ FolderContents PosixFileSystem::readFolder(const QString& folder, const QString&
     contents.identity = identityOf(info);
     if (lead && lead->identity != contents.identity) {
         // Something on the way was swapped since the parent was read.
-        contents.error = kPathNotFound;
+        contents.error = int(ErrorNumber::PathNotFound);
         ::close(fd);
         return contents;
     }
@@ -233,7 +234,7 @@ int PosixFileSystem::attributes(const QString& path) const
     const QByteArray name = nativeName(entryAt);
     struct stat entry {};
     if (!isNameable(path) || ::lstat(name.constData(), &entry) != 0)
-        throw Failure(QStringLiteral("File not found"), 53);
+        throw makeFailure(ErrorNumber::FileNotFound);
     int word = 0;
     struct stat target = entry;
     if (S_ISLNK(entry.st_mode)) {
@@ -268,9 +269,24 @@ bool PosixFileSystem::isAccessibleFile(const QString& path) const
     return regular;
 }
 
+QString PosixFileSystem::writeRefusal(const QString& folder) const
+{
+    if (::access(nativeName(folder).constData(), W_OK | X_OK) == 0)
+        return {};
+    const int error = errno;
+    if (error == EACCES || error == EPERM)
+        return QStringLiteral("permission denied");
+    return QString::fromLocal8Bit(std::strerror(error)).toLower();
+}
+
 void PosixFileSystem::removeFile(const QString& path)
 {
     DeleteFileForced(path);
+}
+
+std::optional<double> PosixFileSystem::adtsSeconds(const QString& path) const
+{
+    return adtsDurationSeconds(path);
 }
 
 } // namespace brindlecast

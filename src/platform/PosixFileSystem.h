@@ -18,7 +18,9 @@ public:
     FolderContents readFolder(const QString& folder, const QString& filePattern,
                               const std::optional<FolderLead>& lead,
                               const std::function<void()>& onEntry) const override;
+    QString writeRefusal(const QString& folder) const override;
     void removeFile(const QString& path) override;
+    std::optional<double> adtsSeconds(const QString& path) const override;
 };
 
 } // namespace brindlecast

@@ -1,5 +1,7 @@
 #include "platform/QtChildProcess.h"
 
+#include "core/ErrorNumbers.h"
+
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QTimer>
@@ -22,10 +24,10 @@ int startFailureNumber(const QString& program)
 {
     const QFileInfo info(program);
     if (!info.exists())
-        return 53;
+        return int(ErrorNumber::FileNotFound);
     if (!info.isFile() || !info.isExecutable())
-        return 70;
-    return 5;
+        return int(ErrorNumber::PermissionDenied);
+    return int(ErrorNumber::InvalidProcedureCall);
 }
 
 } // namespace
@@ -51,7 +53,7 @@ void QtChildProcess::endNow()
     }
 }
 
-int QtChildProcess::start(const ProcessCommand& command, int)
+int QtChildProcess::start(const ProcessCommand& command)
 {
     m_process.setProgram(command.program);
     m_process.setArguments(command.arguments);

@@ -1,6 +1,6 @@
 #include "platform/QtDialogs.h"
 
-#include "core/Failure.h"
+#include "core/ErrorNumbers.h"
 #include "core/OpenFileResult.h"
 
 #include <QApplication>
@@ -13,8 +13,6 @@
 namespace brindlecast {
 
 namespace {
-
-constexpr int kBufferTooSmall = 20476;
 
 QWidget* ownerWindow()
 {
@@ -70,9 +68,7 @@ QString QtDialogs::openFiles(const OpenFileRequest& request)
     }
     const QString result = openFileResultText(picked);
     if (result.size() > request.maxResultChars)
-        throw Failure(QStringLiteral("The FileName buffer is too small to store the selected "
-                                     "file name(s)."),
-                      kBufferTooSmall);
+        throw makeFailure(ErrorNumber::BufferTooSmall);
     return result;
 }
 

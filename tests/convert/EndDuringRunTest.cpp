@@ -1,5 +1,5 @@
-// Closing the window while an encoder works: the program ends, but first ends the encoder and
-// removes its partial output and the deployed encoder.
+// Closing the window while an encoder works, and saying Yes to stopping: the run ends the encoder
+// and removes its partial output and the deployed encoder, says so, and the program ends.
 #include "convert/ConversionFixture.h"
 #include "platform/EncoderStore.h"
 #include "support/ProcessWatch.h"
@@ -41,17 +41,23 @@ TEST_F(EndDuringRun, ClosingTheWindowEndsTheEncoderAndRemovesWhatItLeaves)
     bool encoderEnded = false;
     bool outputLeft = true;
     bool encoderLeft = true;
+    QStringList messagesBeforeTheEnd;
     m_platform.onEndProcess = [&] {
         encoderEnded = encoder && encoder->hasEnded();
         outputLeft = QFile::exists(output);
         encoderLeft = QFileInfo::exists(encoderFolder);
+        messagesBeforeTheEnd = m_platform.scripted.messageTexts();
     };
+    m_platform.scripted.messageAnswers = {MessageAnswer::Yes}; // "Stop converting?"
 
     clickStartConverting();
 
     ASSERT_FALSE(encoderFolder.isEmpty());
     EXPECT_EQ(m_platform.endProcessCalls, 1);
     EXPECT_TRUE(encoderEnded);
+    EXPECT_EQ(messagesBeforeTheEnd,
+              (QStringList{QStringLiteral("Stop converting?"),
+                           QStringLiteral("Stopped.\r\n\r\n0 of 1 file was converted.")}));
     EXPECT_FALSE(outputLeft);
     EXPECT_FALSE(encoderLeft);
     EXPECT_TRUE(QFile::exists(input));

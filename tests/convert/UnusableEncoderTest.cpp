@@ -2,6 +2,7 @@
 // once.
 #include "convert/ConversionFixture.h"
 #include "core/ErrorReport.h"
+#include "platform/EncoderStore.h"
 #include "support/TmpfsMount.h"
 
 #include <QDir>
@@ -86,22 +87,54 @@ TEST_F(UnusableEncoder, TemporaryFolderMissing)
         QStringLiteral("118"));
 }
 
-TEST_F(UnusableEncoder, TemporaryFolderDoesNotAllowRunningPrograms)
+// A temporary folder mounted noexec: the encoder's copy cannot run there.
+class NoexecTemporaryFolder : public UnusableEncoder {
+protected:
+    void SetUp() override
+    {
+        UnusableEncoder::SetUp();
+        m_noexec = m_temp.filePath(QStringLiteral("noexec"));
+        ASSERT_TRUE(QDir().mkpath(m_noexec));
+        m_mount = std::make_unique<TmpfsMount>(m_noexec, "size=64k,mode=0700", MS_NOEXEC);
+        if (!m_mount->mounted())
+            GTEST_SKIP() << "mounting a noexec folder is not permitted here";
+        m_tempVariable.set(QFile::encodeName(m_noexec));
+    }
+
+    QString m_noexec;
+    std::unique_ptr<TmpfsMount> m_mount;
+    EnvironmentGuard m_tempVariable{"TEMP"};
+};
+
+// Only an installed encoder that nobody else can have changed is run instead; one reached
+// through a folder of the user's is not.
+TEST_F(NoexecTemporaryFolder, NoTrustworthyInstalledEncoderIsTheClearReason)
 {
-    const QString noexec = m_temp.filePath(QStringLiteral("noexec"));
-    ASSERT_TRUE(QDir().mkpath(noexec));
-    const TmpfsMount mount(noexec, "size=64k,mode=0700", MS_NOEXEC);
-    if (!mount.mounted())
-        GTEST_SKIP() << "mounting a noexec folder is not permitted here";
-    EnvironmentGuard temp("TEMP", QFile::encodeName(noexec));
+    const QString bin = m_work.filePath(QStringLiteral("bin"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    ASSERT_TRUE(QFile::link(installedEncoderPath(), bin + QStringLiteral("/ffmpeg")));
+    EnvironmentGuard path("PATH", QFile::encodeName(bin));
 
     clickStartConverting();
 
     expectNothingDeletedOrRun(QStringLiteral("The temporary folder %1 does not allow running "
                                              "programs; set TEMP to another folder")
-                                  .arg(noexec),
+                                  .arg(m_noexec),
                               QStringLiteral("118"));
-    EXPECT_TRUE(QDir(noexec).isEmpty());
+    EXPECT_TRUE(QDir(m_noexec).isEmpty());
+}
+
+TEST_F(NoexecTemporaryFolder, RunsTheInstalledEncoderItself)
+{
+    clickStartConverting();
+
+    EXPECT_EQ(closingMessages(), QStringList{QStringLiteral("Done.")});
+    EXPECT_TRUE(messagesTitled(QLatin1String(kApplicationErrorTitle)).isEmpty());
+    for (const QString& input : m_inputs)
+        EXPECT_TRUE(isAacOf(aacBeside(input), 1.0, 64));
+    ASSERT_FALSE(m_platform.started.isEmpty());
+    EXPECT_EQ(m_platform.started.last().program, installedEncoderPath());
+    EXPECT_TRUE(QDir(m_noexec).isEmpty());
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "support/ScriptedFileSystem.h"
 
-#include "core/Failure.h"
+#include "core/ErrorNumbers.h"
 
 #include <QDir>
 #include <QFile>
@@ -81,7 +81,7 @@ int ScriptedFileSystem::attributes(const QString& path) const
     if (failingAttributes.contains(key(path)))
         throw Failure(QStringLiteral("Device unavailable"), 68);
     if (isBelowDenied(path)) // as the real one reports any entry it cannot look at
-        throw Failure(QStringLiteral("File not found"), 53);
+        throw makeFailure(ErrorNumber::FileNotFound);
     const auto scripted = attributeWords.constFind(key(path));
     return scripted != attributeWords.cend() ? *scripted : m_real.attributes(real(path));
 }
@@ -99,7 +99,7 @@ FolderContents ScriptedFileSystem::readFolder(const QString& folder, const QStri
         onSubfolders(folder);
     FolderContents contents;
     if (isDeniedOrBelow(folder)) {
-        contents.error = kPermissionDenied;
+        contents.error = int(ErrorNumber::PermissionDenied);
         return contents;
     }
     const auto scripted = subfolderAnswers.constFind(key(folder));

@@ -41,7 +41,15 @@ public:
     FolderContents readFolder(const QString& folder, const QString& filePattern,
                               const std::optional<FolderLead>& lead,
                               const std::function<void()>& onEntry) const override;
+    QString writeRefusal(const QString& folder) const override
+    {
+        return m_real.writeRefusal(real(folder));
+    }
     void removeFile(const QString& path) override;
+    std::optional<double> adtsSeconds(const QString& path) const override
+    {
+        return m_real.adtsSeconds(real(path));
+    }
 
 private:
     QString real(const QString& path) const;
