@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Fails when a source file includes a header of a layer above its own:
-#   core <- platform <- filelist, convert, samples <- app
+#   core <- platform <- filelist, convert, samples <- batch <- app
 # Usage: scripts/check-layers.sh [src folder]
 set -euo pipefail
 src=${1:-$(cd "$(dirname "$0")/../src" && pwd)}
@@ -12,7 +12,8 @@ declare -A allowed=(
   [filelist]="core platform filelist"
   [convert]="core platform convert"
   [samples]="core platform filelist samples"
-  [app]="core platform filelist convert samples app"
+  [batch]="core platform convert filelist batch"
+  [app]="core platform filelist convert samples batch app"
 )
 
 status=0
