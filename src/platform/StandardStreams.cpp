@@ -49,7 +49,7 @@ void StandardStreams::printErrorLine(const QString& line)
 
 void StandardStreams::showStatus(const QString& text)
 {
-    if (!m_errorIsTerminal)
+    if (!m_errorIsTerminal || text == m_status)
         return;
     m_status = text;
     writeAll(STDERR_FILENO, kClearLine + text.toLocal8Bit());
