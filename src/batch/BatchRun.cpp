@@ -68,7 +68,10 @@ std::optional<ScheduledJob> BatchRun::prepare(int file)
     }
     // A pipe or device would keep the encoder waiting; a missing input leaves its old output.
     if (!fileSystem.isRegularFile(planned.input)) {
-        failed(file, QStringLiteral("the input is missing or not a regular file"));
+        // Bytes that are no UTF-8 do not survive into a name the program can open again.
+        failed(file, planned.input.contains(QChar::ReplacementCharacter)
+                         ? QStringLiteral("its name is not valid UTF-8, which cannot be converted")
+                         : QStringLiteral("the input is missing or not a regular file"));
         return std::nullopt;
     }
     if (fileSystem.isSameFile(planned.input, planned.output)) {

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <cerrno>
+#include <csignal>
 #include <unistd.h>
 
 namespace brindlecast {
@@ -26,7 +27,12 @@ void writeAll(int fd, const QByteArray& bytes)
 
 } // namespace
 
-StandardStreams::StandardStreams() : m_errorIsTerminal(::isatty(STDERR_FILENO) == 1) {}
+StandardStreams::StandardStreams() : m_errorIsTerminal(::isatty(STDERR_FILENO) == 1)
+{
+    // A reader that goes away (`| head`) must not end the run with its encoders still writing:
+    // a write then fails instead, and the run goes on to its end and cleans up.
+    std::signal(SIGPIPE, SIG_IGN);
+}
 
 void StandardStreams::print(int fd, const QString& line)
 {
