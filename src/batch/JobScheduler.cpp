@@ -6,6 +6,7 @@
 #include "platform/ExitCleanup.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace brindlecast {
 
@@ -15,6 +16,10 @@ struct JobScheduler::Running {
     // Registered for as long as the child runs: ending the program ends it and removes its file.
     ExitCleanup::Entry endOnExit;
     ExitCleanup::Entry removeOnExit;
+    // A child that tells of its end is not asked before: asking handles events, and the wake-up
+    // that leaves behind would turn the wait for activity into a busy loop.
+    bool tellsItsEnd = false;
+    std::shared_ptr<bool> ended = std::make_shared<bool>(false);
 };
 
 JobScheduler::JobScheduler(int maxRunning, ExitCleanup& cleanup, Hooks hooks)
@@ -51,6 +56,7 @@ void JobScheduler::start(ScheduledJob job, const JobEnded& ended)
     running->job = std::move(job);
     running->child = m_hooks.createChild();
     running->removeOnExit = m_cleanup.removeFile(running->job.partialOutput);
+    running->tellsItsEnd = running->child->notifyOnEnd([ended = running->ended] { *ended = true; });
     const int failure = running->child->start(running->job.command, kHiddenWindow);
     if (failure != 0) {
         ended(running->job, *running->child, startFailureResult(failure));
@@ -67,7 +73,8 @@ bool JobScheduler::collectEnded(const JobEnded& ended)
         // Asking handles pending events, so a signal may interrupt the run in between.
         if (m_interrupted)
             return true;
-        if (!m_running[i]->child->waitForEnd(0)) {
+        const Running& running = *m_running[i];
+        if ((running.tellsItsEnd && !*running.ended) || !running.child->waitForEnd(0)) {
             ++i;
             continue;
         }
