@@ -15,8 +15,12 @@
 namespace brindlecast::test {
 namespace {
 
+class FakeChild;
+
 // What the fake children share: a clock that moves one tick per wait for activity, and counts.
 struct FakeWorld {
+    QList<FakeChild*> telling; // the children that tell of their end
+    int askedWhileRunning = 0; // such children asked before they told
     int ticks = 0;
     int running = 0;
     int mostRunning = 0;
@@ -29,6 +33,7 @@ struct FakeScript {
     int lifeTicks = 1; // ends once this many waits have passed since its start
     int exitCode = 0;
     int startFailure = 0; // 53: the program is not there
+    bool tellsEnd = false;
 };
 
 class FakeChild final : public ChildProcess {
@@ -36,6 +41,24 @@ public:
     FakeChild(FakeWorld& world, int job, FakeScript script)
         : m_world(world), m_job(job), m_script(script)
     {
+    }
+    ~FakeChild() override { m_world.telling.removeAll(this); }
+
+    bool notifyOnEnd(std::function<void()> onEnd) override
+    {
+        if (!m_script.tellsEnd)
+            return false;
+        m_onEnd = std::move(onEnd);
+        m_world.telling << this;
+        return true;
+    }
+    // The clock moved on: a child that tells of its end does so now if its time has come.
+    void tick()
+    {
+        if (m_running && m_world.ticks - m_startTick >= m_script.lifeTicks) {
+            stop();
+            m_onEnd();
+        }
     }
 
     int start(const ProcessCommand&, int) override
@@ -50,6 +73,10 @@ public:
     }
     bool waitForEnd(int) override
     {
+        if (m_script.tellsEnd) {
+            m_world.askedWhileRunning += m_running ? 1 : 0;
+            return !m_running;
+        }
         if (m_running && m_world.ticks - m_startTick >= m_script.lifeTicks)
             stop();
         return !m_running;
@@ -77,6 +104,7 @@ private:
     int m_job;
     FakeScript m_script;
     int m_startTick = 0;
+    std::function<void()> m_onEnd;
     bool m_running = false;
     bool m_killed = false;
 };
@@ -98,6 +126,8 @@ public:
                      },
                      [this] {
                          ++world.ticks;
+                         for (FakeChild* child : QList<FakeChild*>(world.telling))
+                             child->tick();
                          if (onTick)
                              onTick(world.ticks);
                      }})
@@ -182,6 +212,16 @@ TEST(JobScheduler, ReportsEachResultAsItEndsAndStartsTheNextAtOnce)
     EXPECT_TRUE(run.run());
     // The long first job does not hold back the short ones behind it.
     EXPECT_EQ(jobsOf(run.ended), (QList<int>{1, 2, 3, 0}));
+    EXPECT_EQ(run.world.mostRunning, 2);
+}
+
+TEST(JobScheduler, AsksNoChildThatTellsOfItsEndBeforeItHas)
+{
+    FakeScript telling{3, 0, 0, true};
+    SchedulerRun run(2, {telling, {1}, telling, {2}, telling});
+    EXPECT_TRUE(run.run());
+    EXPECT_EQ(run.ended.size(), 5);
+    EXPECT_EQ(run.world.askedWhileRunning, 0);
     EXPECT_EQ(run.world.mostRunning, 2);
 }
 
