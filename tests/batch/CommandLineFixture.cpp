@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QtEndian>
 
 namespace brindlecast::test {
@@ -67,6 +68,27 @@ void CommandLineFixture::SetUp()
     ASSERT_TRUE(m_work.isValid());
     ASSERT_TRUE(m_temp.isValid());
     m_path = qEnvironmentVariable("PATH");
+}
+
+void CommandLineFixture::TearDown()
+{
+    if (!m_bin.isEmpty())
+        QDir(m_bin).removeRecursively();
+}
+
+void CommandLineFixture::useWrappedEncoder(const QString& options)
+{
+    const QString real = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+    ASSERT_FALSE(real.isEmpty());
+    // Beside TEMP, not in it: TEMP must be empty after every run.
+    m_bin = m_temp.path() + QStringLiteral("-bin");
+    ASSERT_TRUE(QDir().mkpath(m_bin));
+    QFile script(m_bin + QStringLiteral("/ffmpeg"));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\nexec '%1' %2 \"$@\"\n").arg(real, options).toUtf8());
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    m_path = m_bin + u':' + m_path;
 }
 
 QString CommandLineFixture::makeWav(const QString& relative, double seconds)

@@ -22,6 +22,10 @@ protected:
     };
 
     void SetUp() override;
+    void TearDown() override;
+
+    // Puts first on PATH an encoder that runs the installed one with these options first.
+    void useWrappedEncoder(const QString& options);
 
     QString workPath(const QString& relative) const { return m_work.filePath(relative); }
     // A mono 8 kHz WAV of the length given, its folders made as needed.
@@ -46,6 +50,7 @@ protected:
     QTemporaryDir m_work;
     QTemporaryDir m_temp;
     QString m_path; // PATH for the child; tests may put another encoder first
+    QString m_bin;  // the wrapped encoder's folder
 };
 
 } // namespace brindlecast::test
