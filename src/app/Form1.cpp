@@ -72,7 +72,7 @@ Form1::Form1(Platform& platform, QWidget* parent)
       ProgressBar1(new TextProgressBar(this)), m_platform(platform),
       m_options({Option1, Option2, Combo1, Option3, Option4, Frame4, Text1}, m_settings,
                 [this](const Failure& failure) { messageBox(failure.description()); }),
-      m_conversion({platform, *ListView1, *ProgressBar1, *this,
+      m_conversion({conversionServicesOf(platform), *ListView1, *ProgressBar1, *this,
                     [this](const QString& text) { messageBox(text); }}),
       m_drag(*ListView1, *this, platform.applicationFolder(), m_hoverCursor)
 {

@@ -4,7 +4,7 @@
 #include "core/StepReporter.h"
 #include "filelist/FileListView.h"
 #include "platform/Dialogs.h"
-#include "platform/FileOperations.h"
+#include "platform/FileSystem.h"
 #include "platform/Platform.h"
 
 #include <QComboBox>
@@ -34,14 +34,14 @@ void Form1::Form_Load()
     StepReporter steps(m_platform.dialogs(), form1LocationText(QStringLiteral("Form_Load")));
     const QString appFolder = m_platform.applicationFolder();
 
-    steps.run(100, [&] { ApplySkin(*this, m_skin, appFolder); });
+    steps.run(100, [&] { ApplySkin(*this, m_skin, m_platform.fileSystem(), appFolder); });
     steps.run(102, [&] {
         setWindowTitle(QString::fromLatin1(kProductName));
         setWindowIcon(QIcon(appFolder + QStringLiteral("/brindlecast.xpm")));
         SetApplicationTitle();
     });
     const QString handPointer = appFolder + QStringLiteral("/HAND-M.CUR");
-    if (steps.check(104, [&] { return FileExists(handPointer); }))
+    if (steps.check(104, [&] { return m_platform.fileSystem().exists(handPointer); }))
         steps.run(106, [&] { loadHoverPointer(handPointer); });
 
     steps.run(132, [&] { ListView1->setHeaderLabels({QStringLiteral(" WAV File(s)")}); });

@@ -1,7 +1,7 @@
 #include "app/SkinFramework.h"
 
 #include "core/Failure.h"
-#include "platform/FileOperations.h"
+#include "platform/FileSystem.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -47,10 +47,11 @@ void SkinFramework::applyWindow(QWidget& window) const
         window.setStyleSheet(m_styleSheet);
 }
 
-void ApplySkin(QWidget& window, SkinFramework& skin, const QString& applicationFolder)
+void ApplySkin(QWidget& window, SkinFramework& skin, const FileSystem& fileSystem,
+               const QString& applicationFolder)
 {
     const QString skinPath = applicationFolder + QStringLiteral("/x/o.cjs");
-    if (!FileExists(skinPath))
+    if (!fileSystem.exists(skinPath))
         return;
 
     const QColor buttonFace = QApplication::palette().color(QPalette::Button);

@@ -6,6 +6,8 @@ class QWidget;
 
 namespace brindlecast {
 
+class FileSystem;
+
 // The skin component: loads a Qt style sheet from the skin file and applies it to a window.
 class SkinFramework {
 public:
@@ -31,6 +33,7 @@ private:
 
 // Switches the skinned look on when "x/o.cjs" exists in the application folder; without it the
 // window keeps its plain white look.
-void ApplySkin(QWidget& window, SkinFramework& skin, const QString& applicationFolder);
+void ApplySkin(QWidget& window, SkinFramework& skin, const FileSystem& fileSystem,
+               const QString& applicationFolder);
 
 } // namespace brindlecast

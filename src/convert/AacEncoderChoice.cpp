@@ -1,34 +1,34 @@
 #include "convert/AacEncoderChoice.h"
 
+#include "convert/ConversionServices.h"
 #include "convert/ProcessRunner.h"
 #include "core/EncoderCommand.h"
 #include "platform/ChildProcess.h"
 #include "platform/ExitCleanup.h"
-#include "platform/Platform.h"
 
 #include <QCryptographicHash>
 
 namespace brindlecast {
 
-QString aacEncoderOf(Platform& platform, const QString& encoderPath)
+QString aacEncoderOf(const ConversionServices& services, const QString& encoderPath)
 {
-    const auto process = platform.createChildProcess();
-    const ExitCleanup::Entry endOnExit = platform.exitCleanup().endChild(*process);
+    const auto process = services.newChildProcess();
+    const ExitCleanup::Entry endOnExit = services.exitCleanup.endChild(*process);
     const int result = RunProcessWithProgress(
-        *process, {encoderPath, {QStringLiteral("-hide_banner"), QStringLiteral("-encoders")}}, 0);
+        *process, {encoderPath, {QStringLiteral("-hide_banner"), QStringLiteral("-encoders")}});
     if (result != 0)
         return QString::fromLatin1(kNativeAacEncoder);
     return aacEncoderFromList(process->standardOutput());
 }
 
-QString AacEncoderChoice::forBuild(Platform& platform, const QString& encoderPath,
+QString AacEncoderChoice::forBuild(const ConversionServices& services, const QString& encoderPath,
                                    const QByteArray& encoderBytes)
 {
     const QByteArray build = QCryptographicHash::hash(encoderBytes, QCryptographicHash::Sha256);
     const auto found = m_known.constFind(build);
     if (found != m_known.constEnd())
         return *found;
-    const QString name = aacEncoderOf(platform, encoderPath);
+    const QString name = aacEncoderOf(services, encoderPath);
     m_known.insert(build, name);
     return name;
 }

@@ -6,17 +6,17 @@
 
 namespace brindlecast {
 
-class Platform;
+struct ConversionServices;
 
 // Asks the deployed encoder for its list of encoders; "aac" when it cannot be asked.
-QString aacEncoderOf(Platform& platform, const QString& encoderPath);
+QString aacEncoderOf(const ConversionServices& services, const QString& encoderPath);
 
 // The AAC encoder of each encoder build, asked once per build: asking costs a start of the
 // encoder, and the answer depends on the build only.
 class AacEncoderChoice {
 public:
     // encoderBytes are the bytes the file at encoderPath was written from.
-    QString forBuild(Platform& platform, const QString& encoderPath,
+    QString forBuild(const ConversionServices& services, const QString& encoderPath,
                      const QByteArray& encoderBytes);
 
 private:

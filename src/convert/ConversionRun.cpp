@@ -14,13 +14,10 @@
 #include "core/RunReport.h"
 #include "core/StepReporter.h"
 #include "platform/ChildProcess.h"
-#include "platform/Dialogs.h"
-#include "platform/EncoderDeployment.h"
+#include "platform/EncoderFolders.h"
 #include "platform/ExitCleanup.h"
-#include "platform/FileOperations.h"
 #include "platform/FileSystem.h"
 #include "platform/MediaInfoProbe.h"
-#include "platform/Platform.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -32,7 +29,7 @@ struct ConversionRun::RunState {
     ConversionChoices choices;
     QString encoderFolder; // this run's own, made afresh
     ExitCleanup::Entry removeEncoderOnExit;
-    QString encoder;
+    QString encoder; // the program to run
     QString codec = QString::fromLatin1(kNativeAacEncoder);
     int fileCount = 0;
     RunReport report;
@@ -64,8 +61,8 @@ void ConversionRun::PushButton2_Click(const ConversionChoices& choices)
         ~ClearFlag() { flag = false; } // 170, however the run ends
     } clearFlag{IsConverting};
 
-    Platform& platform = m_targets.platform;
-    StepReporter steps(platform.dialogs(), form1LocationText(QStringLiteral("PushButton2_Click")));
+    ConversionServices& services = m_targets.services;
+    StepReporter steps(services.errorBox, form1LocationText(QStringLiteral("PushButton2_Click")));
     ProgressDisplay& bar = m_targets.progress;
 
     if (!steps.check(104, [&] { return m_targets.rows.rowCount() > 0; })) {
@@ -73,7 +70,7 @@ void ConversionRun::PushButton2_Click(const ConversionChoices& choices)
         return;
     }
     if (!steps.check(106, [&] {
-            return platform.fileSystem().isFolder(choices.outputFolder) || choices.saveBesideInput;
+            return services.fileSystem.isFolder(choices.outputFolder) || choices.saveBesideInput;
         })) {
         steps.run(166, [&] {
             m_targets.messageBox(
@@ -84,7 +81,7 @@ void ConversionRun::PushButton2_Click(const ConversionChoices& choices)
     steps.run(108, [&] { m_targets.pointer.setMousePointer(PointerBusy); });
 
     const QString addressWidth =
-        steps.value(110, QString(), [&] { return GetAddressWidth(platform); });
+        steps.value(110, QString(), [&] { return services.addressWidth(); });
     QByteArray encoderData;
     const int build = encoderBuildFor(addressWidth); // 112
 
@@ -93,23 +90,23 @@ void ConversionRun::PushButton2_Click(const ConversionChoices& choices)
     RunState run;
     run.choices = choices;
     std::optional<QString> unusable = steps.failureOf(
-        build == 102 ? 114 : 116, [&] { encoderData = platform.encoderResource(build); });
+        build == 102 ? 114 : 116, [&] { encoderData = services.encoderBuild(build); });
+    EncoderFolders& encoderFolders = services.encoderFolders;
     if (!unusable) {
         unusable = steps.failureOf(118, [&] {
-            run.encoderFolder = createEncoderFolder(platform.temporaryFolder());
-            run.removeEncoderOnExit = platform.exitCleanup().removeFolder(run.encoderFolder);
-            deployEncoder(encoderData, run.encoderFolder);
+            run.encoderFolder = encoderFolders.createFolder(services.temporaryFolder());
+            run.removeEncoderOnExit = services.exitCleanup.removeFolder(run.encoderFolder);
+            run.encoder = encoderFolders.deploy(encoderData, run.encoderFolder);
         });
     }
     if (!unusable) {
         unusable = steps.failureOf(120, [&] {
-            if (!isTrustedEncoder(run.encoderFolder)) {
-                throw Failure(QStringLiteral("The encoder in %1 could have been changed by "
+            if (!encoderFolders.isTrusted(run.encoder)) {
+                throw Failure(QStringLiteral("The encoder %1 could have been changed by "
                                              "another user, so it was not run")
-                                  .arg(run.encoderFolder));
+                                  .arg(run.encoder));
             }
-            run.encoder = encoderPathIn(run.encoderFolder);
-            run.codec = m_aacEncoders.forBuild(platform, run.encoder, encoderData);
+            run.codec = m_aacEncoders.forBuild(services, run.encoder, encoderData);
         });
     }
 
@@ -122,7 +119,10 @@ void ConversionRun::PushButton2_Click(const ConversionChoices& choices)
             convertRow(row, steps, run);
     }
 
-    steps.run(156, [&] { removeEncoderFolder(run.encoderFolder); });
+    steps.run(156, [&] {
+        if (!run.encoderFolder.isEmpty())
+            encoderFolders.removeFolder(run.encoderFolder);
+    });
     steps.run(158, [&] { m_targets.pointer.setMousePointer(PointerDefault); });
     steps.run(160, [&] { bar.setRealValue(0); });
     steps.run(162, [&] { bar.setText(QStringLiteral("Progress Bar")); });
@@ -133,7 +133,7 @@ void ConversionRun::convertRow(int row, StepReporter& steps, RunState& run)
 {
     const FileRows& rows = m_targets.rows;
     ProgressDisplay& bar = m_targets.progress;
-    FileSystem& fileSystem = m_targets.platform.fileSystem();
+    FileSystem& fileSystem = m_targets.services.fileSystem;
     const ConversionChoices& choices = run.choices;
     std::optional<QString> input;
     steps.run(124, [&] {
@@ -185,12 +185,12 @@ void ConversionRun::convertRow(int row, StepReporter& steps, RunState& run)
         return;
     }
     // Checked again for every file, before its old output goes.
-    if (!isTrustedEncoder(run.encoderFolder)) {
+    if (!m_targets.services.encoderFolders.isTrusted(run.encoder)) {
         run.report.addFailure(*input, QStringLiteral("the encoder could have been changed by "
                                                      "another user, so it was not run"));
         return;
     }
-    steps.run(142, [&] { DeleteFileQuietly(*output); });
+    steps.run(142, [&] { fileSystem.removeFileQuietly(*output); });
     // The encoder would stop to ask about a file it may not replace; nobody could answer.
     if (fileSystem.isPresent(*output)) {
         run.report.addFailure(
@@ -220,7 +220,7 @@ bool ConversionRun::probeInputBitRate(const QString& input, QString& bitRate, St
                                       RunState& run)
 {
     std::optional<QString> own;
-    const auto probe = [&] { own = inputBitRate(m_targets.platform.mediaInfo(), input); };
+    const auto probe = [&] { own = inputBitRate(m_targets.services.mediaInfo(), input); };
     // A library that cannot be used fails alike for every file: one box says so, for the first.
     if (!run.probeFailureShown) {
         run.probeFailureShown = steps.failureOf(146, probe).has_value();
@@ -239,31 +239,31 @@ bool ConversionRun::encode(const QString& input, const QString& output, const QS
                            StepReporter& steps, RunState& run)
 {
     ProgressDisplay& bar = m_targets.progress;
-    FileSystem& fileSystem = m_targets.platform.fileSystem();
+    ConversionServices& services = m_targets.services;
     std::optional<QString> failure;
     // Should the program end meanwhile, the encoder is ended and what it wrote goes, until the
     // output has been found whole or has been removed.
-    ExitCleanup& cleanup = m_targets.platform.exitCleanup();
+    ExitCleanup& cleanup = services.exitCleanup;
     ExitCleanup::Entry removeOutputOnExit;
     const bool ran = steps.run(152, [&] {
         const EncoderCommand command =
             buildEncoderCommand(run.encoder, input, bitRate, run.codec, output);
         m_lastCommandText = command.text;
-        const auto process = m_targets.platform.createChildProcess();
+        const auto process = services.newChildProcess();
         const ExitCleanup::Entry endOnExit = cleanup.endChild(*process);
         removeOutputOnExit = cleanup.removeFile(output);
-        const int result =
-            RunProcessWithProgress(*process, command.process, kHiddenWindow, &bar, bar.text(),
-                                   bar.wholeValue(), m_targets.rows.rowCount());
-        failure = encodeFailure(result, *process, input, output, m_targets.platform);
+        const int result = RunProcessWithProgress(*process, command.process, &bar, bar.text(),
+                                                  bar.wholeValue(), m_targets.rows.rowCount());
+        failure = encodeFailure(result, *process, input, output, services.fileSystem,
+                                services.mediaInfo());
     });
     if (!ran && !failure)
         failure = QStringLiteral("the encoder run failed");
     if (failure) {
         // Whatever is at the output path now was written by this encode: the old file was
         // removed before it started, and the input is never at that path.
-        if (fileSystem.isPresent(output))
-            DeleteFileQuietly(output);
+        if (services.fileSystem.isPresent(output))
+            services.fileSystem.removeFileQuietly(output);
         run.report.addFailure(input, *failure);
         return false;
     }

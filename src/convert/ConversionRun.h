@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/AacEncoderChoice.h"
+#include "convert/ConversionServices.h"
 
 #include <QString>
 #include <functional>
@@ -8,7 +9,6 @@
 namespace brindlecast {
 
 class FileRows;
-class Platform;
 class ProgressDisplay;
 class RunReport;
 class StepReporter;
@@ -24,9 +24,10 @@ struct ConversionChoices {
     bool saveBesideInput = false; // "Save results in folder of original file"
 };
 
-// What a run reads and drives: the list, the bar, the window's pointer and its plain box.
+// What a run reads and drives: the services, the list, the bar, the window's pointer and its
+// plain box.
 struct ConversionTargets {
-    Platform& platform;
+    ConversionServices services;
     const FileRows& rows;
     ProgressDisplay& progress;
     WindowPointer& pointer;

@@ -5,20 +5,18 @@
 #include "core/Failure.h"
 #include "core/OutputDuration.h"
 #include "core/ProgressAnimation.h"
-#include "platform/AdtsDuration.h"
 #include "platform/ChildProcess.h"
 #include "platform/FileSystem.h"
 #include "platform/MediaInfoProbe.h"
-#include "platform/Platform.h"
 
 namespace brindlecast {
 
 namespace {
 
-std::optional<double> inputDuration(Platform& platform, const QString& input)
+std::optional<double> inputDuration(MediaInfoLibrary& mediaInfo, const QString& input)
 {
     try {
-        return pcmWaveDurationSeconds(platform.mediaInfo(), input);
+        return pcmWaveDurationSeconds(mediaInfo, input);
     } catch (const Failure&) {
         return std::nullopt; // without the library the length cannot be compared
     }
@@ -32,7 +30,8 @@ QString seconds(double value)
 } // namespace
 
 std::optional<QString> encodeFailure(int result, const ChildProcess& process, const QString& input,
-                                     const QString& output, Platform& platform)
+                                     const QString& output, const FileSystem& fileSystem,
+                                     MediaInfoLibrary& mediaInfo)
 {
     const QString errorOutput = process.errorOutputTail();
     const QString outputArgument = encoderFileArgument(output);
@@ -44,13 +43,13 @@ std::optional<QString> encodeFailure(int result, const ChildProcess& process, co
         const QString reason = QStringLiteral("the encoder failed (exit code %1)").arg(result);
         return line.isEmpty() ? reason : reason + QStringLiteral(": ") + line;
     }
-    if (platform.fileSystem().regularFileSize(output) <= 0)
+    if (fileSystem.regularFileSize(output) <= 0)
         return QStringLiteral("the encoder wrote no output");
     const QString writeError = outputWriteErrorLine(errorOutput, outputArgument);
     if (!writeError.isEmpty())
         return QStringLiteral("the output is incomplete: ") + writeError;
-    const std::optional<double> wanted = inputDuration(platform, input);
-    const std::optional<double> written = wanted ? adtsDurationSeconds(output) : std::nullopt;
+    const std::optional<double> wanted = inputDuration(mediaInfo, input);
+    const std::optional<double> written = wanted ? fileSystem.adtsSeconds(output) : std::nullopt;
     if (wanted && written && isOutputCutOff(*wanted, *written)) {
         return QStringLiteral("the output is cut off: it lasts %1 s of %2 s")
             .arg(seconds(*written), seconds(*wanted));

@@ -5,13 +5,6 @@
 
 namespace brindlecast {
 
-int normaliseWindowStyle(std::optional<int> windowStyle)
-{
-    if (!windowStyle || *windowStyle < 0 || *windowStyle > 6)
-        return kDefaultWindowStyle;
-    return *windowStyle;
-}
-
 ProgressBand progressBand(int startValue, std::optional<int> fileCount)
 {
     ProgressBand band;

@@ -8,14 +8,9 @@ namespace brindlecast {
 // The arithmetic of the process runner's sign of life, kept apart from the waiting.
 
 inline constexpr int kWaitCycleMs = 100;
-inline constexpr int kFirstCounterCycle = 50;   // about five seconds in
-inline constexpr int kCyclesPerValueStep = 150; // the value moves on every 150 cycles
-inline constexpr int kHiddenWindow = 0;
-inline constexpr int kDefaultWindowStyle = 6;         // minimized without focus
+inline constexpr int kFirstCounterCycle = 50;         // about five seconds in
+inline constexpr int kCyclesPerValueStep = 150;       // the value moves on every 150 cycles
 inline constexpr int kStartFailureBase = -2147221504; // base of application-defined errors
-
-// Missing, below 0 or above 6 gives 6.
-int normaliseWindowStyle(std::optional<int> windowStyle);
 
 // The runner's result for a command that could not be started.
 constexpr int startFailureResult(int failureNumber)

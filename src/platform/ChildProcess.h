@@ -14,10 +14,9 @@ class ChildProcess {
 public:
     virtual ~ChildProcess() = default;
 
-    // Starts the child; windowStyle is the classic 0..6 value and has no effect where children
-    // have no windows. Returns 0, or the number of the start failure: 53 program not found,
+    // Starts the child. Returns 0, or the number of the start failure: 53 program not found,
     // 70 permission denied, 5 any other reason.
-    virtual int start(const ProcessCommand& command, int windowStyle) = 0;
+    virtual int start(const ProcessCommand& command) = 0;
 
     // Waits at most timeoutMs, handling the window's events meanwhile; true once the child has
     // ended (at once when it already has).

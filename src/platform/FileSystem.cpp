@@ -1,5 +1,8 @@
 #include "platform/FileSystem.h"
 
+#include "core/Failure.h"
+
+#include <QCoreApplication>
 #include <cstring>
 
 namespace brindlecast {
@@ -11,6 +14,15 @@ QString listingFailureText(int error)
     if (error == kPathNotFound)
         return QStringLiteral("Path not found");
     return QString::fromLocal8Bit(std::strerror(error));
+}
+
+void FileSystem::removeFileQuietly(const QString& path)
+{
+    QCoreApplication::processEvents();
+    try {
+        removeFile(path);
+    } catch (const Failure&) {
+    }
 }
 
 } // namespace brindlecast

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace brindlecast {
 
@@ -60,6 +61,13 @@ public:
 
     // Removes a file or link, never a folder; throws Failure when it cannot.
     virtual void removeFile(const QString& path) = 0;
+    // As removeFile(), after handling pending window events; failures are ignored (callers that
+    // care look afterwards whether the file is gone).
+    void removeFileQuietly(const QString& path);
+
+    // How long the AAC stream of an ADTS file (what the encoder writes as ".aac") plays, up to
+    // its last whole frame; nullopt when the file does not start with such a frame.
+    virtual std::optional<double> adtsSeconds(const QString& path) const = 0;
 };
 
 } // namespace brindlecast

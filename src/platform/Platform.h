@@ -8,6 +8,7 @@ namespace brindlecast {
 
 class ChildProcess;
 class Dialogs;
+class EncoderFolders;
 class ExitCleanup;
 class FileSystem;
 class MediaInfoLibrary;
@@ -44,6 +45,9 @@ public:
     // The bytes of encoder build 101 (32-bit) or 102 (64-bit); throws Failure when the store has
     // no such build.
     virtual QByteArray encoderResource(int id) = 0;
+
+    // The private folders that hold each run's encoder.
+    virtual EncoderFolders& encoderFolders() = 0;
 
     // The processor's address width in bits as decimal text, or "" when it cannot be told.
     virtual QString processorAddressWidth() = 0;

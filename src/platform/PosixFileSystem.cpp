@@ -3,6 +3,7 @@
 #include "core/Failure.h"
 #include "core/PathHelpers.h"
 #include "core/Wildcard.h"
+#include "platform/AdtsDuration.h"
 #include "platform/FileOperations.h"
 
 #include <QFile>
@@ -219,6 +220,11 @@ FolderListing PosixFileSystem::matchingFiles(const QString& folder, const QStrin
 void PosixFileSystem::removeFile(const QString& path)
 {
     DeleteFileForced(path);
+}
+
+std::optional<double> PosixFileSystem::adtsSeconds(const QString& path) const
+{
+    return adtsDurationSeconds(path);
 }
 
 } // namespace brindlecast

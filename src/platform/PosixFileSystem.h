@@ -18,6 +18,7 @@ public:
     FolderListing subfolders(const QString& folder) const override;
     FolderListing matchingFiles(const QString& folder, const QString& pattern) const override;
     void removeFile(const QString& path) override;
+    std::optional<double> adtsSeconds(const QString& path) const override;
 };
 
 } // namespace brindlecast

@@ -51,7 +51,7 @@ void QtChildProcess::endNow()
     }
 }
 
-int QtChildProcess::start(const ProcessCommand& command, int)
+int QtChildProcess::start(const ProcessCommand& command)
 {
     m_process.setProgram(command.program);
     m_process.setArguments(command.arguments);

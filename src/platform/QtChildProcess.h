@@ -14,7 +14,7 @@ public:
     QtChildProcess();
     ~QtChildProcess() override;
 
-    int start(const ProcessCommand& command, int windowStyle) override;
+    int start(const ProcessCommand& command) override;
     bool waitForEnd(int timeoutMs) override;
     bool notifyOnEnd(std::function<void()> onEnd) override;
     void endNow() override;

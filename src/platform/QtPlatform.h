@@ -3,6 +3,7 @@
 #include "platform/ExitCleanup.h"
 #include "platform/MediaInfoLibrary.h"
 #include "platform/Platform.h"
+#include "platform/PosixEncoderFolders.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/QtDialogs.h"
 
@@ -22,6 +23,7 @@ public:
     [[noreturn]] void endProcessOnSignal(int signalNumber);
     std::unique_ptr<ChildProcess> createChildProcess() override;
     QByteArray encoderResource(int id) override;
+    EncoderFolders& encoderFolders() override { return m_encoderFolders; }
     QString processorAddressWidth() override;
     QString temporaryFolder() const override;
     MediaInfoLibrary& mediaInfo() override { return m_mediaInfo; }
@@ -31,6 +33,7 @@ private:
     PosixFileSystem m_fileSystem;
     MediaInfoLibrary m_mediaInfo;
     ExitCleanup m_exitCleanup;
+    PosixEncoderFolders m_encoderFolders;
 };
 
 } // namespace brindlecast

@@ -19,7 +19,7 @@ public:
     std::function<void()> onWait;
     int waits = 0;
 
-    int start(const ProcessCommand&, int) override { return startFailure; }
+    int start(const ProcessCommand&) override { return startFailure; }
     bool waitForEnd(int) override
     {
         onWait();
@@ -37,8 +37,8 @@ QList<Seen> run(FakeChild& child, TextProgressBar& bar, int start, int files, in
 {
     QList<Seen> seen;
     child.onWait = [&] { seen.append({bar.text(), bar.wholeValue()}); };
-    result = RunProcessWithProgress(child, {QStringLiteral("/bin/encoder"), {}}, 0, &bar,
-                                    bar.text(), start, files);
+    result = RunProcessWithProgress(child, {QStringLiteral("/bin/encoder"), {}}, &bar, bar.text(),
+                                    start, files);
     return seen;
 }
 

@@ -31,7 +31,7 @@ int main(int argc, char* argv[])
     const QString partial = work + QStringLiteral("/partial.aac");
     QFile(partial).open(QIODevice::WriteOnly);
     const auto child = platform.createChildProcess();
-    if (child->start({QStringLiteral("/usr/bin/tail"), {QStringLiteral("-f"), partial}}, 0) != 0)
+    if (child->start({QStringLiteral("/usr/bin/tail"), {QStringLiteral("-f"), partial}}) != 0)
         return 3;
     ExitCleanup& cleanup = platform.exitCleanup();
     const ExitCleanup::Entry endChild = cleanup.endChild(*child);

@@ -20,8 +20,7 @@ TEST(QtChildProcess, HandlesEventsWhileItWaits)
     ASSERT_EQ(child.start({QStringLiteral("/bin/sh"),
                            {QStringLiteral("-c"),
                             QStringLiteral("while [ ! -e \"$1\" ]; do sleep 0.01; done"),
-                            QStringLiteral("sh"), stop}},
-                          0),
+                            QStringLiteral("sh"), stop}}),
               0);
     bool waiting = false;
     bool handledWhileWaiting = false;

@@ -22,11 +22,11 @@ public:
     {
     }
 
-    int start(const ProcessCommand& command, int windowStyle) override
+    int start(const ProcessCommand& command) override
     {
         if (m_observer.starting)
             m_observer.starting(command);
-        const int result = m_inner->start(command, windowStyle);
+        const int result = m_inner->start(command);
         if (m_observer.started)
             m_observer.started(command, result);
         return result;

@@ -34,6 +34,10 @@ public:
     FolderListing subfolders(const QString& folder) const override;
     FolderListing matchingFiles(const QString& folder, const QString& pattern) const override;
     void removeFile(const QString& path) override;
+    std::optional<double> adtsSeconds(const QString& path) const override
+    {
+        return m_real.adtsSeconds(real(path));
+    }
 
 private:
     QString real(const QString& path) const;

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/ChildProcess.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace brindlecast {
+
+class EncoderFolders;
+class ErrorBox;
+class ExitCleanup;
+class FileSystem;
+class MediaInfoLibrary;
+class Platform;
+
+// The system services a run uses, each behind its interface so that tests can replace it.
+struct ConversionServices {
+    ErrorBox& errorBox; // the error box of a failed step
+    FileSystem& fileSystem;
+    EncoderFolders& encoderFolders;
+    ExitCleanup& exitCleanup;
+    std::function<MediaInfoLibrary&()> mediaInfo; // loaded at its first use
+    std::function<std::unique_ptr<ChildProcess>()> newChildProcess;
+    std::function<QString()> temporaryFolder;          // read afresh at each run
+    std::function<QString()> addressWidth;             // "64", "32", or "" when it cannot be told
+    std::function<QByteArray(int build)> encoderBuild; // throws Failure when there is none
+};
+
+// The services of the real platform.
+ConversionServices conversionServicesOf(Platform& platform);
+
+} // namespace brindlecast
