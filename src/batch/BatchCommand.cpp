@@ -6,12 +6,13 @@
 #include "batch/BatchRun.h"
 #include "batch/BatchUsage.h"
 #include "convert/AacEncoderChoice.h"
+#include "convert/ConversionServices.h"
 #include "convert/EncodeVerdict.h"
 #include "core/EncoderCommand.h"
 #include "core/ErrorReport.h"
 #include "core/Failure.h"
 #include "platform/ChildProcess.h"
-#include "platform/EncoderDeployment.h"
+#include "platform/EncoderFolders.h"
 #include "platform/ExitCleanup.h"
 #include "platform/FileSystem.h"
 #include "platform/MediaInfoProbe.h"
@@ -52,18 +53,16 @@ int usageError(TextConsole& console, const QString& message)
 }
 
 // Puts the encoder in place as the window's run does; throws Failure naming the cause.
-DeployedEncoder putEncoderInPlace(Platform& platform, QString& folder)
+DeployedEncoder putEncoderInPlace(const ConversionServices& services, QString& folder)
 {
-    const int build = encoderBuildFor(platform.processorAddressWidth());
-    const QByteArray bytes = platform.encoderResource(build);
-    folder = createEncoderFolder(platform.temporaryFolder());
-    deployEncoder(bytes, folder);
-    if (!isTrustedEncoder(folder)) {
+    const QByteArray bytes = services.encoderBuild(encoderBuildFor(services.addressWidth()));
+    folder = services.encoderFolders.createFolder(services.temporaryFolder());
+    const QString program = services.encoderFolders.deploy(bytes, folder);
+    if (!services.encoderFolders.isTrusted(program)) {
         throw Failure(QStringLiteral("the encoder in %1 could have been changed by another user")
                           .arg(folder));
     }
-    const QString path = encoderPathIn(folder);
-    return {path, aacEncoderOf(platform, path)};
+    return {program, aacEncoderOf(services, program)};
 }
 
 } // namespace
@@ -71,7 +70,7 @@ DeployedEncoder putEncoderInPlace(Platform& platform, QString& folder)
 int runBatchCommand(const QStringList& arguments, BatchEnvironment& environment)
 {
     TextConsole& console = environment.console;
-    Platform& platform = environment.platform;
+    const ConversionServices services = conversionServicesOf(environment.platform);
     const ParsedArguments parsed = parseBatchArguments(arguments);
     if (parsed.action == BatchAction::Help) {
         console.printLine(usageText().chopped(1));
@@ -88,7 +87,7 @@ int runBatchCommand(const QStringList& arguments, BatchEnvironment& environment)
     if (!options.outputFolder.isEmpty()) {
         options.outputFolder =
             QDir::cleanPath(QDir(environment.currentFolder).absoluteFilePath(options.outputFolder));
-        if (!platform.fileSystem().isFolder(options.outputFolder)) {
+        if (!services.fileSystem.isFolder(options.outputFolder)) {
             return usageError(
                 console,
                 QStringLiteral("the output folder %1 does not exist").arg(options.outputFolder));
@@ -109,42 +108,43 @@ int runBatchCommand(const QStringList& arguments, BatchEnvironment& environment)
     QElapsedTimer clock;
     clock.start();
     ConsoleErrorBox errorBox(console);
-    const QList<BatchInput> inputs =
-        gatherInputs(options.paths, options.extension, environment.currentFolder,
-                     platform.fileSystem(), errorBox);
+    const QList<BatchInput> inputs = gatherInputs(
+        options.paths, options.extension, environment.currentFolder, services.fileSystem, errorBox);
     QList<PlannedFile> plan = planOutputs(inputs, options);
 
-    ExitCleanup& cleanup = platform.exitCleanup();
+    ExitCleanup& cleanup = services.exitCleanup;
     QString encoderFolder;
     ExitCleanup::Entry removeEncoderOnExit;
     DeployedEncoder encoder;
     if (!plan.isEmpty() && signalNumber == 0) {
         try {
-            encoder = putEncoderInPlace(platform, encoderFolder);
+            encoder = putEncoderInPlace(services, encoderFolder);
             removeEncoderOnExit = cleanup.removeFolder(encoderFolder);
         } catch (const Failure& failure) {
-            removeEncoderFolder(encoderFolder);
+            if (!encoderFolder.isEmpty())
+                services.encoderFolders.removeFolder(encoderFolder);
             console.printErrorLine(QStringLiteral("%1: the encoder cannot be put in place: %2")
                                        .arg(QLatin1String(kProgramName), failure.description()));
             return kExitNoEncoder;
         }
     }
 
-    BatchRunServices services{
-        platform.fileSystem(),
+    BatchRunServices runServices{
+        services.fileSystem,
         environment.outputs,
         console,
         cleanup,
-        {[&platform] { return platform.createChildProcess(); },
+        {services.newChildProcess,
          [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); }},
-        [&platform](const QString& input) { return inputBitRate(platform.mediaInfo(), input); },
-        [&platform](int result, const ChildProcess& child, const QString& input,
+        [&services](const QString& input) { return inputBitRate(services.mediaInfo(), input); },
+        [&services](int result, const ChildProcess& child, const QString& input,
                     const QString& output) {
-            return encodeFailure(result, child, input, output, platform);
+            return encodeFailure(result, child, input, output, services.fileSystem,
+                                 services.mediaInfo());
         },
-        [&encoderFolder] { return isTrustedEncoder(encoderFolder); },
+        [&services, &encoder] { return services.encoderFolders.isTrusted(encoder.path); },
         [&clock] { return clock.elapsed() / 1000.0; }};
-    BatchRun run(options, std::move(plan), encoder, std::move(services));
+    BatchRun run(options, std::move(plan), encoder, std::move(runServices));
     current = &run;
     if (signalNumber != 0)
         run.interrupt();
@@ -156,7 +156,8 @@ int runBatchCommand(const QStringList& arguments, BatchEnvironment& environment)
     const bool whole = run.run();
     tick.stop();
 
-    removeEncoderFolder(encoderFolder);
+    if (!encoderFolder.isEmpty())
+        services.encoderFolders.removeFolder(encoderFolder);
     removeEncoderOnExit.release();
     const BatchCounts& counts = run.counts();
     console.printLine(summaryLine(counts, clock.elapsed() / 1000.0));

@@ -57,7 +57,7 @@ void JobScheduler::start(ScheduledJob job, const JobEnded& ended)
     running->child = m_hooks.createChild();
     running->removeOnExit = m_cleanup.removeFile(running->job.partialOutput);
     running->tellsItsEnd = running->child->notifyOnEnd([ended = running->ended] { *ended = true; });
-    const int failure = running->child->start(running->job.command, kHiddenWindow);
+    const int failure = running->child->start(running->job.command);
     if (failure != 0) {
         ended(running->job, *running->child, startFailureResult(failure));
         return;

@@ -34,7 +34,7 @@ class FakeEncoder final : public ChildProcess {
 public:
     FakeEncoder(int exitCode, QStringList& rates) : m_exitCode(exitCode), m_rates(rates) {}
 
-    int start(const ProcessCommand& command, int) override
+    int start(const ProcessCommand& command) override
     {
         m_rates << command.arguments.value(command.arguments.indexOf(QStringLiteral("-ab")) + 1);
         writeFile(command.arguments.last().mid(int(qstrlen("file:"))), "new sound");

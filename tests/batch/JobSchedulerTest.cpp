@@ -61,7 +61,7 @@ public:
         }
     }
 
-    int start(const ProcessCommand&, int) override
+    int start(const ProcessCommand&) override
     {
         m_world.startOrder << m_job;
         if (m_script.startFailure != 0)
