@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Fails when a source file includes a header of a layer above its own:
-#   core <- platform <- filelist, convert, samples, batch <- app
+#   core <- platform <- filelist, convert, samples <- batch <- app
 # Usage: scripts/check-layers.sh [src folder]
 set -euo pipefail
 src=${1:-$(cd "$(dirname "$0")/../src" && pwd)}

@@ -7,6 +7,8 @@ packages=(
   build-essential cmake pkg-config clang-format git
   qt6-base-dev libgl-dev libgtest-dev
   ffmpeg libmediainfo0v5
+  # the command line's recipe for large archives is tested with GNU parallel
+  parallel
   fonts-liberation
   # application icon, Debian package, desktop-file and AppStream validators
   librsvg2-bin dpkg-dev file desktop-file-utils appstream

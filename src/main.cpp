@@ -1,14 +1,58 @@
 #include "app/Form1.h"
+#include "batch/BatchCommand.h"
+#include "batch/BatchUsage.h"
 #include "filelist/CommandLinePaths.h"
 #include "filelist/LeftOutNotice.h"
+#include "platform/OutputFiles.h"
 #include "platform/QtPlatform.h"
+#include "platform/StandardStreams.h"
 #include "platform/TerminationSignals.h"
+#include "platform/UsableProcessors.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
+#include <cstring>
+
+namespace {
+
+// --help or --version before any "--" is answered without a window.
+const char* informationRequest(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0)
+            return nullptr;
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "--version") == 0)
+            return argv[i];
+    }
+    return nullptr;
+}
+
+// Without a display: no widget, no GUI application, so it runs over SSH and from cron.
+int runWithoutWindow(int argc, char* argv[], const QStringList& commandArguments)
+{
+    QCoreApplication application(argc, argv);
+    brindlecast::QtPlatform platform;
+    brindlecast::PosixOutputFiles outputs;
+    brindlecast::StandardStreams console;
+    brindlecast::BatchEnvironment environment{
+        platform, outputs, console, brindlecast::usableProcessorCount(), QDir::currentPath()};
+    return brindlecast::runBatchCommand(commandArguments, environment);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    if (argc > 1 && std::strcmp(argv[1], "--convert") == 0) {
+        QStringList arguments;
+        for (int i = 2; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        return runWithoutWindow(argc, argv, arguments);
+    }
+    if (const char* request = informationRequest(argc, argv))
+        return runWithoutWindow(argc, argv, {QString::fromLatin1(request)});
+
     QApplication application(argc, argv);
     brindlecast::QtPlatform platform;
     brindlecast::TerminationSignals endOnSignal(

@@ -22,6 +22,19 @@ std::optional<double> inputDuration(MediaInfoLibrary& mediaInfo, const QString& 
     }
 }
 
+// An ADTS output by its frames, an MP4 one (the command line's .m4a) by its header.
+std::optional<double> outputDuration(const FileSystem& fileSystem, MediaInfoLibrary& mediaInfo,
+                                     const QString& output)
+{
+    if (const std::optional<double> adts = fileSystem.adtsSeconds(output))
+        return adts;
+    try {
+        return mp4DurationSeconds(mediaInfo, output);
+    } catch (const Failure&) {
+        return std::nullopt;
+    }
+}
+
 QString seconds(double value)
 {
     return QString::number(value, 'f', 1);
@@ -49,7 +62,8 @@ std::optional<QString> encodeFailure(int result, const ChildProcess& process, co
     if (!writeError.isEmpty())
         return QStringLiteral("the output is incomplete: ") + writeError;
     const std::optional<double> wanted = inputDuration(mediaInfo, input);
-    const std::optional<double> written = wanted ? fileSystem.adtsSeconds(output) : std::nullopt;
+    const std::optional<double> written =
+        wanted ? outputDuration(fileSystem, mediaInfo, output) : std::nullopt;
     if (wanted && written && isOutputCutOff(*wanted, *written)) {
         return QStringLiteral("the output is cut off: it lasts %1 s of %2 s")
             .arg(seconds(*written), seconds(*wanted));

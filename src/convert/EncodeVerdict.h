@@ -12,7 +12,8 @@ class MediaInfoLibrary;
 // Why a finished encode left no whole output, or nullopt when it did. The exit code is not the
 // whole story: on a full disk the encoder reports the failed write and may still exit with 0, so
 // the output must also be free of write errors and, for a PCM WAV input (whose header tells its
-// length exactly), last as long as its input.
+// length exactly), last as long as its input (an ADTS output by its frames, an MP4 one by its
+// header).
 std::optional<QString> encodeFailure(int result, const ChildProcess& process, const QString& input,
                                      const QString& output, const FileSystem& fileSystem,
                                      MediaInfoLibrary& mediaInfo);

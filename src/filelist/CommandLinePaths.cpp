@@ -11,7 +11,13 @@ QStringList commandLinePaths(const QList<QByteArray>& arguments, const QString& 
 {
     QStringList paths;
     const QDir current(currentFolder);
+    bool optionsEnded = false;
     for (const QByteArray& argument : arguments) {
+        // "--" ends the options: after it, "--help" is a file's name like any other.
+        if (!optionsEnded && argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
         const QString path = QFile::decodeName(argument);
         if (argument.contains('\0') || QFile::encodeName(path) != argument) {
             ++leftOut;

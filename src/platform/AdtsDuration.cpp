@@ -12,6 +12,20 @@ constexpr std::array<int, 13> kSampleRates{96000, 88200, 64000, 48000, 44100, 32
 constexpr qint64 kHeaderBytes = 7;
 constexpr qint64 kSamplesPerBlock = 1024;
 
+// The bytes of an ID3v2 tag at the start (a tagged output carries one before its first frame),
+// or 0 when there is none: the header, its size in four 7-bit bytes, and a footer when flagged.
+qint64 leadingTagBytes(const uchar* bytes, qint64 size)
+{
+    constexpr qint64 kTagHeaderBytes = 10;
+    if (size < kTagHeaderBytes || bytes[0] != 'I' || bytes[1] != 'D' || bytes[2] != '3')
+        return 0;
+    qint64 tagBytes = 0;
+    for (int i = 6; i < 10; ++i)
+        tagBytes = (tagBytes << 7) | (bytes[i] & 0x7F);
+    const bool hasFooter = (bytes[5] & 0x10) != 0;
+    return kTagHeaderBytes + tagBytes + (hasFooter ? kTagHeaderBytes : 0);
+}
+
 } // namespace
 
 std::optional<double> adtsDurationSeconds(const QString& path)
@@ -23,7 +37,7 @@ std::optional<double> adtsDurationSeconds(const QString& path)
     const uchar* bytes = file.map(0, size);
     if (!bytes)
         return std::nullopt;
-    qint64 position = 0;
+    qint64 position = leadingTagBytes(bytes, size);
     qint64 samples = 0;
     int sampleRate = 0;
     while (position + kHeaderBytes <= size) {

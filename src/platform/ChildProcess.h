@@ -3,6 +3,7 @@
 #include "core/ProcessCommand.h"
 
 #include <QByteArray>
+#include <functional>
 
 namespace brindlecast {
 
@@ -20,6 +21,15 @@ public:
     // Waits at most timeoutMs, handling the window's events meanwhile; true once the child has
     // ended (at once when it already has).
     virtual bool waitForEnd(int timeoutMs) = 0;
+
+    // Asks to have onEnd called (while events are handled) once the child has ended, so that a
+    // caller running several children need not ask each in turn. False when this child cannot
+    // tell: it is then asked with waitForEnd.
+    virtual bool notifyOnEnd(std::function<void()> onEnd)
+    {
+        (void)onEnd;
+        return false;
+    }
 
     // Ends a running child at once and waits until it has gone; nothing when it has ended.
     virtual void endNow() = 0;

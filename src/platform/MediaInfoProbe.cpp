@@ -119,6 +119,19 @@ std::optional<double> pcmWaveDurationSeconds(MediaInfoLibrary& library, const QS
     return milliseconds / 1000.0;
 }
 
+std::optional<double> mp4DurationSeconds(MediaInfoLibrary& library, const QString& path)
+{
+    const QStringList answers = mediaInfoAnswers(
+        library, path, {{kStreamGeneral, L"Format"}, {kStreamGeneral, L"Duration"}}, true);
+    if (answers.value(0) != QLatin1String("MPEG-4"))
+        return std::nullopt;
+    bool isNumber = false;
+    const double milliseconds = answers.value(1).toDouble(&isNumber);
+    if (!isNumber || !(milliseconds > 0))
+        return std::nullopt;
+    return milliseconds / 1000.0;
+}
+
 std::optional<QString> inputBitRate(MediaInfoLibrary& library, const QString& inputPath)
 {
     const QString text = bitRateTextFromAnswer(mediaInfoGeneralBitRate(library, inputPath), {});

@@ -17,6 +17,11 @@ QString mediaInfoGeneralBitRate(MediaInfoLibrary& library, const QString& path);
 // may be an estimate. Throws Failure when the library cannot be used.
 std::optional<double> pcmWaveDurationSeconds(MediaInfoLibrary& library, const QString& path);
 
+// How long an MP4 file (an .m4a output) plays by its header, which the muxer writes last, once
+// the stream is whole; nullopt for any other file. Throws Failure when the library cannot be
+// used.
+std::optional<double> mp4DurationSeconds(MediaInfoLibrary& library, const QString& path);
+
 // The bit-rate text of the input's own overall bit rate, in whole kilobits per second; nullopt
 // when the library has no usable answer. Throws Failure when the library cannot be used or its
 // answer does not convert.

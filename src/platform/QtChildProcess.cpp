@@ -82,6 +82,13 @@ bool QtChildProcess::waitForEnd(int timeoutMs)
     return m_process.state() == QProcess::NotRunning;
 }
 
+bool QtChildProcess::notifyOnEnd(std::function<void()> onEnd)
+{
+    QObject::connect(&m_process, &QProcess::finished, &m_process,
+                     [onEnd = std::move(onEnd)] { onEnd(); });
+    return true;
+}
+
 int QtChildProcess::exitCode() const
 {
     if (m_process.exitStatus() == QProcess::CrashExit)

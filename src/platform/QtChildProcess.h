@@ -16,6 +16,7 @@ public:
 
     int start(const ProcessCommand& command) override;
     bool waitForEnd(int timeoutMs) override;
+    bool notifyOnEnd(std::function<void()> onEnd) override;
     void endNow() override;
     int exitCode() const override;
     QString errorOutputTail() const override;

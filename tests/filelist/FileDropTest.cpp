@@ -258,6 +258,14 @@ TEST(CommandLinePaths, ArgumentsThatAreNotUtf8AreLeftOutAndCounted)
     EXPECT_EQ(paths, (QStringList{"/music/a.wav", QStringLiteral("/abs/b\u00e9.wav"),
                                   "/music/sub/../c.wav"}));
     EXPECT_EQ(leftOut, 1);
+
+    // After the "--" that ends the options, a name like an option is a file, and so is a
+    // second "--".
+    leftOut = 0;
+    EXPECT_EQ(commandLinePaths({QByteArray("--"), QByteArray("--help"), QByteArray("--")},
+                               QStringLiteral("/music"), leftOut),
+              (QStringList{"/music/--help", "/music/--"}));
+    EXPECT_EQ(leftOut, 0);
 }
 
 // Rows kept in a plain list.

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace brindlecast {
+
+class OutputFiles;
+class Platform;
+class TextConsole;
+
+// Exit statuses of `--convert`.
+inline constexpr int kExitAllDone = 0;
+inline constexpr int kExitSomeFailed = 1;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitNoEncoder = 3;
+
+struct BatchEnvironment {
+    Platform& platform;
+    OutputFiles& outputs;
+    TextConsole& console;
+    int usableProcessors = 1;
+    QString currentFolder;
+};
+
+// `brindlecast-studio --convert [OPTIONS] PATH...`, given the arguments after --convert: converts
+// the files and returns the exit status. SIGINT and SIGTERM end the run (its encoders, their
+// partial outputs and the deployed encoder go, the summary is printed) with 128 + the signal.
+// Needs a QCoreApplication and creates no window.
+int runBatchCommand(const QStringList& arguments, BatchEnvironment& environment);
+
+} // namespace brindlecast

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace brindlecast {
+
+class ErrorBox;
+class FileSystem;
+
+// One file to convert, and the folder argument it was found under ("" when it was named
+// directly); both absolute.
+struct BatchInput {
+    QString path;
+    QString root; // ends with the separator
+};
+
+// The files of the paths given, in order: a file as it is named (whatever is there: the run
+// finds out), a folder searched breadth-first with all its subfolders by the rules of "Add All
+// WAV File(s) In Folder" for names ending in "." + extension ("*" for every name). Relative
+// paths are taken from currentFolder. Failures of the scan go to the error box.
+QList<BatchInput> gatherInputs(const QStringList& paths, const QString& extension,
+                               const QString& currentFolder, const FileSystem& fileSystem,
+                               ErrorBox& errorBox);
+
+} // namespace brindlecast

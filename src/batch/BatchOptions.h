@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace brindlecast {
+
+enum class OutputFormat { Aac, M4a };
+
+// What one `--convert` run was asked to do.
+struct BatchOptions {
+    QStringList paths;              // files and folders, in the order given
+    std::optional<int> bitRateKbps; // nullopt: each input's own ("same")
+    QString outputFolder;           // "": beside each input
+    bool keepFolders = false;       // keep the layout below each folder argument
+    bool skipExisting = false;      // leave outputs newer than their inputs alone
+    int jobs = 0;                   // encoders at once; 0: one per usable processor
+    OutputFormat format = OutputFormat::Aac;
+    QString extension = QStringLiteral("wav"); // of the files taken from folders; "*": all
+};
+
+enum class BatchAction { Convert, Help, Version, UsageError };
+
+struct ParsedArguments {
+    BatchAction action = BatchAction::UsageError;
+    BatchOptions options;
+    QString error; // the one-line message of a usage error
+};
+
+// Reads the arguments that follow `--convert`. Options take their value as the next argument or
+// after "="; "--" ends the options, so that a path may start with "-". --help and --version win
+// over everything else. Whether the output folder exists is not looked at here.
+ParsedArguments parseBatchArguments(const QStringList& arguments);
+
+// The output's extension with its dot: ".aac" or ".m4a".
+QString outputExtension(OutputFormat format);
+
+} // namespace brindlecast

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/OutputFiles.h"
+
+#include "core/Failure.h"
+#include "core/PathHelpers.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace brindlecast {
+
+namespace {
+
+QString causeOf(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+Failure failure(const QString& what, int error)
+{
+    return Failure(what + QStringLiteral(": ") + causeOf(error),
+                   error == EACCES || error == EPERM ? 70 : 75);
+}
+
+QByteArray nativeName(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+} // namespace
+
+void PosixOutputFiles::makeFolders(const QString& folder)
+{
+    QString path = folder.startsWith(u'/') ? QStringLiteral("/") : QString();
+    for (const QString& part : folder.split(u'/', Qt::SkipEmptyParts)) {
+        path += part;
+        const QByteArray name = nativeName(path);
+        if (::mkdir(name.constData(), 0777) != 0 && errno != EEXIST)
+            throw failure(QStringLiteral("Cannot make the folder %1").arg(path), errno);
+        struct stat info {};
+        if (::stat(name.constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+            throw Failure(QStringLiteral("%1 is not a folder").arg(path), 75);
+        path += u'/';
+    }
+}
+
+QString PosixOutputFiles::createPartialFile(const QString& output)
+{
+    const QString folder = FolderOfPath(output);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString path =
+            folder + QStringLiteral(".brindlecast-%1.part")
+                         .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
+        // Created here, never through a link, with the usual permissions of a new file.
+        const int fd = ::open(nativeName(path).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            return path;
+        }
+        if (errno != EEXIST)
+            throw failure(QStringLiteral("Cannot write in %1").arg(folder), errno);
+    }
+    throw Failure(QStringLiteral("Cannot find an unused name in %1").arg(folder), 75);
+}
+
+void PosixOutputFiles::replaceWith(const QString& partial, const QString& output)
+{
+    if (::rename(nativeName(partial).constData(), nativeName(output).constData()) != 0)
+        throw failure(QStringLiteral("Cannot put the output in place"), errno);
+}
+
+bool PosixOutputFiles::isNewerThan(const QString& output, const QString& input) const
+{
+    struct stat out {};
+    struct stat in {};
+    if (::stat(nativeName(output).constData(), &out) != 0 || !S_ISREG(out.st_mode) ||
+        ::stat(nativeName(input).constData(), &in) != 0)
+        return false;
+    if (out.st_mtim.tv_sec != in.st_mtim.tv_sec)
+        return out.st_mtim.tv_sec > in.st_mtim.tv_sec;
+    return out.st_mtim.tv_nsec > in.st_mtim.tv_nsec;
+}
+
+} // namespace brindlecast
