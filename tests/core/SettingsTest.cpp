@@ -13,9 +13,12 @@
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/un.h>
+#include <unistd.h>
 
 namespace brindlecast {
 namespace {
@@ -145,11 +148,22 @@ struct SpecialFile {
     std::function<bool(const QString& settingsFile, const QString& elsewhere)> make;
     // Made where the lock file of the settings file goes, instead of the file itself.
     bool atLockFile = false;
+    bool needsRoot = false;
 };
+
+void PrintTo(const SpecialFile& kind, std::ostream* out)
+{
+    *out << kind.name;
+}
 
 bool makeFifo(const QString& path)
 {
     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+bool makeDevice(const QString& path)
+{
+    return ::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
 }
 
 bool makeSocket(const QString& path)
@@ -174,6 +188,8 @@ protected:
     {
         m_file = m_sandbox.fileName();
         ASSERT_TRUE(QDir().mkpath(QFileInfo(m_file).path()));
+        if (GetParam().needsRoot && ::geteuid() != 0)
+            GTEST_SKIP() << "making a device node needs root";
         m_special = GetParam().atLockFile ? m_file + QStringLiteral(".lock") : m_file;
         ASSERT_TRUE(GetParam().make(m_special, m_elsewhere.filePath(QStringLiteral("thing"))));
         m_was = QFileInfo(m_special);
@@ -223,10 +239,13 @@ INSTANTIATE_TEST_SUITE_P(
                         return makeFifo(elsewhere) && QFile::link(elsewhere, at);
                     }},
         SpecialFile{"Socket", [](const QString& at, const QString&) { return makeSocket(at); }},
+        // A node of its own, never a system one: a store that wrongly wrote through the link
+        // would replace the node it points to.
         SpecialFile{"LinkToADevice",
-                    [](const QString& at, const QString&) {
-                        return QFile::link(QStringLiteral("/dev/null"), at);
-                    }},
+                    [](const QString& at, const QString& elsewhere) {
+                        return makeDevice(elsewhere) && QFile::link(elsewhere, at);
+                    },
+                    false, true},
         SpecialFile{"FifoAtTheLockFile",
                     [](const QString& at, const QString&) { return makeFifo(at); }, true}),
     [](const auto& entry) { return std::string(entry.param.name); });
