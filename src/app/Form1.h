@@ -88,7 +88,8 @@ private:
     SkinFramework m_skin;
     OutputOptions m_options;
     QString m_applicationTitle;
-    MainWindowPointer m_pointer;
+    MainWindowPointer m_pointer{*this,
+                                [this](PointerKind kind) { emit mousePointerChanged(kind); }};
     // The hand image, for the list's drag when it has no image of its own.
     std::optional<QCursor> m_hoverCursor;
     ConversionRun m_conversion;
