@@ -49,6 +49,9 @@ public:
     // cannot be written, the value is kept in memory until the program ends and Failure is
     // thrown, once per key: later writes of that key go to memory without a word. A settings
     // file that cannot be read is written anew with the current value, and Failure says so.
+    // A settings file (or lock file) that is no regular file, such as a FIFO, a socket or a
+    // device, is never opened: reads give the defaults, and writes fail to memory as above.
+    // Text the file already holds is not written again.
     void write(SettingKey key, const QString& text);
 
     // Stores the text like write(), for handlers that show each failure in their error box:
