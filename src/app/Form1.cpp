@@ -3,6 +3,7 @@
 #include "app/AccessibleNames.h"
 #include "app/OutputFolderBrowse.h"
 #include "app/TextProgressBar.h"
+#include "app/WindowPalette.h"
 #include "core/ApplicationTitle.h"
 #include "core/Failure.h"
 #include "filelist/AddAllInFolder.h"
@@ -112,7 +113,7 @@ void Form1::connectFileList()
             });
     connect(list, &FileListView::mouseUp, this, [this] { m_drag.releaseButton(); });
     connect(this, &Form1::mousePointerChanged, list,
-            [list](int kind) { list->setWindowBusy(kind == PointerBusy); });
+            [list](PointerKind kind) { list->setWindowBusy(kind == PointerBusy); });
 
     connect(PushButton1, &QPushButton::clicked, this, [this] {
         PushButton1_Click(m_platform.dialogs(), *ListView1,
@@ -150,9 +151,7 @@ void Form1::layOutControls()
                    Qt::WindowCloseButtonHint);
     setFixedSize(twips(0, 0, 8040, 7920).size());
     setFont(arialBold(9));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    setPalette(whiteWindowPalette());
     setAutoFillBackground(true);
 
     place(ListView1, twips(120, 120, 7800, 2535));
@@ -208,54 +207,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         return QWidget::eventFilter(watched, event);
 
     if (qobject_cast<QPushButton*>(watched)) {
-        setMousePointer(pointerAfterHover(m_pointerKind, PointerCustom));
+        m_pointer.movedOverButton();
         // A button ignores moves without a pressed button, and the window behind it must not
         // take them as moves over the background.
         return static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton;
     }
-    setMousePointer(pointerAfterHover(m_pointerKind, PointerDefault));
+    m_pointer.movedOverBackground();
     return QWidget::eventFilter(watched, event);
-}
-
-void Form1::setMousePointer(int kind)
-{
-    if (kind == m_pointerKind)
-        return;
-    m_pointerKind = kind;
-    applyMousePointer();
-    emit mousePointerChanged(kind);
-}
-
-void Form1::applyMousePointer()
-{
-    coverOwnPointers(m_pointerKind == PointerBusy);
-    if (m_pointerKind == PointerBusy)
-        setCursor(Qt::WaitCursor);
-    else if (m_pointerKind == PointerCustom && m_hoverCursor)
-        setCursor(*m_hoverCursor);
-    else
-        unsetCursor();
-}
-
-void Form1::coverOwnPointers(bool busy)
-{
-    // A control with a pointer of its own does not show the window's, so while busy the
-    // hourglass replaces it there too, and the control gets its own back afterwards.
-    if (!busy) {
-        for (const auto& [control, pointer] : std::as_const(m_coveredPointers)) {
-            if (control)
-                control->setCursor(pointer);
-        }
-        m_coveredPointers.clear();
-        return;
-    }
-    for (QWidget* control : findChildren<QWidget*>()) {
-        if (control->isWindow() || !control->testAttribute(Qt::WA_SetCursor) ||
-            control->cursor().shape() == Qt::WaitCursor)
-            continue;
-        m_coveredPointers.append({control, control->cursor()});
-        control->setCursor(Qt::WaitCursor);
-    }
 }
 
 void Form1::messageBox(const QString& text)
@@ -275,7 +233,7 @@ void Form1::loadHoverPointer(const QString& path)
         throw Failure(QStringLiteral("Invalid picture"), 481);
     // The fingertip of the hand image is its hot spot.
     m_hoverCursor = QCursor(image, 5, 0);
-    applyMousePointer();
+    m_pointer.setHoverImage(*m_hoverCursor);
 }
 
 bool Form1::offerToStopConverting()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MainWindowPointer.h"
 #include "app/OutputOptions.h"
 #include "app/SkinFramework.h"
 #include "convert/ConversionRun.h"
@@ -8,12 +9,8 @@
 #include "filelist/RowDrag.h"
 
 #include <QCursor>
-#include <QList>
-#include <QPointer>
 #include <QWidget>
-#include <memory>
 #include <optional>
-#include <utility>
 
 class QComboBox;
 class QGroupBox;
@@ -37,8 +34,8 @@ public:
 
     const QString& applicationTitle() const { return m_applicationTitle; }
 
-    int mousePointer() const override { return m_pointerKind; }
-    void setMousePointer(int kind) override;
+    PointerKind mousePointer() const override { return m_pointer.mousePointer(); }
+    void setMousePointer(PointerKind kind) override { m_pointer.setMousePointer(kind); }
 
     // Adds paths given from outside the window (the command line of "Open With") exactly as a
     // drop of those paths on the list would add them.
@@ -71,7 +68,7 @@ public:
     TextProgressBar* const ProgressBar1; // "Progress Bar"
 
 signals:
-    void mousePointerChanged(int kind);
+    void mousePointerChanged(PointerKind kind);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -81,8 +78,6 @@ private:
     void Form_Load();
     void SetApplicationTitle();
     void loadHoverPointer(const QString& path);
-    void applyMousePointer();
-    void coverOwnPointers(bool busy);
     void layOutControls();
     void watchPointerMoves();
     void connectFileList();
@@ -95,11 +90,10 @@ private:
     SkinFramework m_skin;
     OutputOptions m_options;
     QString m_applicationTitle;
-    int m_pointerKind = 0;
+    MainWindowPointer m_pointer{*this,
+                                [this](PointerKind kind) { emit mousePointerChanged(kind); }};
+    // The hand image, for the list's drag when it has no image of its own.
     std::optional<QCursor> m_hoverCursor;
-    // Controls with a pointer of their own (the text box's I-beam), and that pointer, while the
-    // hourglass covers them.
-    QList<std::pair<QPointer<QWidget>, QCursor>> m_coveredPointers;
     ConversionRun m_conversion;
     bool m_quitAfterRun = false; // the window was closed during the run
     RowDrag m_drag;

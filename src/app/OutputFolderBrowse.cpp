@@ -23,7 +23,7 @@ void PushButton7_Click(Dialogs& dialogs, SettingsStore& settings, OutputOptions&
         return;
     steps.run(104, [&] {
         lastFolder = chosen;
-        settings.write(SettingKey::LastOutputBrowseFolder, lastFolder);
+        settings.writeOrFail(SettingKey::LastOutputBrowseFolder, lastFolder);
     });
     if (steps.check(104, [&] { return !lastFolder.endsWith(kNativeSeparator); }))
         steps.run(106, [&] { options.setOutputFolderText(lastFolder + kNativeSeparator); });

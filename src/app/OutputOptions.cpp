@@ -7,7 +7,10 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
+#include <optional>
+#include <utility>
 
 namespace brindlecast {
 
@@ -18,29 +21,29 @@ OutputOptions::OutputOptions(OutputOptionControls controls, SettingsStore& setti
     const auto onSelected = [this](QRadioButton* option, void (OutputOptions::*handler)()) {
         connect(option, &QRadioButton::toggled, this, [this, handler](bool checked) {
             if (checked)
-                guarded(handler);
+                runForUser(handler);
         });
     };
-    onSelected(m_controls.option1, &OutputOptions::Option1_Click);
-    onSelected(m_controls.option2, &OutputOptions::Option2_Click);
-    onSelected(m_controls.option3, &OutputOptions::Option3_Click);
-    onSelected(m_controls.option4, &OutputOptions::Option4_Click);
-    connect(m_controls.combo1, &QComboBox::currentIndexChanged, this,
-            [this] { guarded(&OutputOptions::Combo1_Click); });
-    connect(m_controls.text1, &QLineEdit::textChanged, this,
-            [this] { guarded(&OutputOptions::Text1_Change); });
+    onSelected(m_controls.sameRateAsInput, &OutputOptions::Option1_Click);
+    onSelected(m_controls.constantRate, &OutputOptions::Option2_Click);
+    onSelected(m_controls.saveToFolder, &OutputOptions::Option3_Click);
+    onSelected(m_controls.saveBesideInput, &OutputOptions::Option4_Click);
+    connect(m_controls.constantRateList, &QComboBox::currentIndexChanged, this,
+            [this] { runForUser(&OutputOptions::Combo1_Click); });
+    connect(m_controls.folderBox, &QLineEdit::textChanged, this,
+            [this] { runForUser(&OutputOptions::Text1_Change); });
 }
 
 void OutputOptions::Option1_Click()
 {
-    m_settings.write(SettingKey::BitRateMode, QStringLiteral("1"));
-    m_controls.combo1->setEnabled(false);
+    m_controls.constantRateList->setEnabled(false);
+    store(SettingKey::BitRateMode, QStringLiteral("1"));
 }
 
 void OutputOptions::Option2_Click()
 {
-    m_settings.write(SettingKey::BitRateMode, QStringLiteral("2"));
-    m_controls.combo1->setEnabled(true);
+    m_controls.constantRateList->setEnabled(true);
+    store(SettingKey::BitRateMode, QStringLiteral("2"));
 }
 
 void OutputOptions::Option3_Click()
@@ -55,20 +58,32 @@ void OutputOptions::Option4_Click()
 
 void OutputOptions::storeSaveMode()
 {
-    m_settings.write(SettingKey::SaveToChosenFolder,
-                     boolSettingText(m_controls.option3->isChecked()));
-    m_settings.write(SettingKey::SaveBesideInput, boolSettingText(m_controls.option4->isChecked()));
-    m_controls.frame4->setEnabled(m_controls.option3->isChecked());
+    const bool toFolder = m_controls.saveToFolder->isChecked();
+    m_controls.folderRow->setEnabled(toFolder);
+    // Both keys are always tried; the first failure is the one told.
+    std::optional<Failure> failed;
+    for (const auto& [key, selected] :
+         {std::pair{SettingKey::SaveToChosenFolder, toFolder},
+          std::pair{SettingKey::SaveBesideInput, m_controls.saveBesideInput->isChecked()}}) {
+        try {
+            store(key, boolSettingText(selected));
+        } catch (const Failure& failure) {
+            if (!failed)
+                failed = failure;
+        }
+    }
+    if (failed)
+        throw *failed;
 }
 
 void OutputOptions::Combo1_Click()
 {
-    m_settings.write(SettingKey::ConstantBitRate, m_controls.combo1->currentText());
+    store(SettingKey::ConstantBitRate, m_controls.constantRateList->currentText());
 }
 
 void OutputOptions::Text1_Change()
 {
-    m_settings.write(SettingKey::OutputFolder, m_controls.text1->text());
+    store(SettingKey::OutputFolder, m_controls.folderBox->text());
 }
 
 void OutputOptions::selectOption(QRadioButton* option)
@@ -86,47 +101,59 @@ void OutputOptions::setOptionSelected(QRadioButton* option, bool selected)
         option->setChecked(selected);
         option->setAutoExclusive(exclusive);
     }
-    if (selected)
-        runHandlerOf(option);
+    if (selected) {
+        const QScopedValueRollback callerHasErrorBox(m_callerHasErrorBox, true);
+        runClickHandlerOf(option);
+    }
 }
 
 void OutputOptions::selectBitRate(const QString& entryText)
 {
-    const int index =
-        m_controls.combo1->findText(entryText, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    QComboBox* list = m_controls.constantRateList;
+    const int index = list->findText(entryText, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0)
         throw Failure(QStringLiteral("Invalid property value"), 380);
     {
-        const QSignalBlocker blocker(m_controls.combo1);
-        m_controls.combo1->setCurrentIndex(index);
+        const QSignalBlocker blocker(list);
+        list->setCurrentIndex(index);
     }
+    const QScopedValueRollback callerHasErrorBox(m_callerHasErrorBox, true);
     Combo1_Click();
 }
 
 void OutputOptions::setOutputFolderText(const QString& text)
 {
-    if (m_controls.text1->text() == text)
+    if (m_controls.folderBox->text() == text)
         return;
     {
-        const QSignalBlocker blocker(m_controls.text1);
-        m_controls.text1->setText(text);
+        const QSignalBlocker blocker(m_controls.folderBox);
+        m_controls.folderBox->setText(text);
     }
+    const QScopedValueRollback callerHasErrorBox(m_callerHasErrorBox, true);
     Text1_Change();
 }
 
-void OutputOptions::runHandlerOf(QRadioButton* option)
+void OutputOptions::store(SettingKey key, const QString& text)
 {
-    if (option == m_controls.option1)
+    if (m_callerHasErrorBox)
+        m_settings.writeOrFail(key, text);
+    else
+        m_settings.write(key, text);
+}
+
+void OutputOptions::runClickHandlerOf(QRadioButton* option)
+{
+    if (option == m_controls.sameRateAsInput)
         Option1_Click();
-    else if (option == m_controls.option2)
+    else if (option == m_controls.constantRate)
         Option2_Click();
-    else if (option == m_controls.option3)
+    else if (option == m_controls.saveToFolder)
         Option3_Click();
-    else if (option == m_controls.option4)
+    else if (option == m_controls.saveBesideInput)
         Option4_Click();
 }
 
-void OutputOptions::guarded(void (OutputOptions::*handler)())
+void OutputOptions::runForUser(void (OutputOptions::*handler)())
 {
     try {
         (this->*handler)();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <functional>
 
 class QComboBox;
@@ -12,15 +13,16 @@ namespace brindlecast {
 
 class Failure;
 class SettingsStore;
+enum class SettingKey;
 
 struct OutputOptionControls {
-    QRadioButton* option1;
-    QRadioButton* option2;
-    QComboBox* combo1;
-    QRadioButton* option3;
-    QRadioButton* option4;
-    QGroupBox* frame4;
-    QLineEdit* text1;
+    QRadioButton* sameRateAsInput; // Option1
+    QRadioButton* constantRate;    // Option2
+    QComboBox* constantRateList;   // Combo1
+    QRadioButton* saveToFolder;    // Option3
+    QRadioButton* saveBesideInput; // Option4
+    QGroupBox* folderRow;          // Frame4: the folder box and its "..." button
+    QLineEdit* folderBox;          // Text1
 };
 
 // The bit-rate and save options: each change is stored at once and enables or disables the
@@ -30,10 +32,12 @@ class OutputOptions : public QObject {
 public:
     using FailureSink = std::function<void(const Failure&)>;
 
-    // onFailure receives failures of handlers that a user's action started.
+    // onFailure receives failures of handlers that a user's action started. Those have no error
+    // box of their own, so a store that cannot be written is told once per key.
     OutputOptions(OutputOptionControls controls, SettingsStore& settings, FailureSink onFailure);
 
-    // Handlers; each throws Failure when the store cannot be written.
+    // Handlers. The controls that depend on a choice follow it whatever the store does; a
+    // failed write then throws Failure.
     void Option1_Click();
     void Option2_Click();
     void Option3_Click();
@@ -41,21 +45,24 @@ public:
     void Combo1_Click();
     void Text1_Change();
 
-    // Programmatic changes that run the handler just as a user's action would; failures pass
-    // to the caller.
+    // Changes made by a handler with an error box (start-up, "..."): they run the control's
+    // handler just as a user's action would, and every failed write passes to the caller.
     void selectOption(QRadioButton* option);
     void setOptionSelected(QRadioButton* option, bool selected);
     void selectBitRate(const QString& entryText);
     void setOutputFolderText(const QString& text);
 
 private:
+    void store(SettingKey key, const QString& text);
     void storeSaveMode();
-    void runHandlerOf(QRadioButton* option);
-    void guarded(void (OutputOptions::*handler)());
+    void runClickHandlerOf(QRadioButton* option);
+    void runForUser(void (OutputOptions::*handler)());
 
     OutputOptionControls m_controls;
     SettingsStore& m_settings;
     FailureSink m_onFailure;
+    // Whether the handler at work was started by a handler with an error box.
+    bool m_callerHasErrorBox = false;
 };
 
 } // namespace brindlecast

@@ -3,7 +3,6 @@
 #include "core/Failure.h"
 #include "platform/FileSystem.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
@@ -15,14 +14,6 @@ namespace brindlecast {
 
 namespace {
 
-void setBackground(QWidget& widget, const QColor& colour)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, colour);
-    widget.setPalette(palette);
-    widget.setAutoFillBackground(true);
-}
-
 bool takesSkinBackground(const QWidget* widget)
 {
     return qobject_cast<const QRadioButton*>(widget) || qobject_cast<const QCheckBox*>(widget) ||
@@ -31,9 +22,8 @@ bool takesSkinBackground(const QWidget* widget)
 
 } // namespace
 
-void SkinFramework::loadSkin(const QString& skinPath, const QString& iniSection)
+void SkinFramework::loadSkin(const QString& skinPath)
 {
-    Q_UNUSED(iniSection); // a style sheet has no sections
     QFile file(skinPath);
     if (!file.open(QIODevice::ReadOnly))
         throw Failure(QStringLiteral("Could not load the skin file: %1").arg(file.errorString()));
@@ -54,16 +44,20 @@ void ApplySkin(QWidget& window, SkinFramework& skin, const FileSystem& fileSyste
     if (!fileSystem.exists(skinPath))
         return;
 
-    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
-    setBackground(window, buttonFace);
+    // The window's own button face, which its dark texts are chosen for. A style sheet stops
+    // the window's palette from reaching its controls, so each control is given it itself.
+    QPalette skinned = window.palette();
+    skinned.setColor(QPalette::Window, skinned.color(QPalette::Button));
+    window.setPalette(skinned);
+    window.setAutoFillBackground(true);
     for (QWidget* child : window.findChildren<QWidget*>()) {
+        if (child->isWindow())
+            continue;
+        child->setPalette(skinned);
         if (takesSkinBackground(child))
-            setBackground(*child, buttonFace);
+            child->setAutoFillBackground(true);
     }
-    skin.loadSkin(skinPath, QString());
-    skin.setApplyOptions(skin.applyOptions() | 1);
-    skin.setApplyColors(true);
-    skin.setApplyMetrics(true);
+    skin.loadSkin(skinPath);
     skin.applyWindow(window);
 }
 

@@ -2,16 +2,18 @@
 
 namespace brindlecast {
 
-// The window's pointer setting, as handlers read and write it.
+// The pointer settings of the window and of the list, by the numbers they have always had.
 enum PointerKind : int {
     PointerDefault = 0,
-    PointerArrow = 1,
-    PointerBusy = 11,
+    PointerArrow = 1, // the list's arrow after a row drag
+    PointerBusy = 11, // the hourglass: a long operation runs
     PointerCustom = 99,
+    // The window's custom pointer is the hand shown over the push buttons.
+    PointerHover = PointerCustom,
 };
 
 // The hover rule: moving the mouse never replaces the busy pointer.
-constexpr int pointerAfterHover(int current, int wanted)
+constexpr PointerKind pointerAfterHover(PointerKind current, PointerKind wanted)
 {
     return current == PointerBusy ? PointerBusy : wanted;
 }
@@ -21,8 +23,8 @@ class WindowPointer {
 public:
     virtual ~WindowPointer() = default;
 
-    virtual int mousePointer() const = 0;
-    virtual void setMousePointer(int kind) = 0;
+    virtual PointerKind mousePointer() const = 0;
+    virtual void setMousePointer(PointerKind kind) = 0;
 
     bool isBusy() const { return mousePointer() == PointerBusy; }
 };

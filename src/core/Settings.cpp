@@ -3,6 +3,7 @@
 #include "core/Failure.h"
 #include "core/Rounding.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <array>
 #include <cmath>
@@ -38,11 +39,47 @@ QString storedKey(SettingKey key)
     return QString::fromLatin1(SettingsStore::kSection) + u'/' + settingName(key);
 }
 
-QSettings openStore()
+// A FIFO, socket or device where the settings file (or its lock file) belongs: opening one
+// waits for a partner that never comes, so it is never opened. A link to a regular file is
+// followed as any program would.
+bool isSpecialFile(const QString& path)
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                     QString::fromLatin1(SettingsStore::kRoot),
-                     QString::fromLatin1(SettingsStore::kApplicationName));
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
+bool isUsable(const QString& fileName)
+{
+    return !isSpecialFile(fileName) && !isSpecialFile(fileName + QStringLiteral(".lock"));
+}
+
+QString notRegularFailure(const QString& fileName)
+{
+    return QStringLiteral("The settings file %1 is not a regular file, so it is neither read nor "
+                          "written; the choices are kept until the program ends")
+        .arg(fileName);
+}
+
+QSettings openStore(const QString& fileName)
+{
+    return QSettings(fileName, QSettings::NativeFormat);
+}
+
+std::optional<QString> valueInFile(const QString& fileName, SettingKey key)
+{
+    const QSettings store = openStore(fileName);
+    const QVariant value = store.value(storedKey(key));
+    if (!value.isValid())
+        return std::nullopt;
+    return value.toString();
+}
+
+// True when the file, read afresh, holds the text under the key.
+bool fileHolds(const QString& fileName, SettingKey key, const QString& text)
+{
+    const QSettings store = openStore(fileName);
+    const QVariant value = store.value(storedKey(key));
+    return value.isValid() && value.toString() == text && store.status() == QSettings::NoError;
 }
 
 } // namespace
@@ -57,15 +94,29 @@ QString settingDefault(SettingKey key)
     return QString::fromLatin1(entryOf(key).defaultText);
 }
 
+QString SettingsStore::fileName()
+{
+    // QSettings reads every file it uses as soon as it is made, before anyone can look at them.
+    // So the name is learnt from a settings object whose files nobody has (it lives where the
+    // real one lives, wherever QSettings::setPath put that), and the real name is put together
+    // from it.
+    const QString probeName = QString::fromLatin1(kRoot) + QStringLiteral("/.location/probe");
+    const QSettings probe(QSettings::NativeFormat, QSettings::UserScope,
+                          probeName.section(u'/', 0, -2), probeName.section(u'/', -1));
+    QString name = probe.fileName();
+    const qsizetype at = name.lastIndexOf(probeName);
+    return name.replace(at, probeName.size(),
+                        QString::fromLatin1(kRoot) + u'/' + QString::fromLatin1(kApplicationName));
+}
+
 std::optional<QString> SettingsStore::stored(SettingKey key) const
 {
     if (const auto unsaved = m_unsaved.find(key); unsaved != m_unsaved.end())
         return unsaved->second;
-    const QSettings store = openStore();
-    const QVariant value = store.value(storedKey(key));
-    if (!value.isValid())
+    const QString file = fileName();
+    if (!isUsable(file))
         return std::nullopt;
-    return value.toString();
+    return valueInFile(file, key);
 }
 
 QString SettingsStore::read(SettingKey key) const
@@ -80,32 +131,56 @@ QString SettingsStore::read(SettingKey key, const QString& defaultText) const
 
 void SettingsStore::write(SettingKey key, const QString& text)
 {
-    QSettings store = openStore();
+    write(key, text, Telling::OncePerKey);
+}
+
+void SettingsStore::writeOrFail(SettingKey key, const QString& text)
+{
+    write(key, text, Telling::EveryTime);
+}
+
+void SettingsStore::write(SettingKey key, const QString& text, Telling telling)
+{
+    const QString file = fileName();
+    if (!isUsable(file)) {
+        keepUnsaved(key, text, notRegularFailure(file), telling);
+        return;
+    }
+    // Each write makes the store sync its file to disk, which takes milliseconds; a file that
+    // already holds the text needs none.
+    if (fileHolds(file, key, text)) {
+        m_unsaved.erase(key);
+        return;
+    }
+    QSettings store = openStore(file);
     store.setValue(storedKey(key), text);
     store.sync();
     const QSettings::Status status = store.status();
     // A file that could not be read is written anew, and keeps the first failure it met.
-    if (status == QSettings::NoError || (status == QSettings::FormatError && holds(key, text))) {
+    if (status == QSettings::NoError ||
+        (status == QSettings::FormatError && fileHolds(file, key, text))) {
         m_unsaved.erase(key);
         if (status == QSettings::FormatError) {
             throw Failure(QStringLiteral("The settings file %1 could not be read, so the choices "
                                          "stored in it were lost; it now holds the current ones")
-                              .arg(store.fileName()));
+                              .arg(file));
         }
         return;
     }
-    m_unsaved[key] = text;
-    if (m_reported.insert(key).second) {
-        throw Failure(QStringLiteral("Could not write the setting \"%1\" to %2; it is kept until "
-                                     "the program ends")
-                          .arg(settingName(key), store.fileName()));
-    }
+    keepUnsaved(key, text,
+                QStringLiteral("Could not write the setting \"%1\" to %2; it is kept until the "
+                               "program ends")
+                    .arg(settingName(key), file),
+                telling);
 }
 
-bool SettingsStore::holds(SettingKey key, const QString& text)
+void SettingsStore::keepUnsaved(SettingKey key, const QString& text, const QString& description,
+                                Telling telling)
 {
-    const QSettings store = openStore();
-    return store.value(storedKey(key)).toString() == text && store.status() == QSettings::NoError;
+    m_unsaved[key] = text;
+    const bool firstTime = m_told.insert(key).second;
+    if (firstTime || telling == Telling::EveryTime)
+        throw Failure(description);
 }
 
 bool settingToBool(const QString& text)

@@ -45,18 +45,32 @@ public:
     // The stored text, or the given default when the key has no value.
     QString read(SettingKey key, const QString& defaultText) const;
 
-    // Stores the text at once. When the store cannot be written, the value is kept in memory
-    // until the program ends and Failure is thrown, once per key: later writes of that key go to
-    // memory without a word. A settings file that cannot be read is written anew with the
-    // current value, and Failure says so.
+    // Stores the text at once, for handlers without an error box of their own. When the store
+    // cannot be written, the value is kept in memory until the program ends and Failure is
+    // thrown, once per key: later writes of that key go to memory without a word. A settings
+    // file that cannot be read is written anew with the current value, and Failure says so.
+    // A settings file (or lock file) that is no regular file, such as a FIFO, a socket or a
+    // device, is never opened: reads give the defaults, and writes fail to memory as above.
+    // Text the file already holds is not written again.
     void write(SettingKey key, const QString& text);
 
+    // Stores the text like write(), for handlers that show each failure in their error box:
+    // every failed write throws Failure.
+    void writeOrFail(SettingKey key, const QString& text);
+
+    // The file that holds the values.
+    static QString fileName();
+
 private:
-    // True when the store, read afresh, holds the text under the key.
-    static bool holds(SettingKey key, const QString& text);
+    enum class Telling { OncePerKey, EveryTime };
+
+    void write(SettingKey key, const QString& text, Telling telling);
+    // Keeps the text in memory and throws Failure when the failure is to be told.
+    void keepUnsaved(SettingKey key, const QString& text, const QString& description,
+                     Telling telling);
 
     std::map<SettingKey, QString> m_unsaved;
-    std::set<SettingKey> m_reported;
+    std::set<SettingKey> m_told;
 };
 
 // Conversions the callers make after reading. Both throw Failure("Type mismatch") for text

@@ -22,8 +22,7 @@ namespace {
 // disk, which takes milliseconds, and clicking again with the same answers is the common case.
 void storeChanged(SettingsStore& settings, SettingKey key, const QString& text)
 {
-    if (settings.stored(key) != text)
-        settings.write(key, text);
+    settings.writeOrFail(key, text);
 }
 
 } // namespace

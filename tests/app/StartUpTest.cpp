@@ -191,12 +191,12 @@ TEST_F(Hover, ButtonsShowTheHandAndTheBackgroundTheDefault)
     Form1& form = startShown();
 
     moveOver(form.PushButton2);
-    EXPECT_EQ(form.mousePointer(), PointerCustom);
+    EXPECT_EQ(form.mousePointer(), PointerHover);
     EXPECT_EQ(form.cursor().shape(), Qt::BitmapCursor);
     moveOver(form.Frame2);
     EXPECT_EQ(form.mousePointer(), PointerDefault);
     moveOver(form.PushButton7);
-    EXPECT_EQ(form.mousePointer(), PointerCustom);
+    EXPECT_EQ(form.mousePointer(), PointerHover);
     moveOver(form.Text1);
     EXPECT_EQ(form.mousePointer(), PointerDefault);
 }
@@ -243,7 +243,7 @@ TEST_F(Hover, WithoutThePointerImageTheButtonsShowTheNormalPointer)
     QFile::remove(m_platform.appFolder + QStringLiteral("/HAND-M.CUR"));
     Form1& form = startShown();
     moveOver(form.PushButton1);
-    EXPECT_EQ(form.mousePointer(), PointerCustom);
+    EXPECT_EQ(form.mousePointer(), PointerHover);
     EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
     EXPECT_TRUE(m_platform.scripted.messages.isEmpty());
 }

@@ -112,9 +112,9 @@ struct FakeBar final : ProgressDisplay {
 };
 
 struct FakePointer final : WindowPointer {
-    int kind = PointerDefault;
-    int mousePointer() const override { return kind; }
-    void setMousePointer(int newKind) override { kind = newKind; }
+    PointerKind kind = PointerDefault;
+    PointerKind mousePointer() const override { return kind; }
+    void setMousePointer(PointerKind newKind) override { kind = newKind; }
 };
 
 // A conversion run over fakes: real WAV inputs in a temporary folder, encoders that do what
