@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times "Start Converting" in an offscreen window against the same encoder commands started one
 // after another without the program, for a batch of short files and one of long files.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times "Add All WAV File(s) In Folder" in an offscreen window on a generated tree against a plain
 // recursive listing of the same tree (std::filesystem), and the list's row appends.
 //

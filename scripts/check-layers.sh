@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source file includes a header of a layer above its own:
 #   core <- platform <- filelist, convert, samples <- batch <- app
 # Usage: scripts/check-layers.sh [src folder]

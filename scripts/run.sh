@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the program and what it reads at run time (not the tests or
 # benchmarks), and starts Brindlecast Studio.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small X11 tool for the real-window test, for the two things that xdotool and xwininfo
 // cannot do:
 //   window-probe close WINDOW   asks a window to close as a window manager does (WM_DELETE_WINDOW)

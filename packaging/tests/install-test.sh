@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a staging folder and checks the layout a desktop needs: the program
 # folder holding the executable and its files, the relative bin/ link, the menu entry, the icons
 # and the AppStream data. Then starts the program through its bin/ link on a private X server

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package into a temporary folder and checks what apt will see: the declared
 # dependencies, the installed layout (program folder, relative bin/ link, desktop files), the
 # licence and changelog, and that Samples/ holds the generated recordings and nothing else, even

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program on a private X server and checks its real window as a user meets it: the
 # title, the fixed 536 x 528 client area, the icon and the hand pointer read from the program's
 # folder, the settings written on first start. Saves a screenshot, then closes the window as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader gets from the window and the message boxes: Qt's accessibility interfaces,
 // queried the way an assistive tool's bridge queries them.
 #include "app/Form1.h"

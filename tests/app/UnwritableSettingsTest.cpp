@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A settings store that cannot be written: handlers with an error box tell each failed write,
 // the others each key's first, and the window keeps working from memory.
 #include "app/Form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Start Converting" through its click handler in the two modes the other tests do not drive:
 // "Save results to this folder:" and "Use same bit rate as input file" with the real MediaInfo.
 #include "convert/ConversionFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End-to-end runs through the real click handler, the installed ffmpeg and MediaInfo.
 #include "app/TextProgressBar.h"
 #include "convert/ConversionFixture.h"

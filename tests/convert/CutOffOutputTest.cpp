@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Outputs the encoder could not write whole are failures, even when it exits with 0.
 #include "convert/ConversionFixture.h"
 #include "platform/EncoderStore.h"

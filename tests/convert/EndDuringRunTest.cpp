@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Closing the window while an encoder works, and saying Yes to stopping: the run ends the encoder
 // and removes its partial output and the deployed encoder, says so, and the program ends.
 #include "convert/ConversionFixture.h"

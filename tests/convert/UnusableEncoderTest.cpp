@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs whose encoder cannot be put in place: nothing is deleted or run, and the cause is said
 // once.
 #include "convert/ConversionFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FolderFixture.h"
 #include "core/Failure.h"
 #include "core/FileRows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for the program in the middle of a run, for the exit cleanup tests: it holds a
 // running child writing into a folder, a partial output and an encoder folder in its exit
 // cleanup, prints "ready" and the child's process id, and then ends as the program does on SIGTERM

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recordings that the build lays in "Samples" beside the executable: each one a well-formed
 // PCM WAV file a few seconds long, clearly audible yet never clipped, starting and ending
 // without a click, and read by the real MediaInfo with the bit rate its format implies.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared entry point of every test executable: an offscreen application whose settings and
 // standard folders point away from the user's own.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the sample recordings into the folder given (made if missing):
 //
 //   make_sample_recordings FOLDER
