@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DesktopFolder.h"
 
+#include "core/ErrorNumbers.h"
 #include "core/Failure.h"
 #include "core/PathHelpers.h"
 #include "platform/Platform.h"
@@ -11,7 +12,7 @@ QString GetDesktopFolder(const Platform& platform)
 {
     const QString folder = platform.desktopFolder();
     if (folder.isEmpty())
-        throw Failure(QStringLiteral("Invalid procedure call or argument"), 5);
+        throw makeFailure(ErrorNumber::InvalidProcedureCall);
     return folder + kNativeSeparator;
 }
 

@@ -6,6 +6,7 @@
 #include "app/TextProgressBar.h"
 #include "app/WindowPalette.h"
 #include "core/ApplicationTitle.h"
+#include "core/ErrorNumbers.h"
 #include "core/Failure.h"
 #include "filelist/AddAllInFolder.h"
 #include "filelist/AddFilesByDialog.h"
@@ -231,7 +232,7 @@ void Form1::loadHoverPointer(const QString& path)
 {
     const QPixmap image(path);
     if (image.isNull())
-        throw Failure(QStringLiteral("Invalid picture"), 481);
+        throw makeFailure(ErrorNumber::InvalidPicture);
     // The fingertip of the hand image is its hot spot.
     m_hoverCursor = QCursor(image, 5, 0);
     m_pointer.setHoverImage(*m_hoverCursor);

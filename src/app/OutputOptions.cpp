@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/OutputOptions.h"
 
+#include "core/ErrorNumbers.h"
 #include "core/Failure.h"
 #include "core/Settings.h"
 
@@ -113,7 +114,7 @@ void OutputOptions::selectBitRate(const QString& entryText)
     QComboBox* list = m_controls.constantRateList;
     const int index = list->findText(entryText, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0)
-        throw Failure(QStringLiteral("Invalid property value"), 380);
+        throw makeFailure(ErrorNumber::InvalidPropertyValue);
     {
         const QSignalBlocker blocker(list);
         list->setCurrentIndex(index);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Settings.h"
 
+#include "core/ErrorNumbers.h"
 #include "core/Failure.h"
 #include "core/Rounding.h"
 
@@ -194,7 +195,7 @@ bool settingToBool(const QString& text)
     bool isNumber = false;
     const double number = word.toDouble(&isNumber);
     if (!isNumber || !std::isfinite(number))
-        throw Failure(QStringLiteral("Type mismatch"), 13);
+        throw makeFailure(ErrorNumber::TypeMismatch);
     return number != 0.0;
 }
 

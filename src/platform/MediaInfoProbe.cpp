@@ -98,6 +98,16 @@ QStringList mediaInfoAnswers(MediaInfoLibrary& library, const QString& path,
     return answers;
 }
 
+// A "Duration" answer (milliseconds) in seconds; nullopt unless it is a positive number.
+std::optional<double> secondsOfDuration(const QString& answer)
+{
+    bool isNumber = false;
+    const double milliseconds = answer.toDouble(&isNumber);
+    if (!isNumber || !(milliseconds > 0))
+        return std::nullopt;
+    return milliseconds / 1000.0;
+}
+
 } // namespace
 
 QString mediaInfoGeneralBitRate(MediaInfoLibrary& library, const QString& path)
@@ -113,11 +123,7 @@ std::optional<double> pcmWaveDurationSeconds(MediaInfoLibrary& library, const QS
         true);
     if (answers.value(0) != QLatin1String("Wave") || answers.value(1) != QLatin1String("PCM"))
         return std::nullopt;
-    bool isNumber = false;
-    const double milliseconds = answers.value(2).toDouble(&isNumber);
-    if (!isNumber || !(milliseconds > 0))
-        return std::nullopt;
-    return milliseconds / 1000.0;
+    return secondsOfDuration(answers.value(2));
 }
 
 std::optional<double> mp4DurationSeconds(MediaInfoLibrary& library, const QString& path)
@@ -126,11 +132,7 @@ std::optional<double> mp4DurationSeconds(MediaInfoLibrary& library, const QStrin
         library, path, {{kStreamGeneral, L"Format"}, {kStreamGeneral, L"Duration"}}, true);
     if (answers.value(0) != QLatin1String("MPEG-4"))
         return std::nullopt;
-    bool isNumber = false;
-    const double milliseconds = answers.value(1).toDouble(&isNumber);
-    if (!isNumber || !(milliseconds > 0))
-        return std::nullopt;
-    return milliseconds / 1000.0;
+    return secondsOfDuration(answers.value(1));
 }
 
 std::optional<QString> inputBitRate(MediaInfoLibrary& library, const QString& inputPath)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/OutputFiles.h"
 
+#include "core/ErrorNumbers.h"
 #include "core/Failure.h"
 #include "core/PathHelpers.h"
 
@@ -45,7 +46,8 @@ void PosixOutputFiles::makeFolders(const QString& folder)
             throw failure(QStringLiteral("Cannot make the folder %1").arg(path), errno);
         struct stat info {};
         if (::stat(name.constData(), &info) != 0 || !S_ISDIR(info.st_mode))
-            throw Failure(QStringLiteral("%1 is not a folder").arg(path), 75);
+            throw makeFailure(ErrorNumber::PathFileAccessError,
+                              QStringLiteral("%1 is not a folder").arg(path));
         path += u'/';
     }
 }
@@ -67,7 +69,8 @@ QString PosixOutputFiles::createPartialFile(const QString& output)
         if (errno != EEXIST)
             throw failure(QStringLiteral("Cannot write in %1").arg(folder), errno);
     }
-    throw Failure(QStringLiteral("Cannot find an unused name in %1").arg(folder), 75);
+    throw makeFailure(ErrorNumber::PathFileAccessError,
+                      QStringLiteral("Cannot find an unused name in %1").arg(folder));
 }
 
 void PosixOutputFiles::replaceWith(const QString& partial, const QString& output)

@@ -258,16 +258,7 @@ bool PosixFileSystem::isAccessibleFile(const QString& path) const
 {
     // The open never waits (a FIFO without a writer, a device), and fstat tells what was opened.
     // Listings give regular files only, so the folder scan never opens anything else at all.
-    if (!isNameable(path))
-        return false;
-    const int fd =
-        ::open(nativeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat info {};
-    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    ::close(fd);
-    return regular;
+    return isNameable(path) && opensForReading(AT_FDCWD, nativeName(path).constData());
 }
 
 QString PosixFileSystem::writeRefusal(const QString& folder) const
