@@ -14,29 +14,32 @@
 namespace brindlecast::test {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 class AddAllInFolder : public FolderFixture {};
 
 // Rows come folder by folder: the chosen folder, then its subfolders level by level, each
 // folder's names sorted ignoring case. Adding the same folder again lists every file again.
 TEST_F(AddAllInFolder, AddsMatchingFilesFolderByFolderBreadthFirst)
 {
-    tree.make({"top.wav", "B.wav", "a.WAV", "notes.txt", "beta/b1.wav", "beta/x/deep.wav",
-               "beta/x/y/deepest.wav", "Alpha/a1.wav", "Alpha/z/az.wav", "gamma/q/q.wav"});
+    tree.make({u"top.wav"_s, u"B.wav"_s, u"a.WAV"_s, u"notes.txt"_s, u"beta/b1.wav"_s,
+               u"beta/x/deep.wav"_s, u"beta/x/y/deepest.wav"_s, u"Alpha/a1.wav"_s,
+               u"Alpha/z/az.wav"_s, u"gamma/q/q.wav"_s});
     addAll(QStringLiteral("wav"), tree.root());
 
-    const QStringList once = tree.at(QStringList{"a.WAV", "B.wav", "top.wav", "Alpha/a1.wav",
-                                                 "beta/b1.wav", "Alpha/z/az.wav", "beta/x/deep.wav",
-                                                 "gamma/q/q.wav", "beta/x/y/deepest.wav"});
+    const QStringList once = tree.at(QStringList{
+        u"a.WAV"_s, u"B.wav"_s, u"top.wav"_s, u"Alpha/a1.wav"_s, u"beta/b1.wav"_s,
+        u"Alpha/z/az.wav"_s, u"beta/x/deep.wav"_s, u"gamma/q/q.wav"_s, u"beta/x/y/deepest.wav"_s});
     EXPECT_EQ(rows(), once);
     EXPECT_TRUE(dialogs().messages.isEmpty());
     EXPECT_EQ(m_form->mousePointer(), PointerDefault);
     EXPECT_EQ(dialogs().inputPrompts,
-              QStringList{"Enter file extension to load:\r\r(* for all files, txt for all txt "
-                          "files, doc for all doc files, etc.)"});
-    EXPECT_EQ(dialogs().inputTitles, QStringList{"Brindlecast"});
-    EXPECT_EQ(dialogs().inputDefaults, QStringList{"wav"});
-    EXPECT_EQ(dialogs().folderBrowserTitles, QStringList{"Please select folder:"});
-    EXPECT_EQ(dialogs().folderBrowserStarts, QStringList{""});
+              QStringList{u"Enter file extension to load:\r\r(* for all files, txt for all txt "
+                          u"files, doc for all doc files, etc.)"_s});
+    EXPECT_EQ(dialogs().inputTitles, QStringList{u"Brindlecast"_s});
+    EXPECT_EQ(dialogs().inputDefaults, QStringList{u"wav"_s});
+    EXPECT_EQ(dialogs().folderBrowserTitles, QStringList{u"Please select folder:"_s});
+    EXPECT_EQ(dialogs().folderBrowserStarts, QStringList{u""_s});
     EXPECT_EQ(stored("Extension"), QStringLiteral("wav"));
     EXPECT_EQ(stored("LastFolder"), tree.root());
 
@@ -49,15 +52,15 @@ TEST_F(AddAllInFolder, AddsMatchingFilesFolderByFolderBreadthFirst)
 
 TEST_F(AddAllInFolder, TheAnswerIsTakenAsTyped)
 {
-    tree.make({"a.wav", "b.txt", "README", ".profile", "sub/c.WAV"});
+    tree.make({u"a.wav"_s, u"b.txt"_s, u"README"_s, u".profile"_s, u"sub/c.WAV"_s});
     const QString root = tree.root();
 
     addAll(QStringLiteral("*"), root);
-    EXPECT_EQ(rows(), tree.at(QStringList{"a.wav", "b.txt", "README", "sub/c.WAV"}));
+    EXPECT_EQ(rows(), tree.at(QStringList{u"a.wav"_s, u"b.txt"_s, u"README"_s, u"sub/c.WAV"_s}));
     m_form->ListView1->removeAllRows();
 
     addAll(QStringLiteral("WAV"), root);
-    EXPECT_EQ(rows(), tree.at(QStringList{"a.wav", "sub/c.WAV"}));
+    EXPECT_EQ(rows(), tree.at(QStringList{u"a.wav"_s, u"sub/c.WAV"_s}));
     m_form->ListView1->removeAllRows();
 
     // A leading dot is not removed: the pattern "*..wav" matches none of these names.
@@ -71,18 +74,19 @@ TEST_F(AddAllInFolder, TheAnswerIsTakenAsTyped)
 // "~" folder and a dot-folder are not.
 TEST_F(AddAllInFolder, SkipsTildeNamesAndHiddenFilesButNotReadOnlyHiddenOnes)
 {
-    tree.make({"~lock.wav", ".hidden.wav", ".kept.wav", "~drafts/d.wav", ".cache/c.wav"});
-    ::chmod(QFile::encodeName(tree.at(".kept.wav")).constData(), 0444);
-    ASSERT_EQ(m_platform.files.attributes(tree.at(".hidden.wav")), 34);
-    ASSERT_EQ(m_platform.files.attributes(tree.at(".kept.wav")), 35);
+    tree.make(
+        {u"~lock.wav"_s, u".hidden.wav"_s, u".kept.wav"_s, u"~drafts/d.wav"_s, u".cache/c.wav"_s});
+    ::chmod(QFile::encodeName(tree.at(u".kept.wav"_s)).constData(), 0444);
+    ASSERT_EQ(m_platform.files.attributes(tree.at(u".hidden.wav"_s)), 34);
+    ASSERT_EQ(m_platform.files.attributes(tree.at(u".kept.wav"_s)), 35);
 
     addAll(QStringLiteral("wav"), tree.root());
-    EXPECT_EQ(rows(), tree.at(QStringList{".kept.wav", ".cache/c.wav", "~drafts/d.wav"}));
+    EXPECT_EQ(rows(), tree.at(QStringList{u".kept.wav"_s, u".cache/c.wav"_s, u"~drafts/d.wav"_s}));
 }
 
 TEST_F(AddAllInFolder, CancelEndsTheClickAndKeepsWhatWasStoredBefore)
 {
-    tree.make({"a.wav"});
+    tree.make({u"a.wav"_s});
     m_settings.setValue(QStringLiteral("Extension"), QStringLiteral("mp3"));
     m_settings.setValue(QStringLiteral("LastFolder"), QStringLiteral("/music"));
 
@@ -101,7 +105,7 @@ TEST_F(AddAllInFolder, CancelEndsTheClickAndKeepsWhatWasStoredBefore)
     EXPECT_EQ(storedWhilePicking, QStringLiteral("flac"));
     EXPECT_EQ(stored("Extension"), QStringLiteral("flac"));
     EXPECT_EQ(stored("LastFolder"), QStringLiteral("/music"));
-    EXPECT_EQ(dialogs().folderBrowserStarts, QStringList{"/music"});
+    EXPECT_EQ(dialogs().folderBrowserStarts, QStringList{u"/music"_s});
     EXPECT_TRUE(pointers.isEmpty());
     EXPECT_TRUE(rows().isEmpty());
     EXPECT_TRUE(dialogs().messages.isEmpty());
@@ -109,20 +113,21 @@ TEST_F(AddAllInFolder, CancelEndsTheClickAndKeepsWhatWasStoredBefore)
 
 TEST_F(AddAllInFolder, AnUnreadableSubfolderIsLeftOutWithEverythingBelowIt)
 {
-    tree.make({"a.wav", "locked/l.wav", "locked/inner/i.wav", "open/o.wav", "open/deeper/d.wav"});
-    tree.lock("locked", files());
+    tree.make({u"a.wav"_s, u"locked/l.wav"_s, u"locked/inner/i.wav"_s, u"open/o.wav"_s,
+               u"open/deeper/d.wav"_s});
+    tree.lock(u"locked"_s, files());
 
     addAll(QStringLiteral("wav"), tree.root());
-    EXPECT_EQ(rows(), tree.at(QStringList{"a.wav", "open/o.wav", "open/deeper/d.wav"}));
+    EXPECT_EQ(rows(), tree.at(QStringList{u"a.wav"_s, u"open/o.wav"_s, u"open/deeper/d.wav"_s}));
     EXPECT_TRUE(dialogs().messages.isEmpty());
 }
 
 TEST_F(AddAllInFolder, AnUnreadableChosenFolderAddsNoRowsAtAll)
 {
-    tree.make({"chosen/a.wav", "chosen/sub/b.wav"});
-    tree.lock("chosen", files());
+    tree.make({u"chosen/a.wav"_s, u"chosen/sub/b.wav"_s});
+    tree.lock(u"chosen"_s, files());
 
-    addAll(QStringLiteral("wav"), tree.at("chosen"));
+    addAll(QStringLiteral("wav"), tree.at(u"chosen"_s));
     EXPECT_TRUE(rows().isEmpty());
     EXPECT_TRUE(dialogs().messages.isEmpty());
     EXPECT_EQ(m_form->mousePointer(), PointerDefault);
@@ -135,36 +140,37 @@ TEST_F(AddAllInFolder, SubfoldersWithUnsafeNamesAreLeftOutWithEverythingBelowThe
                              QStringLiteral("next\u0085line"), QStringLiteral("csi\u009b"),
                              QStringLiteral("what?")};
     for (const QString& name : unsafe)
-        tree.make({name + "/x.wav", name + "/below/y.wav"});
-    tree.make({QStringLiteral("caf\u00e9 \u00a0nbsp/k.wav"), "-dash 'q' \"dq\"/k.wav", "z/k.wav",
-               "z/new\nline.wav"});
+        tree.make({name + u"/x.wav"_s, name + u"/below/y.wav"_s});
+    tree.make({QStringLiteral("caf\u00e9 \u00a0nbsp/k.wav"), u"-dash 'q' \"dq\"/k.wav"_s,
+               u"z/k.wav"_s, u"z/new\nline.wav"_s});
 
     addAll(QStringLiteral("wav"), tree.root());
-    EXPECT_EQ(rows(), tree.at(QStringList{"-dash 'q' \"dq\"/k.wav",
-                                          QStringLiteral("caf\u00e9 \u00a0nbsp/k.wav"), "z/k.wav",
-                                          "z/new\nline.wav"}));
+    EXPECT_EQ(rows(), tree.at(QStringList{u"-dash 'q' \"dq\"/k.wav"_s,
+                                          QStringLiteral("caf\u00e9 \u00a0nbsp/k.wav"),
+                                          u"z/k.wav"_s, u"z/new\nline.wav"_s}));
 }
 
 // A link back up the tree is not entered again, so a loop ends; a FIFO is never
 // listed and never blocks the scan. A linked file is a file like any other.
 TEST_F(AddAllInFolder, LinkLoopsAndFifosNeitherHangNorRepeat)
 {
-    tree.make({"a.wav", "sub/b.wav"});
+    tree.make({u"a.wav"_s, u"sub/b.wav"_s});
     // One loop only, so that a scan that followed it would end (at the length limit) and fail.
-    ASSERT_TRUE(QFile::link(QStringLiteral(".."), tree.at("sub/parent")));
-    ASSERT_TRUE(QFile::link(tree.at("a.wav"), tree.at("linked.wav")));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(tree.at("pipe.wav")).constData(), 0600), 0);
-    ASSERT_EQ(::mkfifo(QFile::encodeName(tree.at("sub/pipe.wav")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral(".."), tree.at(u"sub/parent"_s)));
+    ASSERT_TRUE(QFile::link(tree.at(u"a.wav"_s), tree.at(u"linked.wav"_s)));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(tree.at(u"pipe.wav"_s)).constData(), 0600), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(tree.at(u"sub/pipe.wav"_s)).constData(), 0600), 0);
 
     addAll(QStringLiteral("wav"), tree.root());
-    EXPECT_EQ(rows(), tree.at(QStringList{"a.wav", "linked.wav", "sub/b.wav"}));
+    EXPECT_EQ(rows(), tree.at(QStringList{u"a.wav"_s, u"linked.wav"_s, u"sub/b.wav"_s}));
 
     // A chosen folder that is itself a link is scanned as the user named it.
     m_form->ListView1->removeAllRows();
     FolderTree outside;
-    ASSERT_TRUE(QFile::link(tree.root(), outside.at("tree")));
-    addAll(QStringLiteral("wav"), outside.at("tree"));
-    EXPECT_EQ(rows(), outside.at(QStringList{"tree/a.wav", "tree/linked.wav", "tree/sub/b.wav"}));
+    ASSERT_TRUE(QFile::link(tree.root(), outside.at(u"tree"_s)));
+    addAll(QStringLiteral("wav"), outside.at(u"tree"_s));
+    EXPECT_EQ(rows(),
+              outside.at(QStringList{u"tree/a.wav"_s, u"tree/linked.wav"_s, u"tree/sub/b.wav"_s}));
     EXPECT_TRUE(dialogs().messages.isEmpty());
 }
 
@@ -172,15 +178,16 @@ TEST_F(AddAllInFolder, LinkLoopsAndFifosNeitherHangNorRepeat)
 // folder is always searched for its own files, and the root is entered whatever its word.
 TEST_F(AddAllInFolder, RefusedAttributeWordsAndTheRoot)
 {
-    tree.make({"a.wav", "system/s.wav", "system/inner/i.wav", "junction/j.wav", "plain/p.wav"});
-    files().attributeWords[tree.at("system")] = 22;
-    files().attributeWords[tree.at("junction")] = 1046;
+    tree.make({u"a.wav"_s, u"system/s.wav"_s, u"system/inner/i.wav"_s, u"junction/j.wav"_s,
+               u"plain/p.wav"_s});
+    files().attributeWords[tree.at(u"system"_s)] = 22;
+    files().attributeWords[tree.at(u"junction"_s)] = 1046;
     addAll(QStringLiteral("wav"), tree.root());
-    EXPECT_EQ(rows(), tree.at(QStringList{"a.wav", "plain/p.wav"}));
+    EXPECT_EQ(rows(), tree.at(QStringList{u"a.wav"_s, u"plain/p.wav"_s}));
 
     m_form->ListView1->removeAllRows();
-    addAll(QStringLiteral("wav"), tree.at("system"));
-    EXPECT_EQ(rows(), QStringList{tree.at("system/s.wav")});
+    addAll(QStringLiteral("wav"), tree.at(u"system"_s));
+    EXPECT_EQ(rows(), QStringList{tree.at(u"system/s.wav"_s)});
 
     // "/" stands for the tree here; its rows start with one separator.
     m_form->ListView1->removeAllRows();
@@ -189,8 +196,8 @@ TEST_F(AddAllInFolder, RefusedAttributeWordsAndTheRoot)
     files().attributeWords[QStringLiteral("/")] = 22;
     files().attributeWords[QStringLiteral("/junction")] = 1046;
     addAll(QStringLiteral("wav"), QStringLiteral("/"));
-    EXPECT_EQ(rows(),
-              (QStringList{"/a.wav", "/plain/p.wav", "/system/s.wav", "/system/inner/i.wav"}));
+    EXPECT_EQ(rows(), (QStringList{u"/a.wav"_s, u"/plain/p.wav"_s, u"/system/s.wav"_s,
+                                   u"/system/inner/i.wav"_s}));
     EXPECT_EQ(stored("LastFolder"), QStringLiteral("/"));
     EXPECT_TRUE(dialogs().messages.isEmpty());
 }
@@ -200,33 +207,33 @@ TEST_F(AddAllInFolder, RefusedAttributeWordsAndTheRoot)
 // failures before any folder qualified show the scan's box.
 TEST_F(AddAllInFolder, ListingFailuresFollowTheListingRule)
 {
-    tree.make({"a.wav", "denied/d.wav", "gone/g.wav", "partial/p.wav", "partial/one/1.wav",
-               "partial/two/2.wav"});
-    files().subfolderAnswers[tree.at("denied")] = {{}, 70};
-    files().subfolderAnswers[tree.at("gone")] = {{}, 76};
-    files().subfolderAnswers[tree.at("partial")] = {{"one"}, 5};
+    tree.make({u"a.wav"_s, u"denied/d.wav"_s, u"gone/g.wav"_s, u"partial/p.wav"_s,
+               u"partial/one/1.wav"_s, u"partial/two/2.wav"_s});
+    files().subfolderAnswers[tree.at(u"denied"_s)] = {{}, 70};
+    files().subfolderAnswers[tree.at(u"gone"_s)] = {{}, 76};
+    files().subfolderAnswers[tree.at(u"partial"_s)] = {{u"one"_s}, 5};
     addAll(QStringLiteral("wav"), tree.root());
-    EXPECT_EQ(rows(), tree.at(QStringList{"a.wav", "partial/one/1.wav"}));
+    EXPECT_EQ(rows(), tree.at(QStringList{u"a.wav"_s, u"partial/one/1.wav"_s}));
     QStringList boxes;
     for (const MessageRequest& box : dialogs().messages)
         boxes << box.text.section(u'\r', 0, 1);
-    EXPECT_EQ(boxes, QStringList{"Input/output error\r\nin Tessaly2021/08/31.Form1."
-                                 "PushButton3_Click at line 122"});
+    EXPECT_EQ(boxes, QStringList{u"Input/output error\r\nin Tessaly2021/08/31.Form1."
+                                 u"PushButton3_Click at line 122"_s});
     dialogs().messages.clear();
 
     m_form->ListView1->removeAllRows();
     files().subfolderAnswers.clear();
     files().failingAttributes << tree.root();
     addAll(QStringLiteral("wav"), tree.root());
-    EXPECT_EQ(rows(), QStringList{tree.at("a.wav")});
+    EXPECT_EQ(rows(), QStringList{tree.at(u"a.wav"_s)});
     boxes.clear();
     for (const MessageRequest& box : dialogs().messages)
         boxes << box.text.section(u'\r', 0, 1);
     EXPECT_EQ(boxes,
-              (QStringList{"Device unavailable\r\nin Corvane2021/08/31.AddFolder."
-                           "GetSubDirectories2016 at line 112",
-                           "Object variable or With block variable not set\r\nin "
-                           "Corvane2021/08/31.AddFolder.GetSubDirectories2016 at line 116"}));
+              (QStringList{u"Device unavailable\r\nin Corvane2021/08/31.AddFolder."
+                           u"GetSubDirectories2016 at line 112"_s,
+                           u"Object variable or With block variable not set\r\nin "
+                           u"Corvane2021/08/31.AddFolder.GetSubDirectories2016 at line 116"_s}));
     EXPECT_EQ(dialogs().messages.front().title, QStringLiteral("Application Error"));
 }
 
@@ -245,14 +252,14 @@ TEST_F(AddAllInFolder, AnUnreadableFolderThatWasNotExaminedIsReportedAtLine122)
     QString relative;
     while (tree.root().size() + relative.size() < kMaxPathChars + 10)
         relative += QStringLiteral("123456789/");
-    tree.make({relative + "a.wav"});
+    tree.make({relative + u"a.wav"_s});
     tree.lock(relative.chopped(1), files());
 
     addAll(QStringLiteral("wav"), tree.at(relative).chopped(1));
     EXPECT_TRUE(rows().isEmpty());
     EXPECT_EQ(boxTexts(dialogs().messages),
-              QStringList{"Permission denied\r\nin Tessaly2021/08/31.Form1.PushButton3_Click at "
-                          "line 122"});
+              QStringList{u"Permission denied\r\nin Tessaly2021/08/31.Form1.PushButton3_Click at "
+                          u"line 122"_s});
     EXPECT_EQ(m_form->mousePointer(), PointerDefault);
 }
 
@@ -260,16 +267,16 @@ TEST_F(AddAllInFolder, AnUnreadableFolderThatWasNotExaminedIsReportedAtLine122)
 // failures show the scan's box; its files, read when it was opened, are still added.
 TEST_F(AddAllInFolder, TheScansLaterStepsReportTheirFailures)
 {
-    tree.make({"a/a.wav", "b/b.wav"});
-    files().failingAttributes << tree.at("b");
+    tree.make({u"a/a.wav"_s, u"b/b.wav"_s});
+    files().failingAttributes << tree.at(u"b"_s);
 
     addAll(QStringLiteral("wav"), tree.root());
-    EXPECT_EQ(rows(), tree.at(QStringList{"a/a.wav", "b/b.wav"}));
+    EXPECT_EQ(rows(), tree.at(QStringList{u"a/a.wav"_s, u"b/b.wav"_s}));
     EXPECT_EQ(boxTexts(dialogs().messages),
-              (QStringList{"Device unavailable\r\nin Corvane2021/08/31.AddFolder."
-                           "GetSubDirectories2016 at line 156",
-                           "Object variable or With block variable not set\r\nin "
-                           "Corvane2021/08/31.AddFolder.GetSubDirectories2016 at line 158"}));
+              (QStringList{u"Device unavailable\r\nin Corvane2021/08/31.AddFolder."
+                           u"GetSubDirectories2016 at line 156"_s,
+                           u"Object variable or With block variable not set\r\nin "
+                           u"Corvane2021/08/31.AddFolder.GetSubDirectories2016 at line 158"_s}));
 }
 
 // A row must name the file it came from: the folder named by the replacement character is
@@ -283,10 +290,10 @@ TEST_F(AddAllInFolder, NamesThatAreNotUtf8AreLeftOutAndSaid)
         ASSERT_TRUE(made.file(base + folder + "/in.wav"));
     }
     ASSERT_TRUE(made.file(base + "bad\xff.wav"));
-    tree.make({"good.wav"});
+    tree.make({u"good.wav"_s});
 
     addAll(QStringLiteral("wav"), tree.root());
-    EXPECT_EQ(rows(), tree.at(QStringList{"good.wav", QStringLiteral("\ufffd/in.wav")}));
+    EXPECT_EQ(rows(), tree.at(QStringList{u"good.wav"_s, QStringLiteral("\ufffd/in.wav")}));
     ASSERT_EQ(dialogs().messages.size(), 1);
     EXPECT_EQ(dialogs().messages.front().text,
               QStringLiteral("2 files or folders were not added: their names are not valid "
@@ -297,7 +304,7 @@ TEST_F(AddAllInFolder, NamesThatAreNotUtf8AreLeftOutAndSaid)
 // A chosen folder whose path holds a NUL names nothing: the part before the NUL is not scanned.
 TEST_F(AddAllInFolder, AChosenPathHoldingANulAddsNothing)
 {
-    tree.make({"a.wav", "sub/b.wav"});
+    tree.make({u"a.wav"_s, u"sub/b.wav"_s});
     addAll(QStringLiteral("wav"), tree.root() + QChar(0) + QStringLiteral("/sub"));
     EXPECT_TRUE(rows().isEmpty());
 }
@@ -305,7 +312,7 @@ TEST_F(AddAllInFolder, AChosenPathHoldingANulAddsNothing)
 // During the scan the window is busy, handles pending events, and refuses "Clear List".
 TEST_F(AddAllInFolder, TheWindowStaysResponsiveAndBusyDuringTheScan)
 {
-    tree.make({"a.wav", "one/b.wav", "two/c.wav"});
+    tree.make({u"a.wav"_s, u"one/b.wav"_s, u"two/c.wav"_s});
     m_form->ListView1->appendRow(QStringLiteral("/before.wav"));
     bool timerFired = false;
     QTimer::singleShot(0, [&] { timerFired = true; });
@@ -321,8 +328,8 @@ TEST_F(AddAllInFolder, TheWindowStaysResponsiveAndBusyDuringTheScan)
     ASSERT_EQ(firedDuringScan.size(), 3);
     EXPECT_TRUE(firedDuringScan.last());
     EXPECT_EQ(pointersDuringScan, (QList<int>{PointerBusy, PointerBusy, PointerBusy}));
-    EXPECT_EQ(rows(),
-              QStringList{"/before.wav"} + tree.at(QStringList{"a.wav", "one/b.wav", "two/c.wav"}));
+    EXPECT_EQ(rows(), QStringList{u"/before.wav"_s} +
+                          tree.at(QStringList{u"a.wav"_s, u"one/b.wav"_s, u"two/c.wav"_s}));
     EXPECT_EQ(m_form->mousePointer(), PointerDefault);
 }
 

@@ -12,6 +12,8 @@
 namespace brindlecast::test {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 // The parts of a dialog result, NUL-separated.
 QString nulSeparated(const QStringList& parts)
 {
@@ -33,15 +35,15 @@ protected:
 TEST_F(AddFilesByDialogTest, PickedFilesAreAppendedAndCancelOrFailureAddsNothing)
 {
     pick(QStringLiteral("/music//odd \"name\"\n-x.wav"));
-    pick(nulSeparated({"/music/My Album", "b.wav", "a.wav", "-c é.wav"}));
-    pick(nulSeparated({"/", "a.wav", "b.wav"}));
+    pick(nulSeparated({u"/music/My Album"_s, u"b.wav"_s, u"a.wav"_s, u"-c é.wav"_s}));
+    pick(nulSeparated({u"/"_s, u"a.wav"_s, u"b.wav"_s}));
     pick(QString());
     ASSERT_TRUE(m_platform.scripted.messages.isEmpty());
     pick(20476);
     pick(32755);
-    EXPECT_EQ(rows(), (QStringList{"/music//odd \"name\"\n-x.wav", "/music/My Album/b.wav",
-                                   "/music/My Album/a.wav", "/music/My Album/-c é.wav", "/a.wav",
-                                   "/b.wav"}));
+    EXPECT_EQ(rows(), (QStringList{u"/music//odd \"name\"\n-x.wav"_s, u"/music/My Album/b.wav"_s,
+                                   u"/music/My Album/a.wav"_s, u"/music/My Album/-c é.wav"_s,
+                                   u"/a.wav"_s, u"/b.wav"_s}));
 
     const OpenFileRequest& request = m_platform.scripted.openFileRequests.front();
     EXPECT_EQ(request.title, QStringLiteral("Add File(s) - Hold Ctrl to select multiple files"));
@@ -58,14 +60,15 @@ TEST_F(AddFilesByDialogTest, PickedFilesAreAppendedAndCancelOrFailureAddsNothing
     EXPECT_EQ(tooMany.buttons, MessageButtons::Ok);
     EXPECT_EQ(m_platform.scripted.messages.back().title, QStringLiteral("Application Error"));
     EXPECT_TRUE(m_platform.scripted.messages.back().text.contains(
-        "\r\nin Tessaly2021/08/31.Form1.PushButton1_Click at line 112\r\r"));
+        u"\r\nin Tessaly2021/08/31.Form1.PushButton1_Click at line 112\r\r"_s));
 }
 
 // The list itself does not fail; a failing append is simulated to see the click carry on.
 TEST(AddFilesByDialogSteps, AFailedAppendIsReportedAndTheOtherFilesAreStillAdded)
 {
     ScriptedDialogs dialogs;
-    dialogs.openFileAnswers.push_back(nulSeparated({"/music", "a.wav", "bad.wav", "c.wav"}));
+    dialogs.openFileAnswers.push_back(
+        nulSeparated({u"/music"_s, u"a.wav"_s, u"bad.wav"_s, u"c.wav"_s}));
     QStringList appended;
     QStringList shown;
     AddFilesByDialog(
@@ -77,11 +80,11 @@ TEST(AddFilesByDialogSteps, AFailedAppendIsReportedAndTheOtherFilesAreStillAdded
         },
         [&](const QString& text) { shown << text; });
 
-    EXPECT_EQ(appended, (QStringList{"/music/a.wav", "/music/c.wav"}));
+    EXPECT_EQ(appended, (QStringList{u"/music/a.wav"_s, u"/music/c.wav"_s}));
     EXPECT_TRUE(shown.isEmpty());
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages.front().text.startsWith(
-        "Out of memory\r\nin Tessaly2021/08/31.Form1.PushButton1_Click at line 140\r\r"));
+        u"Out of memory\r\nin Tessaly2021/08/31.Form1.PushButton1_Click at line 140\r\r"_s));
 }
 
 // The dialog's result is cut at every NUL, so no picked path can carry one into a row.

@@ -23,6 +23,8 @@
 namespace brindlecast::test {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 // Drops through Qt's own drag-and-drop events on the list, as a file manager's drop arrives.
 class FileDrop : public FileListFixture {
 protected:
@@ -256,8 +258,8 @@ TEST(CommandLinePaths, ArgumentsThatAreNotUtf8AreLeftOutAndCounted)
         commandLinePaths({QByteArray("a.wav"), QByteArray("/abs/b\xc3\xa9.wav"),
                           QByteArray("bad\xff.wav"), QByteArray("sub/../c.wav")},
                          QStringLiteral("/music"), leftOut);
-    EXPECT_EQ(paths, (QStringList{"/music/a.wav", QStringLiteral("/abs/b\u00e9.wav"),
-                                  "/music/sub/../c.wav"}));
+    EXPECT_EQ(paths, (QStringList{u"/music/a.wav"_s, QStringLiteral("/abs/b\u00e9.wav"),
+                                  u"/music/sub/../c.wav"_s}));
     EXPECT_EQ(leftOut, 1);
 
     // After the "--" that ends the options, a name like an option is a file, and so is a
@@ -265,7 +267,7 @@ TEST(CommandLinePaths, ArgumentsThatAreNotUtf8AreLeftOutAndCounted)
     leftOut = 0;
     EXPECT_EQ(commandLinePaths({QByteArray("--"), QByteArray("--help"), QByteArray("--")},
                                QStringLiteral("/music"), leftOut),
-              (QStringList{"/music/--help", "/music/--"}));
+              (QStringList{u"/music/--help"_s, u"/music/--"_s}));
     EXPECT_EQ(leftOut, 0);
 }
 

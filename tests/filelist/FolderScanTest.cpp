@@ -19,6 +19,8 @@
 namespace brindlecast::test {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 struct NameCase {
     std::string name;
     QString text;
@@ -77,32 +79,32 @@ protected:
 
 TEST_F(FolderScan, FileIsAccessibleOnlyForRegularFilesThatOpen)
 {
-    tree.make({"a.wav", "folder/"});
-    ASSERT_EQ(::mkfifo(QFile::encodeName(tree.at("fifo")).constData(), 0600), 0);
-    ASSERT_TRUE(QFile::link(tree.at("a.wav"), tree.at("link.wav")));
-    ASSERT_TRUE(QFile::link(tree.at("missing.wav"), tree.at("dangling.wav")));
+    tree.make({u"a.wav"_s, u"folder/"_s});
+    ASSERT_EQ(::mkfifo(QFile::encodeName(tree.at(u"fifo"_s)).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(tree.at(u"a.wav"_s), tree.at(u"link.wav"_s)));
+    ASSERT_TRUE(QFile::link(tree.at(u"missing.wav"_s), tree.at(u"dangling.wav"_s)));
 
-    EXPECT_TRUE(FileIsAccessible(files, tree.at("a.wav")));
-    EXPECT_TRUE(FileIsAccessible(files, tree.at("link.wav")));
-    EXPECT_FALSE(FileIsAccessible(files, tree.at("folder")));
-    EXPECT_FALSE(FileIsAccessible(files, tree.at("fifo")));
-    EXPECT_FALSE(FileIsAccessible(files, tree.at("dangling.wav")));
-    EXPECT_FALSE(FileIsAccessible(files, tree.at("missing.wav")));
+    EXPECT_TRUE(FileIsAccessible(files, tree.at(u"a.wav"_s)));
+    EXPECT_TRUE(FileIsAccessible(files, tree.at(u"link.wav"_s)));
+    EXPECT_FALSE(FileIsAccessible(files, tree.at(u"folder"_s)));
+    EXPECT_FALSE(FileIsAccessible(files, tree.at(u"fifo"_s)));
+    EXPECT_FALSE(FileIsAccessible(files, tree.at(u"dangling.wav"_s)));
+    EXPECT_FALSE(FileIsAccessible(files, tree.at(u"missing.wav"_s)));
     EXPECT_FALSE(FileIsAccessible(files, QString()));
     EXPECT_FALSE(FileIsAccessible(files, QStringLiteral("/dev/null")));
     if (!runningAsRoot()) {
-        ::chmod(QFile::encodeName(tree.at("a.wav")).constData(), 0);
-        EXPECT_FALSE(FileIsAccessible(files, tree.at("a.wav")));
+        ::chmod(QFile::encodeName(tree.at(u"a.wav"_s)).constData(), 0);
+        EXPECT_FALSE(FileIsAccessible(files, tree.at(u"a.wav"_s)));
     }
 }
 
 TEST_F(FolderScan, ListMatchingFilesNumbersTheAccessibleMatchesFromOne)
 {
-    tree.make({"b.WAV", "A.wav", ".hidden.wav", "c.wav.txt", "sub.wav/x.wav"});
-    ASSERT_EQ(::mkfifo(QFile::encodeName(tree.at("fifo.wav")).constData(), 0600), 0);
+    tree.make({u"b.WAV"_s, u"A.wav"_s, u".hidden.wav"_s, u"c.wav.txt"_s, u"sub.wav/x.wav"_s});
+    ASSERT_EQ(::mkfifo(QFile::encodeName(tree.at(u"fifo.wav"_s)).constData(), 0600), 0);
 
     const NameArray names = ListMatchingFiles(files, tree.root(), QStringLiteral("*.wav"));
-    EXPECT_EQ(names.names(), (QStringList{".hidden.wav", "A.wav", "b.WAV"}));
+    EXPECT_EQ(names.names(), (QStringList{u".hidden.wav"_s, u"A.wav"_s, u"b.WAV"_s}));
     EXPECT_EQ(names.lowestIndex(), 1);
     EXPECT_EQ(names.highestIndex(), 3);
     EXPECT_EQ(names.at(1), QStringLiteral(".hidden.wav"));
@@ -110,7 +112,7 @@ TEST_F(FolderScan, ListMatchingFilesNumbersTheAccessibleMatchesFromOne)
     EXPECT_EQ(ListMatchingFiles(files, tree.root() + u'/', QStringLiteral("*.wav")).names(),
               names.names());
 
-    for (const QString& folder : {tree.at("sub.wav"), tree.at("missing")}) {
+    for (const QString& folder : {tree.at(u"sub.wav"_s), tree.at(u"missing"_s)}) {
         const NameArray none = ListMatchingFiles(files, folder, QStringLiteral("*.flac"));
         EXPECT_EQ(none.lowestIndex(), 0);
         EXPECT_EQ(none.highestIndex(), 0);
@@ -129,15 +131,16 @@ TEST_F(FolderScan, ListMatchingFilesNumbersTheAccessibleMatchesFromOne)
 
 TEST_F(FolderScan, KeepsTheGivenEntriesAndAppendsEachLevelAfterThem)
 {
-    tree.make({"one/a/", "one/b/x/", "two/c/"});
-    const QString one = tree.at("one/");
-    const QString two = tree.at("two/");
+    tree.make({u"one/a/"_s, u"one/b/x/"_s, u"two/c/"_s});
+    const QString one = tree.at(u"one/"_s);
+    const QString two = tree.at(u"two/"_s);
 
-    EXPECT_EQ(scan({one, two}),
-              (QStringList{one, two, one + "a/", one + "b/", two + "c/", one + "b/x/"}));
+    EXPECT_EQ(scan({one, two}), (QStringList{one, two, one + u"a/"_s, one + u"b/"_s, two + u"c/"_s,
+                                             one + u"b/x/"_s}));
     // A refused folder leaves the list once for each time it is met, first occurrence first.
-    files.deniedFolders << tree.at("two");
-    EXPECT_EQ(scan({two, one, two}), (QStringList{one, one + "a/", one + "b/", one + "b/x/"}));
+    files.deniedFolders << tree.at(u"two"_s);
+    EXPECT_EQ(scan({two, one, two}),
+              (QStringList{one, one + u"a/"_s, one + u"b/"_s, one + u"b/x/"_s}));
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
@@ -149,7 +152,7 @@ TEST_F(FolderScan, TheLengthLimitStopsTheDescent)
     QString deep = base;
     while (deep.size() + 11 < kMaxPathChars)
         deep += QStringLiteral("123456789/");
-    tree.make({deep.mid(base.size()) + "last/below/"});
+    tree.make({deep.mid(base.size()) + u"last/below/"_s});
     const QString last = deep + QStringLiteral("last/");
     ASSERT_LT(last.size(), kMaxPathChars + 5);
     ASSERT_GE(last.size(), kMaxPathChars);
@@ -158,9 +161,9 @@ TEST_F(FolderScan, TheLengthLimitStopsTheDescent)
     EXPECT_EQ(folders.last(), last);
     EXPECT_FALSE(folders.contains(last + QStringLiteral("below/")));
 
-    files.subfolderAnswers[tree.root()] = {{QString(kMaxPathChars, u'n'), "123456789"}, 0};
+    files.subfolderAnswers[tree.root()] = {{QString(kMaxPathChars, u'n'), u"123456789"_s}, 0};
     EXPECT_EQ(scan({base}).mid(0, 3),
-              (QStringList{base, base + "123456789/", base + "123456789/123456789/"}));
+              (QStringList{base, base + u"123456789/"_s, base + u"123456789/123456789/"_s}));
 }
 
 // Links to folders below the chosen one are followed, but no folder is entered twice: a loop or a
@@ -168,17 +171,17 @@ TEST_F(FolderScan, TheLengthLimitStopsTheDescent)
 TEST_F(FolderScan, FollowsLinksToFoldersButEntersNoFolderTwice)
 {
     FolderTree elsewhere;
-    elsewhere.make({"old/deep/"});
-    tree.make({"a/b/", "music/"});
-    ASSERT_TRUE(QFile::link(tree.at("a/b"), tree.at("a/b/loop")));     // a loop onto itself
-    ASSERT_TRUE(QFile::link(tree.root(), tree.at("a/b/up")));          // the chosen folder
-    ASSERT_TRUE(QFile::link(tree.at("a"), tree.at("music/ancestor"))); // met before
-    ASSERT_TRUE(QFile::link(elsewhere.at("old"), tree.at("music/old 1")));
-    ASSERT_TRUE(QFile::link(elsewhere.at("old"), tree.at("music/old 2")));
+    elsewhere.make({u"old/deep/"_s});
+    tree.make({u"a/b/"_s, u"music/"_s});
+    ASSERT_TRUE(QFile::link(tree.at(u"a/b"_s), tree.at(u"a/b/loop"_s)));     // a loop onto itself
+    ASSERT_TRUE(QFile::link(tree.root(), tree.at(u"a/b/up"_s)));             // the chosen folder
+    ASSERT_TRUE(QFile::link(tree.at(u"a"_s), tree.at(u"music/ancestor"_s))); // met before
+    ASSERT_TRUE(QFile::link(elsewhere.at(u"old"_s), tree.at(u"music/old 1"_s)));
+    ASSERT_TRUE(QFile::link(elsewhere.at(u"old"_s), tree.at(u"music/old 2"_s)));
 
     const QString root = tree.root() + u'/';
-    EXPECT_EQ(scan({root}), (QStringList{root, root + "a/", root + "music/", root + "a/b/",
-                                         root + "music/old 1/", root + "music/old 1/deep/"}));
+    EXPECT_EQ(scan({root}), (QStringList{root, root + u"a/"_s, root + u"music/"_s, root + u"a/b/"_s,
+                                         root + u"music/old 1/"_s, root + u"music/old 1/deep/"_s}));
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
@@ -201,28 +204,31 @@ TEST_P(NameOrder, ComparesUpperCaseFormsCodePointByCodePoint)
 
 INSTANTIATE_TEST_SUITE_P(
     Names, NameOrder,
-    ::testing::Values(OrderCase{"PunctuationAfterLetters",
-                                {"_intro", "zeta", "^x", "Alpha", "[live]", "beta"},
-                                {"Alpha", "beta", "zeta", "[live]", "^x", "_intro"}},
-                      OrderCase{"DigitsAndDotsBeforeLetters",
-                                {"b", "10", ".x", "a", "9"},
-                                {".x", "10", "9", "a", "b"}},
-                      OrderCase{"EqualFormsStable", {"a", "B", "A", "b"}, {"A", "a", "B", "b"}},
-                      OrderCase{"PrefixFirst", {"abc", "AB", "a"}, {"a", "AB", "abc"}},
-                      OrderCase{"NonAsciiByUpperCase",
-                                {QStringLiteral("\u00e9t\u00e9"), QStringLiteral("\u00c9T\u00c9S"),
-                                 "zz", "\U0001F3B5"},
-                                {"zz", QStringLiteral("\u00e9t\u00e9"),
-                                 QStringLiteral("\u00c9T\u00c9S"), "\U0001F3B5"}}),
+    ::testing::Values(
+        OrderCase{"PunctuationAfterLetters",
+                  {u"_intro"_s, u"zeta"_s, u"^x"_s, u"Alpha"_s, u"[live]"_s, u"beta"_s},
+                  {u"Alpha"_s, u"beta"_s, u"zeta"_s, u"[live]"_s, u"^x"_s, u"_intro"_s}},
+        OrderCase{"DigitsAndDotsBeforeLetters",
+                  {u"b"_s, u"10"_s, u".x"_s, u"a"_s, u"9"_s},
+                  {u".x"_s, u"10"_s, u"9"_s, u"a"_s, u"b"_s}},
+        OrderCase{
+            "EqualFormsStable", {u"a"_s, u"B"_s, u"A"_s, u"b"_s}, {u"A"_s, u"a"_s, u"B"_s, u"b"_s}},
+        OrderCase{"PrefixFirst", {u"abc"_s, u"AB"_s, u"a"_s}, {u"a"_s, u"AB"_s, u"abc"_s}},
+        OrderCase{"NonAsciiByUpperCase",
+                  {QStringLiteral("\u00e9t\u00e9"), QStringLiteral("\u00c9T\u00c9S"), u"zz"_s,
+                   u"\U0001F3B5"_s},
+                  {u"zz"_s, QStringLiteral("\u00e9t\u00e9"), QStringLiteral("\u00c9T\u00c9S"),
+                   u"\U0001F3B5"_s}}),
     CaseName());
 
 // The scan lists subfolders and files in that order too.
 TEST_F(FolderScan, SubfoldersComeInUpperCaseOrder)
 {
-    tree.make({"_intro/", "zeta/", "^x/", "Alpha/", "[live]/", "beta/"});
+    tree.make({u"_intro/"_s, u"zeta/"_s, u"^x/"_s, u"Alpha/"_s, u"[live]/"_s, u"beta/"_s});
     const QString root = tree.root() + u'/';
-    EXPECT_EQ(scan({root}), (QStringList{root, root + "Alpha/", root + "beta/", root + "zeta/",
-                                         root + "[live]/", root + "^x/", root + "_intro/"}));
+    EXPECT_EQ(scan({root}),
+              (QStringList{root, root + u"Alpha/"_s, root + u"beta/"_s, root + u"zeta/"_s,
+                           root + u"[live]/"_s, root + u"^x/"_s, root + u"_intro/"_s}));
 }
 
 // A folder is listed through the handle that was checked: swapping it for a link to another tree
@@ -231,15 +237,15 @@ class SwappedFolder : public FolderScan {
 protected:
     void SetUp() override
     {
-        tree.make({"a.wav", "sw/in.wav", "zz/z.wav"});
-        outside.make({"secret.wav", "inner/deep.wav"});
+        tree.make({u"a.wav"_s, u"sw/in.wav"_s, u"zz/z.wav"_s});
+        outside.make({u"secret.wav"_s, u"inner/deep.wav"_s});
     }
 
     // Puts a link to the other tree where the folder "sw" was, and keeps the folder beside it.
     void swap()
     {
-        ASSERT_TRUE(QDir().rename(tree.at("sw"), tree.at("sw_real")));
-        ASSERT_TRUE(QFile::link(outside.root(), tree.at("sw")));
+        ASSERT_TRUE(QDir().rename(tree.at(u"sw"_s), tree.at(u"sw_real"_s)));
+        ASSERT_TRUE(QFile::link(outside.root(), tree.at(u"sw"_s)));
     }
 
     QStringList addedRows()
@@ -264,10 +270,10 @@ protected:
 TEST_F(SwappedFolder, BeforeItIsOpenedItIsLeftOut)
 {
     files.onSubfolders = [&](const QString& folder) {
-        if (folder.endsWith(u"/sw/") && !QFileInfo(tree.at("sw_real")).exists())
+        if (folder.endsWith(u"/sw/") && !QFileInfo(tree.at(u"sw_real"_s)).exists())
             swap();
     };
-    EXPECT_EQ(addedRows(), tree.at(QStringList{"a.wav", "zz/z.wav"}));
+    EXPECT_EQ(addedRows(), tree.at(QStringList{u"a.wav"_s, u"zz/z.wav"_s}));
     EXPECT_FALSE(scanned.join(u'|').contains(u"inner"));
 }
 
@@ -277,7 +283,7 @@ TEST_F(SwappedFolder, AfterItWasReadItsOwnFilesAreListed)
         if (folder.endsWith(u"/zz/"))
             swap();
     };
-    EXPECT_EQ(addedRows(), tree.at(QStringList{"a.wav", "sw/in.wav", "zz/z.wav"}));
+    EXPECT_EQ(addedRows(), tree.at(QStringList{u"a.wav"_s, u"sw/in.wav"_s, u"zz/z.wav"_s}));
 }
 
 // Names that are not UTF-8 never become rows under a text that names another file; they are
@@ -366,7 +372,7 @@ TEST(BrowseForFolder, ReturnsTheChosenFolderWithoutTrailingSeparatorButTheRootAs
     EXPECT_EQ(BrowseForFolder(dialogs, title, QStringLiteral("/start")), QStringLiteral("/music"));
     EXPECT_EQ(BrowseForFolder(dialogs, title, QString()), QStringLiteral("/"));
     EXPECT_EQ(BrowseForFolder(dialogs, title, QStringLiteral("/no such folder")), QString());
-    EXPECT_EQ(dialogs.folderBrowserStarts, (QStringList{"/start", "", "/no such folder"}));
+    EXPECT_EQ(dialogs.folderBrowserStarts, (QStringList{u"/start"_s, u""_s, u"/no such folder"_s}));
     EXPECT_EQ(dialogs.folderBrowserTitles, QStringList(3, title));
 }
 

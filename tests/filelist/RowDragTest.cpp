@@ -7,6 +7,8 @@
 namespace brindlecast::test {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 class RowDrag : public FileListFixture {};
 
 TEST_F(RowDrag, TheDraggedPathTravelsAndThePassedRowsMoveUp)
@@ -17,21 +19,24 @@ TEST_F(RowDrag, TheDraggedPathTravelsAndThePassedRowsMoveUp)
     EXPECT_EQ(rows(), numberedPaths(5));
 
     drag(rowCenter(1), {2, 3, 4});
-    EXPECT_EQ(rows(), (QStringList{"/music/track 2.wav", "/music/track 3.wav", "/music/track 4.wav",
-                                   "/music/track 1.wav", "/music/track 5.wav"}));
+    EXPECT_EQ(rows(), (QStringList{u"/music/track 2.wav"_s, u"/music/track 3.wav"_s,
+                                   u"/music/track 4.wav"_s, u"/music/track 1.wav"_s,
+                                   u"/music/track 5.wav"_s}));
     EXPECT_EQ(list->selectedRow(), 4);
 
     // A press below the rows, with either button, drags the same path again.
     drag(belowLastRow(), {3}, Qt::RightButton);
-    EXPECT_EQ(rows(), (QStringList{"/music/track 2.wav", "/music/track 3.wav", "/music/track 1.wav",
-                                   "/music/track 4.wav", "/music/track 5.wav"}));
+    EXPECT_EQ(rows(), (QStringList{u"/music/track 2.wav"_s, u"/music/track 3.wav"_s,
+                                   u"/music/track 1.wav"_s, u"/music/track 4.wav"_s,
+                                   u"/music/track 5.wav"_s}));
 }
 
 TEST_F(RowDrag, AnIdenticalPathIsPassedOverWithoutChange)
 {
-    addRows({"/music/same.wav", "/music/same.wav", "/music/other.wav"});
+    addRows({u"/music/same.wav"_s, u"/music/same.wav"_s, u"/music/other.wav"_s});
     drag(rowCenter(1), {2, 3}); // row 1 stays the dragged row over its twin
-    EXPECT_EQ(rows(), (QStringList{"/music/other.wav", "/music/same.wav", "/music/same.wav"}));
+    EXPECT_EQ(rows(),
+              (QStringList{u"/music/other.wav"_s, u"/music/same.wav"_s, u"/music/same.wav"_s}));
 }
 
 // The dragged row is followed when rows before it go, and never dragged once it is gone.
@@ -42,7 +47,8 @@ TEST_F(RowDrag, TheDraggedRowIsFollowedUntilItIsGone)
     QTest::keyClick(list, Qt::Key_Home); // selects row 1 without a row click
     QTest::keyClick(list, Qt::Key_Delete);
     drag(belowLastRow(), {3});
-    const QStringList moved{"/music/track 2.wav", "/music/track 4.wav", "/music/track 3.wav"};
+    const QStringList moved{u"/music/track 2.wav"_s, u"/music/track 4.wav"_s,
+                            u"/music/track 3.wav"_s};
     EXPECT_EQ(rows(), moved);
 
     clickRow(3);
@@ -65,7 +71,7 @@ TEST_F(RowDrag, AMissingDragImageStillLetsTheDragWork)
     EXPECT_EQ(view->cursor().hotSpot(), m_form->hoverPointer()->hotSpot());
     moveTo(rowCenter(2), Qt::LeftButton);
     QTest::mouseRelease(view, Qt::LeftButton, {}, rowCenter(2));
-    EXPECT_EQ(rows(), (QStringList{"/music/track 2.wav", "/music/track 1.wav"}));
+    EXPECT_EQ(rows(), (QStringList{u"/music/track 2.wav"_s, u"/music/track 1.wav"_s}));
 }
 
 // A row click shows the drag image until release; hovering resets the window's pointer, but the

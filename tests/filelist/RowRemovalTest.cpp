@@ -5,7 +5,9 @@
 namespace brindlecast::test {
 namespace {
 
-const QStringList kThreeRows{"/music/one.wav", "/music/two.wav", "/music/three.wav"};
+using namespace Qt::StringLiterals;
+
+const QStringList kThreeRows{u"/music/one.wav"_s, u"/music/two.wav"_s, u"/music/three.wav"_s};
 
 class RowRemoval : public FileListFixture {};
 
@@ -17,7 +19,7 @@ TEST_F(RowRemoval, OnlyTheDeleteKeyRemovesWhateverTheModifiers)
     QTest::keyClick(list, Qt::Key_Backspace);
     EXPECT_EQ(rows(), kThreeRows);
     QTest::keyClick(list, Qt::Key_Delete, Qt::ShiftModifier);
-    EXPECT_EQ(rows(), (QStringList{"/music/one.wav", "/music/two.wav"}));
+    EXPECT_EQ(rows(), (QStringList{u"/music/one.wav"_s, u"/music/two.wav"_s}));
 }
 
 TEST_F(RowRemoval, DoubleClickBelowTheRowsRemovesTheSelectedRowIfAny)
@@ -27,7 +29,7 @@ TEST_F(RowRemoval, DoubleClickBelowTheRowsRemovesTheSelectedRowIfAny)
     EXPECT_EQ(rows(), kThreeRows);
     clickRow(2);
     doubleClick(belowLastRow());
-    EXPECT_EQ(rows(), (QStringList{"/music/one.wav", "/music/three.wav"}));
+    EXPECT_EQ(rows(), (QStringList{u"/music/one.wav"_s, u"/music/three.wav"_s}));
 }
 
 TEST_F(RowRemoval, NothingIsRemovedOrClearedWhileBusyOrEmpty)
