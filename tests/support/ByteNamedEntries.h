@@ -26,6 +26,18 @@ public:
         return fd >= 0 && ::close(fd) == 0;
     }
 
+    // Under `base` (ending with "/"): a folder "\xff" and a folder named by the replacement
+    // character itself, each holding "in.wav", and a file "bad\xff.wav": two different folders
+    // that decode to one text, and a file no text can name.
+    bool namesThatAreNotUtf8(const QByteArray& base)
+    {
+        for (const QByteArray& name : {QByteArray("\xff"), QByteArray("\xef\xbf\xbd")}) {
+            if (!folder(base + name) || !file(base + name + "/in.wav"))
+                return false;
+        }
+        return file(base + "bad\xff.wav");
+    }
+
     ~ByteNamedEntries()
     {
         for (const QByteArray& path : std::as_const(m_made)) {
