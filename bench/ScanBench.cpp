@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Times "Add All WAV File(s) In Folder" in an offscreen window on a generated tree against a plain
-// recursive listing of the same tree (std::filesystem), and the list's row appends.
+// recursive listing of the same tree (std::filesystem), the list's row appends, and the memory
+// each row takes.
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/scan_bench [--rounds N (3)]
 //
@@ -22,7 +23,9 @@
 #include <cstdio>
 #include <deque>
 #include <filesystem>
+#include <malloc.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace brindlecast {
@@ -143,6 +146,43 @@ double appendRows(FileListView& list, const QStringList& texts)
     return seconds;
 }
 
+// A path as long as a typical one in a music collection (55 characters), different for every row.
+QString collectionPath(int i)
+{
+    return QStringLiteral("/home/listener/Music/Artist %1/Album %2/Track %3.wav")
+        .arg(i / 1000, 4, 10, QLatin1Char('0'))
+        .arg(i / 10 % 100, 2, 10, QLatin1Char('0'))
+        .arg(i % 10, 3, 10, QLatin1Char('0'));
+}
+
+qint64 heapInUse()
+{
+    return qint64(mallinfo2().uordblks);
+}
+
+// The heap each row takes once listed and laid out, the path text made afresh for every row as a
+// scan makes it; against it, the heap each path takes held as text in a plain list of strings.
+std::pair<double, double> bytesPerRow(FileListView& list, int count)
+{
+    list.removeAllRows();
+    QCoreApplication::processEvents();
+    const qint64 listBefore = heapInUse();
+    for (int i = 0; i < count; ++i)
+        list.appendRow(collectionPath(i));
+    QCoreApplication::processEvents();
+    const qint64 listed = heapInUse() - listBefore;
+    list.removeAllRows();
+    QCoreApplication::processEvents();
+
+    const qint64 textsBefore = heapInUse();
+    QStringList texts;
+    for (int i = 0; i < count; ++i)
+        texts.append(collectionPath(i));
+    texts.squeeze();
+    const qint64 held = heapInUse() - textsBefore;
+    return {double(listed) / count, double(held) / count};
+}
+
 } // namespace
 
 } // namespace brindlecast
@@ -207,6 +247,11 @@ int main(int argc, char* argv[])
     std::printf("append 10000 rows: %.3f s\n", append10k);
     std::printf("append 100000 rows: %.3f s (%.1f x the 10000 rows; linear is 10, target <= 12)\n",
                 append100k, append100k / append10k);
+    constexpr int kMemoryRows = 200000;
+    const auto [listBytes, textBytes] = bytesPerRow(*form.ListView1, kMemoryRows);
+    std::printf("memory per row (%d rows of 55 characters): list %.0f bytes, the paths alone "
+                "%.0f bytes, ratio %.2f (target <= 1)\n",
+                kMemoryRows, listBytes, textBytes, listBytes / textBytes);
     if (!ok)
         std::printf("the scan did not add exactly the %d .wav files, or showed a message\n", wavs);
     std::printf("scan %.3f s, listing %.3f s (best of %d; target ratio <= 3)\n", bestScan,

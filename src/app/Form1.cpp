@@ -118,7 +118,7 @@ void Form1::connectFileList()
             [list](PointerKind kind) { list->setWindowBusy(kind == PointerBusy); });
 
     connect(PushButton1, &QPushButton::clicked, this, [this] {
-        PushButton1_Click(m_platform.dialogs(), *ListView1,
+        PushButton1_Click(m_platform.dialogs(), m_platform.fileSystem(), *ListView1,
                           [this](const QString& text) { messageBox(text); });
     });
     connect(PushButton3, &QPushButton::clicked, this, [this] {

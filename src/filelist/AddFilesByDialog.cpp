@@ -23,11 +23,21 @@ QString tooManyFilesText()
 
 } // namespace
 
-void PushButton1_Click(Dialogs& dialogs, FileRows& list,
+void PushButton1_Click(Dialogs& dialogs, const FileSystem& fileSystem, FileRows& list,
                        const std::function<void(const QString&)>& messageBox)
 {
+    int leftOut = 0;
     AddFilesByDialog(
-        dialogs, [&](const QString& path) { list.appendRow(path); }, messageBox);
+        dialogs,
+        [&](const QString& path) {
+            if (fileSystem.namesOneEntry(path))
+                list.appendRow(path);
+            else
+                ++leftOut;
+        },
+        messageBox);
+    if (leftOut > 0)
+        messageBox(leftOutNotice(leftOut));
 }
 
 void AddFilesByDialog(Dialogs& dialogs, const std::function<void(const QString&)>& appendRow,

@@ -8,13 +8,16 @@ namespace brindlecast {
 
 class Dialogs;
 class FileRows;
+class FileSystem;
 
 inline constexpr auto kAddFilesTitle = "Add File(s) - Hold Ctrl to select multiple files";
 inline constexpr auto kAddFilesFilter = "WAV Files (*.wav)";
 inline constexpr int kAddFilesMaxResultChars = 30000;
 
-// "Add WAV File(s)": appends one row per file picked in the open-file dialog.
-void PushButton1_Click(Dialogs& dialogs, FileRows& list,
+// "Add WAV File(s)": appends one row per file picked in the open-file dialog. A pick whose text
+// does not name its file alone (the dialog decodes names that are not UTF-8 lossily) is left out,
+// and how many were is said.
+void PushButton1_Click(Dialogs& dialogs, const FileSystem& fileSystem, FileRows& list,
                        const std::function<void(const QString&)>& messageBox);
 
 // The steps of the click, with the list and the message box passed in. A failure in a step is

@@ -3,6 +3,7 @@
 
 #include "core/PointerKind.h"
 #include "filelist/FileDrop.h"
+#include "filelist/FileListModel.h"
 #include "filelist/LeftOutNotice.h"
 
 #include <QDragEnterEvent>
@@ -13,8 +14,9 @@
 
 namespace brindlecast {
 
-FileListView::FileListView(QWidget* parent) : QTreeWidget(parent)
+FileListView::FileListView(QWidget* parent) : QTreeView(parent), m_rows(new FileListModel(this))
 {
+    setModel(m_rows);
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -22,7 +24,6 @@ FileListView::FileListView(QWidget* parent) : QTreeWidget(parent)
     // Rows are reordered by the list's own drag handling, never by dragging data out of it.
     setDragEnabled(false);
     setAutoScroll(false);
-    setColumnCount(0);
     // Every move over the rows is reported, with or without a button held.
     viewport()->setMouseTracking(true);
     // Files dropped from outside are handled by the list's handlers, not by the item model.
@@ -31,76 +32,82 @@ FileListView::FileListView(QWidget* parent) : QTreeWidget(parent)
     setDragDropMode(QAbstractItemView::DropOnly);
 }
 
+void FileListView::setColumnHeader(const QString& text)
+{
+    m_rows->setHeaderText(text);
+}
+
 void FileListView::appendRow(const QString& path)
 {
     // The ways in leave such paths out and say so; a NUL would cut the path short where it
     // reaches the system, and name another file.
-    if (!isNameablePath(path))
-        return;
-    auto* item = new QTreeWidgetItem(QStringList{path});
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    addTopLevelItem(item);
+    if (isNameablePath(path))
+        m_rows->append(path);
 }
 
 int FileListView::rowCount() const
 {
-    return topLevelItemCount();
+    return m_rows->rowCount();
 }
 
 QString FileListView::rowText(int row) const
 {
-    const QTreeWidgetItem* item = topLevelItem(row - 1);
-    return item ? item->text(0) : QString();
+    return m_rows->text(row - 1);
 }
 
 void FileListView::setRowText(int row, const QString& text)
 {
-    if (QTreeWidgetItem* item = topLevelItem(row - 1))
-        item->setText(0, text);
+    if (isNameablePath(text))
+        m_rows->setText(row - 1, text);
 }
 
 void FileListView::removeRow(int row)
 {
-    delete takeTopLevelItem(row - 1);
+    m_rows->remove(row - 1);
 }
 
 void FileListView::removeAllRows()
 {
-    clear();
+    m_rows->clear();
 }
 
 int FileListView::selectedRow() const
 {
-    const QList<QTreeWidgetItem*> selected = selectedItems();
-    return selected.isEmpty() ? 0 : indexOfTopLevelItem(selected.front()) + 1;
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? 0 : selected.front().row() + 1;
 }
 
 void FileListView::selectRow(int row)
 {
-    if (QTreeWidgetItem* item = topLevelItem(row - 1))
-        setCurrentItem(item);
+    if (const QModelIndex index = indexOfRow(row); index.isValid())
+        setCurrentIndex(index);
 }
 
 int FileListView::rowAt(const QPoint& position) const
 {
-    QTreeWidgetItem* item = itemAt(position);
-    return item ? indexOfTopLevelItem(item) + 1 : 0;
+    const QModelIndex index = indexAt(position);
+    return index.isValid() ? index.row() + 1 : 0;
 }
 
 void FileListView::ensureRowVisible(int row)
 {
-    if (QTreeWidgetItem* item = topLevelItem(row - 1))
-        scrollToItem(item, QAbstractItemView::EnsureVisible);
+    if (const QModelIndex index = indexOfRow(row); index.isValid())
+        scrollTo(index, QAbstractItemView::EnsureVisible);
 }
 
 QPersistentModelIndex FileListView::rowHandle(int row) const
 {
-    return QPersistentModelIndex(model()->index(row - 1, 0));
+    return QPersistentModelIndex(indexOfRow(row));
 }
 
 int FileListView::rowOfHandle(const QPersistentModelIndex& handle)
 {
     return handle.isValid() ? handle.row() + 1 : 0;
+}
+
+QModelIndex FileListView::indexOfRow(int row) const
+{
+    return m_rows->index(row - 1);
 }
 
 void FileListView::setPointer(int kind, const std::optional<QCursor>& custom)
@@ -131,7 +138,7 @@ void FileListView::showPointer()
 void FileListView::keyPressEvent(QKeyEvent* event)
 {
     emit keyDown(event->key());
-    QTreeWidget::keyPressEvent(event);
+    QTreeView::keyPressEvent(event);
 }
 
 void FileListView::mousePressEvent(QMouseEvent* event)
@@ -141,7 +148,7 @@ void FileListView::mousePressEvent(QMouseEvent* event)
     // press on the empty area keeps the selection (the view would clear it), so a double-click
     // there still names the row to remove.
     if (onRow)
-        QTreeWidget::mousePressEvent(event);
+        QTreeView::mousePressEvent(event);
     else
         setFocus(Qt::MouseFocusReason);
     emit mouseDown();
@@ -158,7 +165,7 @@ void FileListView::mouseMoveEvent(QMouseEvent* event)
 
 void FileListView::mouseReleaseEvent(QMouseEvent* event)
 {
-    QTreeWidget::mouseReleaseEvent(event);
+    QTreeView::mouseReleaseEvent(event);
     emit mouseUp();
 }
 

@@ -5,7 +5,7 @@
 
 #include <QCursor>
 #include <QPersistentModelIndex>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <optional>
 
 namespace brindlecast {
@@ -15,10 +15,15 @@ namespace brindlecast {
 //
 // The view only reports what the user does (as signals) and offers the row operations; what the
 // events mean is decided by the list's handlers.
-class FileListView : public QTreeWidget, public FileRows {
+class FileListModel;
+
+class FileListView : public QTreeView, public FileRows {
     Q_OBJECT
 public:
     explicit FileListView(QWidget* parent = nullptr);
+
+    // The text above the column of paths.
+    void setColumnHeader(const QString& text);
 
     void appendRow(const QString& path) override;
     int rowCount() const override;
@@ -67,6 +72,9 @@ protected:
 
 private:
     void showPointer();
+    QModelIndex indexOfRow(int row) const;
+
+    FileListModel* m_rows;
 
     int m_pointerKind = 0;
     std::optional<QCursor> m_customPointer;

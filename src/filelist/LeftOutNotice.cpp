@@ -15,7 +15,8 @@ QString leftOutNotice(int count)
 
 bool isNameablePath(const QString& path)
 {
-    return !path.contains(QChar(0));
+    // Text that is not valid UTF-16 (a lone surrogate) has no spelling on disk at all.
+    return !path.contains(QChar(0)) && path.isValidUtf16();
 }
 
 } // namespace brindlecast

@@ -92,6 +92,10 @@ public:
     virtual int attributes(const QString& path) const = 0;
     // True only for a regular file that opens for reading. Never blocks on a FIFO or device.
     virtual bool isAccessibleFile(const QString& path) const = 0;
+    // True when the text names exactly one entry as the system spells it. A name that is not
+    // valid UTF-8 reads as text with replacement characters, so such text (from the file dialog,
+    // which decodes names itself) may stand for several entries, or for one it does not name.
+    virtual bool namesOneEntry(const QString& path) const = 0;
 
     // Opens the folder once (a link is followed only where `lead` says the parent showed one,
     // or where the caller named the folder) and reads its attribute word, identity, subfolders

@@ -127,6 +127,25 @@ void readEntry(int dirFd, const dirent& entry, const QString& filePattern, Folde
     }
 }
 
+// True when exactly one entry of the folder reads as the name, and it is spelt as the name is.
+bool hasOnlySpelling(const QString& folder, const QString& name)
+{
+    DIR* dir = ::opendir(nativeName(folder).constData());
+    if (!dir)
+        return false;
+    const QByteArray spelling = nativeName(name);
+    int readAsName = 0;
+    bool spelt = false;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (QFile::decodeName(entry->d_name) == name) {
+            ++readAsName;
+            spelt = spelt || spelling == QByteArrayView(entry->d_name);
+        }
+    }
+    ::closedir(dir);
+    return readAsName == 1 && spelt;
+}
+
 } // namespace
 
 FolderContents PosixFileSystem::readFolder(const QString& folder, const QString& filePattern,
@@ -259,6 +278,23 @@ bool PosixFileSystem::isAccessibleFile(const QString& path) const
     // The open never waits (a FIFO without a writer, a device), and fstat tells what was opened.
     // Listings give regular files only, so the folder scan never opens anything else at all.
     return isNameable(path) && opensForReading(AT_FDCWD, nativeName(path).constData());
+}
+
+bool PosixFileSystem::namesOneEntry(const QString& path) const
+{
+    if (!isNameable(path))
+        return false;
+    // Bytes that are not UTF-8 always decode to replacement characters, so text without one has
+    // a single spelling. Each name that holds one is looked up among its folder's entries.
+    const QStringList names = path.split(kNativeSeparator);
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (!names[i].contains(QChar::ReplacementCharacter))
+            continue;
+        const QString folder = i == 0 ? QStringLiteral(".") : names.first(i).join(kNativeSeparator);
+        if (!hasOnlySpelling(folder.isEmpty() ? QString(kNativeSeparator) : folder, names[i]))
+            return false;
+    }
+    return true;
 }
 
 QString PosixFileSystem::writeRefusal(const QString& folder) const

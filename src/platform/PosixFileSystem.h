@@ -16,6 +16,7 @@ public:
     bool isSameFile(const QString& first, const QString& second) const override;
     int attributes(const QString& path) const override;
     bool isAccessibleFile(const QString& path) const override;
+    bool namesOneEntry(const QString& path) const override;
     FolderContents readFolder(const QString& folder, const QString& filePattern,
                               const std::optional<FolderLead>& lead,
                               const std::function<void()>& onEntry) const override;

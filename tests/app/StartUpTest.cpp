@@ -55,7 +55,8 @@ TEST_F(StartUp, FirstStartWithAnEmptyStore)
     EXPECT_FALSE(form.Option4->isChecked());
     EXPECT_TRUE(form.Frame4->isEnabled());
     EXPECT_EQ(form.Text1->text(), m_platform.desktop + u'/');
-    EXPECT_EQ(form.ListView1->headerItem()->text(0), QStringLiteral(" WAV File(s)"));
+    EXPECT_EQ(form.ListView1->model()->headerData(0, Qt::Horizontal).toString(),
+              QStringLiteral(" WAV File(s)"));
     EXPECT_EQ(form.ListView1->columnWidth(0), 467); // 7000 twips, as shown
     EXPECT_EQ(form.ListView1->header()->sectionSize(0), 467);
     EXPECT_EQ(form.palette().color(QPalette::Window), QColor(Qt::white)); // no skin file

@@ -179,7 +179,7 @@ TEST_F(ConversionRunTest, AnOutputWrittenEarlierInTheRunIsNeverReplaced)
     // The same folder by another name; a new run replaces the last run's outputs as ever.
     ASSERT_EQ(::symlink("a", QFile::encodeName(workPath(QStringLiteral("alias"))).constData()), 0);
     const QString alias = workPath(QStringLiteral("alias/song.wav"));
-    m_form->ListView1->clear();
+    m_form->ListView1->removeAllRows();
     m_platform.scripted.messages.clear();
     prepare({first, alias, second}, QStringLiteral("64 kbps"), false); // beside each input
 

@@ -4,6 +4,7 @@
 #include "FileListFixture.h"
 #include "core/Failure.h"
 #include "platform/QtDialogs.h"
+#include "support/ByteNamedEntries.h"
 
 #include <QFileDialog>
 #include <QTemporaryDir>
@@ -96,6 +97,35 @@ TEST_F(AddFilesByDialogTest, NoRowHoldsANul)
     ASSERT_GT(list->rowCount(), 0);
     for (int row = 1; row <= list->rowCount(); ++row)
         EXPECT_FALSE(list->rowText(row).contains(QChar(0))) << row;
+}
+
+// The dialog decodes names itself, so a folder "\xff" and a folder named by the replacement
+// character come back as one text, and "bad\xff.wav" as a text that names no file. Such picks
+// are left out and said; a real replacement character in a name that only it has is listed.
+TEST_F(AddFilesByDialogTest, PicksWhoseTextDoesNotNameTheirFileAloneAreLeftOutAndSaid)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString base = folder.path() + u'/';
+    const QByteArray bytes = QFile::encodeName(base);
+    ByteNamedEntries made;
+    ASSERT_TRUE(made.namesThatAreNotUtf8(bytes));
+    ASSERT_TRUE(made.folder(bytes + "only") && made.folder(bytes + "only/\xef\xbf\xbd") &&
+                made.file(bytes + "only/\xef\xbf\xbd/in.wav"));
+    const QString replaced(QChar::ReplacementCharacter);
+
+    pick(base + replaced + u"/in.wav"_s);
+    pick(nulSeparated({folder.path(), u"bad"_s + replaced + u".wav"_s, u"good.wav"_s}));
+    pick(base + u"only/"_s + replaced + u"/in.wav"_s);
+
+    EXPECT_EQ(rows(),
+              (QStringList{base + u"good.wav"_s, base + u"only/"_s + replaced + u"/in.wav"_s}));
+    ASSERT_EQ(m_platform.scripted.messages.size(), 2);
+    for (const auto& message : m_platform.scripted.messages) {
+        EXPECT_EQ(message.text,
+                  u"1 file or folder was not added: its name is not valid UTF-8 or holds a NUL "
+                  u"character, so no row can name it."_s);
+    }
 }
 
 } // namespace

@@ -44,7 +44,7 @@ protected:
 
     QPoint rowCenter(int row) const
     {
-        return list->visualItemRect(list->topLevelItem(row - 1)).center();
+        return list->visualRect(list->model()->index(row - 1, 0)).center();
     }
 
     QPoint belowLastRow() const { return rowCenter(list->rowCount()) + QPoint(0, 30); }

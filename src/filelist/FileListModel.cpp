@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "filelist/FileListModel.h"
+
+#include <cstring>
+
+namespace brindlecast {
+
+FileListModel::FileListModel(QObject* parent) : QAbstractListModel(parent) {}
+
+int FileListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+QVariant FileListModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || index.column() != 0 || !holds(index.row()))
+        return {};
+    return text(index.row());
+}
+
+QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role == Qt::DisplayRole && orientation == Qt::Horizontal && section == 0)
+        return m_header;
+    return {};
+}
+
+Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+void FileListModel::setHeaderText(const QString& text)
+{
+    m_header = text;
+    emit headerDataChanged(Qt::Horizontal, 0, 0);
+}
+
+void FileListModel::append(const QString& path)
+{
+    const int position = int(m_rows.size());
+    PackedText packed = pack(path);
+    beginInsertRows({}, position, position);
+    m_rows.push_back(std::move(packed));
+    endInsertRows();
+}
+
+QString FileListModel::text(int position) const
+{
+    return holds(position) ? QString::fromUtf8(m_rows[size_t(position)].get()) : QString();
+}
+
+void FileListModel::setText(int position, const QString& path)
+{
+    if (!holds(position))
+        return;
+    m_rows[size_t(position)] = pack(path);
+    const QModelIndex changed = index(position);
+    emit dataChanged(changed, changed, {Qt::DisplayRole});
+}
+
+void FileListModel::remove(int position)
+{
+    if (!holds(position))
+        return;
+    beginRemoveRows({}, position, position);
+    m_rows.erase(m_rows.begin() + position);
+    endRemoveRows();
+}
+
+void FileListModel::clear()
+{
+    beginResetModel();
+    std::vector<PackedText>().swap(m_rows);
+    endResetModel();
+}
+
+FileListModel::PackedText FileListModel::pack(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    PackedText packed(new char[size_t(utf8.size()) + 1]);
+    std::memcpy(packed.get(), utf8.constData(), size_t(utf8.size()) + 1);
+    return packed;
+}
+
+bool FileListModel::holds(int position) const
+{
+    return position >= 0 && size_t(position) < m_rows.size();
+}
+
+} // namespace brindlecast
