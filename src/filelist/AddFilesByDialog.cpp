@@ -7,7 +7,9 @@
 #include "core/FileRows.h"
 #include "core/PathHelpers.h"
 #include "core/StepReporter.h"
+#include "filelist/LeftOutNotice.h"
 #include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
 
 #include <QStringList>
 
