@@ -14,13 +14,26 @@
 
 namespace brindlecast {
 
-FileListView::FileListView(QWidget* parent) : QTreeView(parent), m_rows(new FileListModel(this))
+FileListView::FileListView(QWidget* parent) : QTableView(parent), m_rows(new FileListModel(this))
 {
     setModel(m_rows);
-    setRootIsDecorated(false);
-    setUniformRowHeights(true);
+    // A table rather than a tree: a tree lays out every row again whenever rows are added, which
+    // for a whole disk's files stalls the window; a table only keeps each row's height.
+    setShowGrid(false);
+    setWordWrap(false);
+    setTabKeyNavigation(false);
+    setCornerButtonEnabled(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    fitRowHeight();
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setStretchLastSection(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     // Rows are reordered by the list's own drag handling, never by dragging data out of it.
     setDragEnabled(false);
     setAutoScroll(false);
@@ -135,10 +148,31 @@ void FileListView::showPointer()
         viewport()->unsetCursor();
 }
 
+void FileListView::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitRowHeight();
+}
+
+// Every row is one line of the list's font high, whatever font it is given.
+void FileListView::fitRowHeight()
+{
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+}
+
+QModelIndex FileListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // One column of rows: Home and End go to the first and the last row, as in any list.
+    if (action == MoveHome || action == MoveEnd)
+        modifiers |= Qt::ControlModifier;
+    return QTableView::moveCursor(action, modifiers);
+}
+
 void FileListView::keyPressEvent(QKeyEvent* event)
 {
     emit keyDown(event->key());
-    QTreeView::keyPressEvent(event);
+    QTableView::keyPressEvent(event);
 }
 
 void FileListView::mousePressEvent(QMouseEvent* event)
@@ -148,7 +182,7 @@ void FileListView::mousePressEvent(QMouseEvent* event)
     // press on the empty area keeps the selection (the view would clear it), so a double-click
     // there still names the row to remove.
     if (onRow)
-        QTreeView::mousePressEvent(event);
+        QTableView::mousePressEvent(event);
     else
         setFocus(Qt::MouseFocusReason);
     emit mouseDown();
@@ -165,7 +199,7 @@ void FileListView::mouseMoveEvent(QMouseEvent* event)
 
 void FileListView::mouseReleaseEvent(QMouseEvent* event)
 {
-    QTreeView::mouseReleaseEvent(event);
+    QTableView::mouseReleaseEvent(event);
     emit mouseUp();
 }
 

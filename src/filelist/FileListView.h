@@ -4,26 +4,28 @@
 #include "core/FileRows.h"
 
 #include <QCursor>
+#include <QHeaderView>
 #include <QPersistentModelIndex>
-#include <QTreeView>
+#include <QTableView>
 #include <optional>
 
 namespace brindlecast {
+
+class FileListModel;
 
 // The input files of the next run, one row per file holding its full path, in conversion order.
 // Rows are numbered from 1; 0 means "no row".
 //
 // The view only reports what the user does (as signals) and offers the row operations; what the
 // events mean is decided by the list's handlers.
-class FileListModel;
-
-class FileListView : public QTreeView, public FileRows {
+class FileListView : public QTableView, public FileRows {
     Q_OBJECT
 public:
     explicit FileListView(QWidget* parent = nullptr);
 
-    // The text above the column of paths.
+    // The text above the column of paths, and that column's header.
     void setColumnHeader(const QString& text);
+    QHeaderView* header() const { return horizontalHeader(); }
 
     void appendRow(const QString& path) override;
     int rowCount() const override;
@@ -61,6 +63,8 @@ signals:
     void pathsDropped(const QStringList& paths);
 
 protected:
+    void changeEvent(QEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -72,6 +76,7 @@ protected:
 
 private:
     void showPointer();
+    void fitRowHeight();
     QModelIndex indexOfRow(int row) const;
 
     FileListModel* m_rows;
