@@ -345,6 +345,42 @@ TEST_F(FolderScan, EveryPhasePumpsEventsAtAStepPace)
     }
 }
 
+// Between the end of a folder's listing and the next folder's, the scan sorts the names and
+// collects the subfolders: neither reads an entry nor adds a row, and both pump all the same.
+TEST_F(FolderScan, SortingAndCollectingAFolderPumpToo)
+{
+    constexpr int kCount = 2000;
+    QStringList names;
+    for (int i = 0; i < kCount; ++i)
+        names << QStringLiteral("files/t%1.wav").arg(i) << QStringLiteral("folders/s%1/").arg(i);
+    tree.make(names);
+
+    // Pumps after the chosen folder's last entry was read and before any other folder is read.
+    const auto pumpsAfterListing = [&](const QString& chosen) {
+        qint64 now = 0;
+        bool otherFolderRead = false;
+        QList<int> entriesAtPumps;
+        EventPacer pace([&] { return now++; },
+                        [&] {
+                            if (!otherFolderRead)
+                                entriesAtPumps.append(files.entriesRead);
+                        });
+        files.entriesRead = 0;
+        files.onSubfolders = [&](const QString& folder) { otherFolderRead |= folder != chosen; };
+        ScanSession session{files, dialogs, QStringLiteral("*.wav"), pace, 0, {}};
+        FolderList folders{ScannedFolder::named(chosen)};
+        GetSubDirectories2016(session, folders);
+        const int listed = entriesAtPumps.isEmpty() ? -1 : entriesAtPumps.last();
+        return entriesAtPumps.count(listed);
+    };
+
+    // Sorting 2000 names ticks some 85 times, so about eight pumps; without those ticks only the
+    // step after the listing could pump.
+    EXPECT_GE(pumpsAfterListing(tree.at(u"files/"_s)), 4);
+    // Each subfolder collected ticks once: some 200 pumps.
+    EXPECT_GE(pumpsAfterListing(tree.at(u"folders/"_s)), kCount / 20);
+}
+
 // Sorting a large folder pumps too.
 TEST(NameOrderPace, SortingManyNamesTicks)
 {
