@@ -355,19 +355,23 @@ TEST_F(FolderScan, SortingAndCollectingAFolderPumpToo)
         names << QStringLiteral("files/t%1.wav").arg(i) << QStringLiteral("folders/s%1/").arg(i);
     tree.make(names);
 
-    // Pumps after the chosen folder's last entry was read and before any other folder is read.
-    const auto pumpsAfterListing = [&](const QString& chosen) {
+    // Pumps after the chosen folder's last entry was read and before any other folder is read;
+    // with `beforeCollecting`, only those before its first subfolder was collected.
+    const auto pumpsAfterListing = [&](const QString& chosen, bool beforeCollecting = false) {
         qint64 now = 0;
         bool otherFolderRead = false;
+        const ScanSession* scanning = nullptr;
         QList<int> entriesAtPumps;
         EventPacer pace([&] { return now++; },
                         [&] {
-                            if (!otherFolderRead)
+                            if (!otherFolderRead &&
+                                !(beforeCollecting && !scanning->seen.isEmpty()))
                                 entriesAtPumps.append(files.entriesRead);
                         });
         files.entriesRead = 0;
         files.onSubfolders = [&](const QString& folder) { otherFolderRead |= folder != chosen; };
         ScanSession session{files, dialogs, QStringLiteral("*.wav"), pace, 0, {}};
+        scanning = &session;
         FolderList folders{ScannedFolder::named(chosen)};
         GetSubDirectories2016(session, folders);
         const int listed = entriesAtPumps.isEmpty() ? -1 : entriesAtPumps.last();
@@ -377,6 +381,7 @@ TEST_F(FolderScan, SortingAndCollectingAFolderPumpToo)
     // Sorting 2000 names ticks some 85 times, so about eight pumps; without those ticks only the
     // step after the listing could pump.
     EXPECT_GE(pumpsAfterListing(tree.at(u"files/"_s)), 4);
+    EXPECT_GE(pumpsAfterListing(tree.at(u"folders/"_s), true), 4);
     // Each subfolder collected ticks once: some 200 pumps.
     EXPECT_GE(pumpsAfterListing(tree.at(u"folders/"_s)), kCount / 20);
 }
