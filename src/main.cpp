@@ -4,11 +4,9 @@
 #include "batch/BatchUsage.h"
 #include "filelist/CommandLinePaths.h"
 #include "filelist/LeftOutNotice.h"
-#include "platform/OutputFiles.h"
 #include "platform/QtPlatform.h"
 #include "platform/StandardStreams.h"
 #include "platform/TerminationSignals.h"
-#include "platform/UsableProcessors.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -34,10 +32,9 @@ int runWithoutWindow(int argc, char* argv[], const QStringList& commandArguments
 {
     QCoreApplication application(argc, argv);
     brindlecast::QtPlatform platform;
-    brindlecast::PosixOutputFiles outputs;
     brindlecast::StandardStreams console;
-    brindlecast::BatchEnvironment environment{
-        platform, outputs, console, brindlecast::usableProcessorCount(), QDir::currentPath()};
+    brindlecast::BatchEnvironment environment{platform, console, platform.usableProcessors(),
+                                              QDir::currentPath()};
     return brindlecast::runBatchCommand(commandArguments, environment);
 }
 

@@ -84,11 +84,7 @@ Form1::Form1(Platform& platform, QWidget* parent)
     nameControlsForScreenReaders(*this);
     watchPointerMoves();
     connectFileList();
-    connect(PushButton2, &QPushButton::clicked, this, [this] {
-        m_conversion.PushButton2_Click(conversionChoices());
-        if (std::exchange(m_quitAfterRun, false))
-            close();
-    });
+    connect(PushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
         if (m_conversion.isConverting() && !m_conversion.isStopping())
             offerToStopConverting();
@@ -134,6 +130,13 @@ void Form1::connectFileList()
     });
 }
 
+void Form1::PushButton2_Click()
+{
+    m_conversion.start(conversionChoices());
+    if (std::exchange(m_quitAfterRun, false))
+        close();
+}
+
 void Form1::addPathsAsDropped(const QStringList& paths)
 {
     ListView1_OLEDragDrop(paths, *ListView1, m_platform.fileSystem(), m_platform.dialogs(),
@@ -142,8 +145,11 @@ void Form1::addPathsAsDropped(const QStringList& paths)
 
 ConversionChoices Form1::conversionChoices() const
 {
-    return {Option1->isChecked(), Option2->isChecked(), Combo1->currentText(),
-            Option3->isChecked(), Text1->text(),        Option4->isChecked()};
+    // Read at the moment of use, as every setting is; it has no control of its own.
+    const int encodersAtOnce = encodersAtOnceFromSetting(
+        m_settings.stored(SettingKey::EncodersAtOnce), m_platform.usableProcessors());
+    return {Option1->isChecked(), Option2->isChecked(), Combo1->currentText(), Option3->isChecked(),
+            Text1->text(),        Option4->isChecked(), encodersAtOnce};
 }
 
 void Form1::layOutControls()

@@ -77,6 +77,8 @@ protected:
 
 private:
     void Form_Load();
+    // "Start Converting".
+    void PushButton2_Click();
     void SetApplicationTitle();
     void loadHoverPointer(const QString& path);
     void layOutControls();

@@ -7,16 +7,12 @@
 #include "batch/BatchUsage.h"
 #include "convert/AacEncoderChoice.h"
 #include "convert/ConversionServices.h"
-#include "convert/EncodeVerdict.h"
-#include "core/EncoderCommand.h"
+#include "convert/EncoderPlacement.h"
 #include "core/ErrorReport.h"
 #include "core/Failure.h"
-#include "platform/ChildProcess.h"
 #include "platform/EncoderFolders.h"
-#include "platform/ExitCleanup.h"
 #include "platform/FileSystem.h"
 #include "platform/MediaInfoProbe.h"
-#include "platform/Platform.h"
 #include "platform/StandardStreams.h"
 #include "platform/TerminationSignals.h"
 
@@ -52,17 +48,74 @@ int usageError(TextConsole& console, const QString& message)
     return kExitUsage;
 }
 
-// Puts the encoder in place as the window's run does; throws Failure naming the cause.
-DeployedEncoder putEncoderInPlace(const ConversionServices& services, QString& folder)
+// --help and --version; nullopt for a request to convert.
+std::optional<int> answerWithoutConverting(const ParsedArguments& parsed, TextConsole& console)
 {
-    const QByteArray bytes = services.encoderBuild(encoderBuildFor(services.addressWidth()));
-    folder = services.encoderFolders.createFolder(services.temporaryFolder());
-    const QString program = services.encoderFolders.deploy(bytes, folder);
-    if (!services.encoderFolders.isTrusted(program)) {
-        throw Failure(QStringLiteral("the encoder in %1 could have been changed by another user")
-                          .arg(folder));
+    switch (parsed.action) {
+    case BatchAction::Help:
+        console.printLine(usageText().chopped(1));
+        return kExitAllDone;
+    case BatchAction::Version:
+        console.printLine(versionText());
+        return kExitAllDone;
+    case BatchAction::UsageError:
+        return usageError(console, parsed.error);
+    case BatchAction::Convert:
+        break;
     }
-    return {program, aacEncoderOf(services, program)};
+    return std::nullopt;
+}
+
+// The output folder made absolute, and the jobs counted; a usage error's status otherwise.
+std::optional<int> completeOptions(BatchOptions& options, const BatchEnvironment& environment,
+                                   const FileSystem& fileSystem)
+{
+    if (!options.outputFolder.isEmpty()) {
+        options.outputFolder =
+            QDir::cleanPath(QDir(environment.currentFolder).absoluteFilePath(options.outputFolder));
+        if (!fileSystem.isFolder(options.outputFolder)) {
+            return usageError(
+                environment.console,
+                QStringLiteral("the output folder %1 does not exist").arg(options.outputFolder));
+        }
+    }
+    if (options.jobs == 0)
+        options.jobs = environment.usableProcessors;
+    return std::nullopt;
+}
+
+// Puts the encoder in place as the window's run does; false after saying why it cannot be.
+bool placeEncoder(const ConversionServices& services, TextConsole& console,
+                  DeployedEncoder& encoder)
+{
+    AacEncoderChoice aacEncoders;
+    const std::optional<QString> failure = putEncoderInPlace(
+        services, aacEncoders,
+        [](int location, const std::function<void()>& action) -> std::optional<QString> {
+            try {
+                action();
+                return std::nullopt;
+            } catch (const Failure& caught) {
+                // The processor's width only picks the build: without it the 32-bit one is used.
+                return location == 110 ? std::nullopt : std::optional(caught.description());
+            }
+        },
+        encoder);
+    if (!failure)
+        return true;
+    if (!encoder.folder.isEmpty())
+        services.encoderFolders.removeFolder(encoder.folder);
+    encoder.removeOnExit.release();
+    console.printErrorLine(QStringLiteral("%1: the encoder cannot be put in place: %2")
+                               .arg(QLatin1String(kProgramName), *failure));
+    return false;
+}
+
+void printSummary(TextConsole& console, const BatchCounts& counts, double seconds)
+{
+    console.printLine(summaryLine(counts, seconds));
+    if (const QString fallback = fallbackRateLine(counts); !fallback.isEmpty())
+        console.printLine(fallback);
 }
 
 } // namespace
@@ -72,29 +125,12 @@ int runBatchCommand(const QStringList& arguments, BatchEnvironment& environment)
     TextConsole& console = environment.console;
     const ConversionServices services = conversionServicesOf(environment.platform);
     const ParsedArguments parsed = parseBatchArguments(arguments);
-    if (parsed.action == BatchAction::Help) {
-        console.printLine(usageText().chopped(1));
-        return kExitAllDone;
-    }
-    if (parsed.action == BatchAction::Version) {
-        console.printLine(versionText());
-        return kExitAllDone;
-    }
-    if (parsed.action == BatchAction::UsageError)
-        return usageError(console, parsed.error);
-
+    if (const std::optional<int> answered = answerWithoutConverting(parsed, console))
+        return *answered;
     BatchOptions options = parsed.options;
-    if (!options.outputFolder.isEmpty()) {
-        options.outputFolder =
-            QDir::cleanPath(QDir(environment.currentFolder).absoluteFilePath(options.outputFolder));
-        if (!services.fileSystem.isFolder(options.outputFolder)) {
-            return usageError(
-                console,
-                QStringLiteral("the output folder %1 does not exist").arg(options.outputFolder));
-        }
-    }
-    if (options.jobs == 0)
-        options.jobs = environment.usableProcessors;
+    if (const std::optional<int> refused =
+            completeOptions(options, environment, services.fileSystem))
+        return *refused;
 
     // From here on SIGINT and SIGTERM end the run in order rather than the process at once.
     int signalNumber = 0;
@@ -108,43 +144,21 @@ int runBatchCommand(const QStringList& arguments, BatchEnvironment& environment)
     QElapsedTimer clock;
     clock.start();
     ConsoleErrorBox errorBox(console);
-    const QList<BatchInput> inputs = gatherInputs(
-        options.paths, options.extension, environment.currentFolder, services.fileSystem, errorBox);
-    QList<PlannedFile> plan = planOutputs(inputs, options);
+    QList<PlannedFile> plan =
+        planOutputs(gatherInputs(options.paths, options.extension, environment.currentFolder,
+                                 services.fileSystem, errorBox),
+                    options);
 
-    ExitCleanup& cleanup = services.exitCleanup;
-    QString encoderFolder;
-    ExitCleanup::Entry removeEncoderOnExit;
     DeployedEncoder encoder;
-    if (!plan.isEmpty() && signalNumber == 0) {
-        try {
-            encoder = putEncoderInPlace(services, encoderFolder);
-            removeEncoderOnExit = cleanup.removeFolder(encoderFolder);
-        } catch (const Failure& failure) {
-            if (!encoderFolder.isEmpty())
-                services.encoderFolders.removeFolder(encoderFolder);
-            console.printErrorLine(QStringLiteral("%1: the encoder cannot be put in place: %2")
-                                       .arg(QLatin1String(kProgramName), failure.description()));
-            return kExitNoEncoder;
-        }
-    }
+    if (!plan.isEmpty() && signalNumber == 0 && !placeEncoder(services, console, encoder))
+        return kExitNoEncoder;
 
-    BatchRunServices runServices{
-        services.fileSystem,
-        environment.outputs,
-        console,
-        cleanup,
-        {services.newChildProcess,
-         [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); }},
-        [&services](const QString& input) { return inputBitRate(services.mediaInfo(), input); },
-        [&services](int result, const ChildProcess& child, const QString& input,
-                    const QString& output) {
-            return encodeFailure(result, child, input, output, services.fileSystem,
-                                 services.mediaInfo());
-        },
-        [&services, &encoder] { return services.encoderFolders.isTrusted(encoder.path); },
-        [&clock] { return clock.elapsed() / 1000.0; }};
-    BatchRun run(options, std::move(plan), encoder, std::move(runServices));
+    BatchRun run(
+        options, std::move(plan),
+        {encoder.program, encoder.codec, options.format, options.skipExisting},
+        {services, console, [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); },
+         [&services](const QString& input) { return inputBitRate(services.mediaInfo(), input); },
+         [&clock] { return clock.elapsed() / 1000.0; }});
     current = &run;
     if (signalNumber != 0)
         run.interrupt();
@@ -155,17 +169,15 @@ int runBatchCommand(const QStringList& arguments, BatchEnvironment& environment)
     tick.start();
     const bool whole = run.run();
     tick.stop();
+    current = nullptr;
 
-    if (!encoderFolder.isEmpty())
-        services.encoderFolders.removeFolder(encoderFolder);
-    removeEncoderOnExit.release();
-    const BatchCounts& counts = run.counts();
-    console.printLine(summaryLine(counts, clock.elapsed() / 1000.0));
-    if (const QString fallback = fallbackRateLine(counts); !fallback.isEmpty())
-        console.printLine(fallback);
+    if (!encoder.folder.isEmpty())
+        services.encoderFolders.removeFolder(encoder.folder);
+    encoder.removeOnExit.release();
+    printSummary(console, run.counts(), clock.elapsed() / 1000.0);
     if (!whole)
         return 128 + signalNumber;
-    return counts.failed > 0 ? kExitSomeFailed : kExitAllDone;
+    return run.counts().failed > 0 ? kExitSomeFailed : kExitAllDone;
 }
 
 } // namespace brindlecast

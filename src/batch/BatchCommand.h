@@ -6,7 +6,6 @@
 
 namespace brindlecast {
 
-class OutputFiles;
 class Platform;
 class TextConsole;
 
@@ -18,7 +17,6 @@ inline constexpr int kExitNoEncoder = 3;
 
 struct BatchEnvironment {
     Platform& platform;
-    OutputFiles& outputs;
     TextConsole& console;
     int usableProcessors = 1;
     QString currentFolder;

@@ -94,11 +94,6 @@ ParsedArguments usageError(const QString& message)
 
 } // namespace
 
-QString outputExtension(OutputFormat format)
-{
-    return format == OutputFormat::M4a ? QStringLiteral(".m4a") : QStringLiteral(".aac");
-}
-
 ParsedArguments parseBatchArguments(const QStringList& arguments)
 {
     // --help and --version are answered whatever else the line holds.

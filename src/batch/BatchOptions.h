@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/EncoderCommand.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 namespace brindlecast {
-
-enum class OutputFormat { Aac, M4a };
 
 // What one `--convert` run was asked to do.
 struct BatchOptions {
@@ -33,8 +33,5 @@ struct ParsedArguments {
 // after "="; "--" ends the options, so that a path may start with "-". --help and --version win
 // over everything else. Whether the output folder exists is not looked at here.
 ParsedArguments parseBatchArguments(const QStringList& arguments);
-
-// The output's extension with its dot: ".aac" or ".m4a".
-QString outputExtension(OutputFormat format);
 
 } // namespace brindlecast

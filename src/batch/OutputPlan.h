@@ -9,11 +9,10 @@
 
 namespace brindlecast {
 
-// One input, its output, and why it must not be converted ("" when nothing stands in the way).
+// One input and its output.
 struct PlannedFile {
     QString input;
     QString output;
-    QString conflict;
 };
 
 // The output of an input: beside it, or in the output folder (absolute, without a trailing
@@ -21,8 +20,8 @@ struct PlannedFile {
 // input's with its extension replaced.
 QString plannedOutput(const BatchInput& input, const BatchOptions& options);
 
-// The outputs of every input, in order. An output that an earlier input already writes, or that
-// is an input of this run, is a conflict naming the other file: nothing is silently replaced.
+// The outputs of every input, in order. Whether an output clashes with another file of the run
+// is the engine's to tell, as each file comes up.
 QList<PlannedFile> planOutputs(const QList<BatchInput>& inputs, const BatchOptions& options);
 
 } // namespace brindlecast

@@ -13,7 +13,7 @@ namespace brindlecast {
 
 QString aacEncoderOf(const ConversionServices& services, const QString& encoderPath)
 {
-    const auto process = services.newChildProcess();
+    const auto process = services.createChildProcess();
     const ExitCleanup::Entry endOnExit = services.exitCleanup.endChild(*process);
     const int result = RunProcessWithProgress(
         *process, {encoderPath, {QStringLiteral("-hide_banner"), QStringLiteral("-encoders")}});

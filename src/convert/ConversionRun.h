@@ -3,16 +3,18 @@
 
 #include "convert/AacEncoderChoice.h"
 #include "convert/ConversionServices.h"
+#include "convert/JobScheduler.h"
 
 #include <QString>
 #include <functional>
+#include <optional>
+
+class QEventLoop;
 
 namespace brindlecast {
 
 class FileRows;
 class ProgressDisplay;
-class RunReport;
-class StepReporter;
 class WindowPointer;
 
 // The output options as they stand when "Start Converting" is pressed.
@@ -23,6 +25,7 @@ struct ConversionChoices {
     bool saveToFolder = false;       // "Save results to this folder:"
     QString outputFolder;
     bool saveBesideInput = false; // "Save results in folder of original file"
+    int encodersAtOnce = 1;       // files converted side by side
 };
 
 // What a run reads and drives: the services, the list, the bar, the window's pointer and its
@@ -35,41 +38,44 @@ struct ConversionTargets {
     std::function<void(const QString& text)> messageBox;
 };
 
-// "Start Converting": converts every row of the list, one encoder process at a time, while the
-// window stays responsive. Failed files are reported in the closing message.
+// "Start Converting": converts every row of the list, up to the chosen number of encoder
+// processes at once, while the window stays responsive. Failed files are reported in the
+// closing message, in the list's order.
 class ConversionRun {
 public:
     explicit ConversionRun(ConversionTargets targets);
+    ~ConversionRun();
 
-    void PushButton2_Click(const ConversionChoices& choices);
+    // Converts the rows as they stand now; nothing while a run is active.
+    void start(const ConversionChoices& choices);
 
     bool isConverting() const { return m_converting; }
 
-    // Ends the running encoder (its partial output goes) and converts nothing more; the outputs
-    // already finished stay, and the closing message begins "Stopped.". Nothing when no run works.
+    // Ends every running encoder (their partial outputs go) and converts nothing more; the
+    // outputs already finished stay, and the closing message begins "Stopped.". Nothing when no
+    // run works.
     void stop();
     bool isStopping() const { return m_converting && m_stopping; }
-
-    // The text form of the last encoder command started (for the record and for tests).
-    const QString& lastCommandText() const { return m_lastCommandText; }
 
 private:
     struct RunState;
 
-    void convertRow(int row, StepReporter& steps, RunState& run);
+    void convertRows(RunState& run);
+    // The next row's job, after the steps that show and prepare it; nullopt when none is left.
+    std::optional<ScheduledJob> prepareRow(int row, RunState& run);
+    // The bit-rate text of a row (144 to 150); nullopt when none could be worked out.
+    std::optional<QString> bitRateFor(int row, RunState& run);
     // Replaces bitRate by the input's own; false when that could not be read.
-    bool probeInputBitRate(const QString& input, QString& bitRate, StepReporter& steps,
-                           RunState& run);
-    // True when the output was written whole.
-    bool encode(const QString& input, const QString& output, const QString& bitRate,
-                StepReporter& steps, RunState& run);
+    bool probeInputBitRate(const QString& input, QString& bitRate, RunState& run);
+    // One cycle of the wait: up to 100 ms, less when a child ends; true when the time ran out.
+    bool waitOneCycle();
 
     ConversionTargets m_targets;
     AacEncoderChoice m_aacEncoders;
     bool m_converting = false; // IsConverting: a second click during a run does nothing
     bool m_stopping = false;
-    ChildProcess* m_runningChild = nullptr; // the encoder at work, for stop()
-    QString m_lastCommandText;
+    JobScheduler* m_scheduler = nullptr; // while encoders run, for stop()
+    QEventLoop* m_waiting = nullptr;     // the wait of the moment, cut short by a child's end
 };
 
 } // namespace brindlecast

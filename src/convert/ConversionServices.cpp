@@ -13,6 +13,7 @@ ConversionServices conversionServicesOf(Platform& platform)
             platform.fileSystem(),
             platform.encoderFolders(),
             platform.exitCleanup(),
+            platform.outputFiles(),
             [&platform]() -> MediaInfoLibrary& { return platform.mediaInfo(); },
             [&platform] { return platform.createChildProcess(); },
             [&platform] { return platform.temporaryFolder(); },

@@ -15,6 +15,7 @@ class ErrorBox;
 class ExitCleanup;
 class FileSystem;
 class MediaInfoLibrary;
+class OutputFiles;
 class Platform;
 
 // The system services a run uses, each behind its interface so that tests can replace it.
@@ -23,8 +24,9 @@ struct ConversionServices {
     FileSystem& fileSystem;
     EncoderFolders& encoderFolders;
     ExitCleanup& exitCleanup;
+    OutputFiles& outputFiles;
     std::function<MediaInfoLibrary&()> mediaInfo; // loaded at its first use
-    std::function<std::unique_ptr<ChildProcess>()> newChildProcess;
+    std::function<std::unique_ptr<ChildProcess>()> createChildProcess;
     std::function<QString()> temporaryFolder;          // read afresh at each run
     std::function<QString()> addressWidth;             // "64", "32", or "" when it cannot be told
     std::function<QByteArray(int build)> encoderBuild; // throws Failure when there is none

@@ -5,7 +5,7 @@
 #include "core/EncoderErrors.h"
 #include "core/Failure.h"
 #include "core/OutputDuration.h"
-#include "core/ProgressAnimation.h"
+#include "core/StartFailure.h"
 #include "platform/ChildProcess.h"
 #include "platform/FileSystem.h"
 #include "platform/MediaInfoProbe.h"

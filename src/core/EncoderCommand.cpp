@@ -7,41 +7,43 @@
 
 namespace brindlecast {
 
-namespace {
-
-QString quoted(const QString& text)
-{
-    return u'"' + text + u'"';
-}
-
-} // namespace
-
 QString encoderFileArgument(const QString& path)
 {
     return QStringLiteral("file:") + path;
 }
 
-EncoderCommand buildEncoderCommand(const QString& encoderPath, const QString& inputPath,
-                                   const QString& bitRate, const QString& codec,
-                                   const QString& outputPath)
+QString outputExtension(OutputFormat format)
 {
-    EncoderCommand command;
-    command.process.program = encoderPath;
-    command.process.arguments = {QStringLiteral("-i"),           encoderFileArgument(inputPath),
-                                 QStringLiteral("-ab"),          bitRate,
-                                 QStringLiteral("-acodec"),      codec,
-                                 encoderFileArgument(outputPath)};
-    const QString arguments = QStringLiteral("-i ") + quoted(inputPath) + QStringLiteral(" -ab ") +
-                              bitRate + QStringLiteral(" -acodec ") + codec + u' ' +
-                              quoted(outputPath);
-    command.text = quoted(encoderPath) + u' ' + arguments;
-    return command;
+    return format == OutputFormat::M4a ? QStringLiteral(".m4a") : QStringLiteral(".aac");
+}
+
+ProcessCommand buildEncoderCommand(const QString& encoderPath, const QString& inputPath,
+                                   const QString& bitRate, const QString& codec,
+                                   const QString& partialOutput, OutputFormat format)
+{
+    QStringList arguments{QStringLiteral("-i"),
+                          encoderFileArgument(inputPath),
+                          QStringLiteral("-ab"),
+                          bitRate,
+                          QStringLiteral("-acodec"),
+                          codec,
+                          QStringLiteral("-map_metadata"),
+                          QStringLiteral("0"),
+                          QStringLiteral("-vn")};
+    if (format == OutputFormat::M4a)
+        arguments << QStringLiteral("-f") << QStringLiteral("ipod");
+    else
+        arguments << QStringLiteral("-f") << QStringLiteral("adts")
+                  << QStringLiteral("-write_id3v2") << QStringLiteral("1");
+    arguments << QStringLiteral("-y") << encoderFileArgument(partialOutput);
+    return {encoderPath, arguments};
 }
 
 QString outputPathIn(const QString& folder, const QString& inputPath)
 {
     const QString baseName = StripExtension(FileNameOfPath(inputPath));
-    return CollapseBackslashes(folder + kNativeSeparator + baseName + QStringLiteral(".aac"));
+    return CollapseBackslashes(folder + kNativeSeparator + baseName +
+                               outputExtension(OutputFormat::Aac));
 }
 
 QString aacEncoderFromList(const QByteArray& encoderList)

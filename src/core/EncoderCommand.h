@@ -4,20 +4,24 @@
 #include "core/ProcessCommand.h"
 
 #include <QString>
-#include <QStringList>
 
 namespace brindlecast {
 
-// One encoder call: what is started, and its text form as messages and tests show it
-// ("<encoder>" -i "<input>" -ab 128k -acodec aac "<output>").
-struct EncoderCommand {
-    ProcessCommand process;
-    QString text;
-};
+// The container of an output: ADTS ".aac" (what the window writes) or MP4 ".m4a".
+enum class OutputFormat { Aac, M4a };
 
-EncoderCommand buildEncoderCommand(const QString& encoderPath, const QString& inputPath,
+// The output's extension with its dot: ".aac" or ".m4a".
+QString outputExtension(OutputFormat format);
+
+// The encoder command for one file: the input, the bit rate and the AAC encoder as the encoder
+// is always given them, and in addition told to carry the input's tags over (ID3v2 at the head
+// of an ADTS .aac, MP4 metadata in an .m4a), to write the container named (the partial file's
+// name does not tell it), to leave out any picture stream, and to write over the empty partial
+// file that the run made for it.
+ProcessCommand buildEncoderCommand(const QString& encoderPath, const QString& inputPath,
                                    const QString& bitRate, const QString& codec,
-                                   const QString& outputPath);
+                                   const QString& partialOutput,
+                                   OutputFormat format = OutputFormat::Aac);
 
 // A path as the encoder must receive it to read it as a plain file name: with the "file:"
 // protocol named, so that a name starting with "-" is not taken for an option and a name such

@@ -9,20 +9,8 @@ namespace brindlecast {
 // The arithmetic of the process runner's sign of life, kept apart from the waiting.
 
 inline constexpr int kWaitCycleMs = 100;
-inline constexpr int kFirstCounterCycle = 50;         // about five seconds in
-inline constexpr int kCyclesPerValueStep = 150;       // the value moves on every 150 cycles
-inline constexpr int kStartFailureBase = -2147221504; // base of application-defined errors
-
-// The runner's result for a command that could not be started.
-constexpr int startFailureResult(int failureNumber)
-{
-    return kStartFailureBase + failureNumber;
-}
-constexpr bool isStartFailureResult(int result)
-{
-    return result >= kStartFailureBase && result < kStartFailureBase + 0x10000;
-}
-
+inline constexpr int kFirstCounterCycle = 50;   // about five seconds in
+inline constexpr int kCyclesPerValueStep = 150; // the value moves on every 150 cycles
 // How far the value may move while one file is converted: by step every 150 cycles, up to cap.
 // Both are whole numbers, rounded half to even. A file count of 0 is a division by zero
 // (Failure 11).

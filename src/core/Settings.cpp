@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 #include <QSettings>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -29,6 +30,7 @@ constexpr std::array kSettingTable{
     SettingEntry{SettingKey::LastOutputBrowseFolder, "LastFolderDot", ""},
     SettingEntry{SettingKey::AddFolderExtension, "Extension", "wav"},
     SettingEntry{SettingKey::LastAddFolder, "LastFolder", ""},
+    SettingEntry{SettingKey::EncodersAtOnce, "Encoders At Once", ""},
 };
 
 const SettingEntry& entryOf(SettingKey key)
@@ -207,6 +209,17 @@ qint16 settingToInt16(const QString& text)
 QString boolSettingText(bool value)
 {
     return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+int encodersAtOnceFromSetting(const std::optional<QString>& stored, int usableProcessors)
+{
+    if (stored) {
+        bool isNumber = false;
+        const int number = stored->trimmed().toInt(&isNumber);
+        if (isNumber && number >= 1 && number <= kMostEncodersAtOnce)
+            return number;
+    }
+    return std::clamp(usableProcessors, 1, kMostEncodersAtOnce);
 }
 
 } // namespace brindlecast

@@ -21,13 +21,15 @@ enum class SettingKey {
     LastOutputBrowseFolder, // "LastFolderDot": where the "..." picker opens
     AddFolderExtension,     // "Extension": the last answer of "Add All ... In Folder"
     LastAddFolder,          // "LastFolder": where that folder picker opens
+    EncodersAtOnce,         // "Encoders At Once": files the window converts side by side
 };
 
 // The stored name of a key ("kbps", "Output Folder", ...).
 QString settingName(SettingKey key);
 
-// The default read back for a missing value; "Output Folder" has none here because its
-// default, the desktop folder, is worked out by the caller.
+// The default read back for a missing value; "Output Folder" and "Encoders At Once" have none
+// here because their defaults, the desktop folder and the processor count, are worked out by the
+// caller.
 QString settingDefault(SettingKey key);
 
 class SettingsStore {
@@ -79,5 +81,11 @@ private:
 bool settingToBool(const QString& text);
 qint16 settingToInt16(const QString& text);
 QString boolSettingText(bool value);
+
+inline constexpr int kMostEncodersAtOnce = 64;
+
+// "Encoders At Once" as stored: a whole number from 1 to 64. Anything else, a missing value
+// included, gives the processors the process may use (at most 64).
+int encodersAtOnceFromSetting(const std::optional<QString>& stored, int usableProcessors);
 
 } // namespace brindlecast

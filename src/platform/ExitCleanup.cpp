@@ -54,6 +54,29 @@ void ExitCleanup::Entry::release()
     m_owner = nullptr;
 }
 
+void ExitCleanup::Entry::runNow()
+{
+    if (!m_owner)
+        return;
+    const auto found = m_owner->m_items.find(m_id);
+    if (found != m_owner->m_items.end()) {
+        const Item item = found->second;
+        m_owner->m_items.erase(found);
+        clean(item);
+    }
+    m_owner = nullptr;
+}
+
+void ExitCleanup::clean(const Item& item)
+{
+    if (item.kind == Kind::Child)
+        item.child->endNow();
+    else if (item.kind == Kind::File)
+        ::unlink(QFile::encodeName(item.path).constData());
+    else
+        removeFolderWithItsFiles(item.path);
+}
+
 ExitCleanup::Entry ExitCleanup::add(Item item)
 {
     const quint64 id = m_nextId++;
@@ -81,14 +104,8 @@ void ExitCleanup::drain()
     const std::map<quint64, Item> items = std::exchange(m_items, {});
     for (const Kind kind : {Kind::Child, Kind::File, Kind::Folder}) {
         for (const auto& [id, item] : items) {
-            if (item.kind != kind)
-                continue;
-            if (kind == Kind::Child)
-                item.child->endNow();
-            else if (kind == Kind::File)
-                ::unlink(QFile::encodeName(item.path).constData());
-            else
-                removeFolderWithItsFiles(item.path);
+            if (item.kind == kind)
+                clean(item);
         }
     }
 }

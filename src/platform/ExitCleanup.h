@@ -25,6 +25,8 @@ public:
         Entry& operator=(const Entry&) = delete;
 
         void release();
+        // Does now what ending the program would do for this entry alone, then releases it.
+        void runNow();
 
     private:
         friend class ExitCleanup;
@@ -58,6 +60,7 @@ private:
     };
 
     Entry add(Item item);
+    static void clean(const Item& item);
 
     std::map<quint64, Item> m_items;
     quint64 m_nextId = 1;

@@ -13,6 +13,7 @@ class EncoderFolders;
 class ExitCleanup;
 class FileSystem;
 class MediaInfoLibrary;
+class OutputFiles;
 
 // The operating-system services the program uses, behind one object that Form1 receives through
 // its constructor, so that tests can replace any of them.
@@ -58,6 +59,12 @@ public:
 
     // The MediaInfo library, loaded at its first use.
     virtual MediaInfoLibrary& mediaInfo() = 0;
+
+    // How outputs are put in place: written under a hidden name, renamed over the final one.
+    virtual OutputFiles& outputFiles() = 0;
+
+    // How many processors this process may run on; at least 1.
+    virtual int usableProcessors() const = 0;
 };
 
 } // namespace brindlecast

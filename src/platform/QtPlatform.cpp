@@ -4,6 +4,7 @@
 #include "platform/EncoderStore.h"
 #include "platform/ProcessorInfo.h"
 #include "platform/QtChildProcess.h"
+#include "platform/UsableProcessors.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -64,6 +65,11 @@ QString QtPlatform::temporaryFolder() const
     // An unset or empty TEMP must not turn the folder into the file-system root.
     const QString temp = environmentVariable(QStringLiteral("TEMP"));
     return temp.isEmpty() ? QDir::tempPath() : temp;
+}
+
+int QtPlatform::usableProcessors() const
+{
+    return usableProcessorCount();
 }
 
 } // namespace brindlecast

@@ -3,6 +3,7 @@
 
 #include "platform/ExitCleanup.h"
 #include "platform/MediaInfoLibrary.h"
+#include "platform/OutputFiles.h"
 #include "platform/Platform.h"
 #include "platform/PosixEncoderFolders.h"
 #include "platform/PosixFileSystem.h"
@@ -28,6 +29,8 @@ public:
     QString processorAddressWidth() override;
     QString temporaryFolder() const override;
     MediaInfoLibrary& mediaInfo() override { return m_mediaInfo; }
+    OutputFiles& outputFiles() override { return m_outputFiles; }
+    int usableProcessors() const override;
 
 private:
     QtDialogs m_dialogs;
@@ -35,6 +38,7 @@ private:
     MediaInfoLibrary m_mediaInfo;
     ExitCleanup m_exitCleanup;
     PosixEncoderFolders m_encoderFolders;
+    PosixOutputFiles m_outputFiles;
 };
 
 } // namespace brindlecast

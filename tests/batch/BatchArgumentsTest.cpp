@@ -2,7 +2,6 @@
 #include "batch/BatchCommand.h"
 #include "batch/BatchOptions.h"
 #include "batch/RecordingConsole.h"
-#include "platform/OutputFiles.h"
 #include "support/CaseName.h"
 #include "support/TestPlatform.h"
 #include "wav/WavFile.h"
@@ -31,9 +30,8 @@ TEST_P(UsageErrors, EndWithStatusTwoAndOneLineConvertingNothing)
     ASSERT_TRUE(writeWav(work.filePath(QStringLiteral("a.wav")), {8000, 1, 16, 0.2}));
     TestPlatform platform;
     qputenv("TEMP", QFile::encodeName(temp.path()));
-    PosixOutputFiles outputs;
     RecordingConsole console;
-    BatchEnvironment environment{platform, outputs, console, 2, work.path()};
+    BatchEnvironment environment{platform, console, 2, work.path()};
 
     QStringList arguments = GetParam().arguments;
     arguments.replaceInStrings(QStringLiteral("MISSING"), work.filePath(QStringLiteral("nope")));

@@ -3,9 +3,12 @@
 
 #include "batch/RecordingConsole.h"
 #include "platform/ChildProcess.h"
+#include "platform/EncoderFolders.h"
 #include "platform/ExitCleanup.h"
+#include "platform/MediaInfoLibrary.h"
 #include "platform/OutputFiles.h"
 #include "platform/PosixFileSystem.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +32,7 @@ void writeFile(const QString& path, const QByteArray& content)
 }
 
 // An encoder that writes "new sound" into its output at once and ends at the next look with
-// the exit code it was given.
+// the exit code it was given, telling why in the words the real one uses.
 class FakeEncoder final : public ChildProcess {
 public:
     FakeEncoder(int exitCode, QStringList& rates) : m_exitCode(exitCode), m_rates(rates) {}
@@ -37,18 +40,38 @@ public:
     int start(const ProcessCommand& command) override
     {
         m_rates << command.arguments.value(command.arguments.indexOf(QStringLiteral("-ab")) + 1);
-        writeFile(command.arguments.last().mid(int(qstrlen("file:"))), "new sound");
+        m_output = command.arguments.last();
+        writeFile(m_output.mid(int(qstrlen("file:"))), "new sound");
         return 0;
     }
     bool waitForEnd(int) override { return true; }
     void endNow() override {}
     int exitCode() const override { return m_exitCode; }
-    QString errorOutputTail() const override { return {}; }
+    QString errorOutputTail() const override
+    {
+        return m_exitCode == 0
+                   ? QString()
+                   : QStringLiteral("Error writing %1: No space left on device\n").arg(m_output);
+    }
     QByteArray standardOutput() const override { return {}; }
 
 private:
     int m_exitCode;
     QStringList& m_rates;
+    QString m_output;
+};
+
+// The one encoder of the run, trusted as the test says.
+class FakeEncoderFolders final : public EncoderFolders {
+public:
+    explicit FakeEncoderFolders(const bool& trusted) : m_trusted(trusted) {}
+    QString createFolder(const QString&) override { return {}; }
+    QString deploy(const QByteArray&, const QString&) override { return {}; }
+    bool isTrusted(const QString&) const override { return m_trusted; }
+    void removeFolder(const QString&) override {}
+
+private:
+    const bool& m_trusted;
 };
 
 // The run's rules with fake encoders on real files: which rate each file gets, what a failure
@@ -60,35 +83,30 @@ protected:
     PlannedFile file(const QString& name)
     {
         writeFile(path(name + QStringLiteral(".wav")), "RIFF....WAVE");
-        return {path(name + QStringLiteral(".wav")), path(name + QStringLiteral(".aac")), {}};
+        return {path(name + QStringLiteral(".wav")), path(name + QStringLiteral(".aac"))};
     }
 
     void run(QList<PlannedFile> plan)
     {
         BatchOptions options;
         options.jobs = 2;
-        BatchRunServices services{
-            m_fileSystem,
-            m_outputs,
-            console,
-            m_cleanup,
-            {[this] {
-                 return std::make_unique<FakeEncoder>(exitCodes.value(int(m_started++), 0), rates);
-             },
-             [] {}},
-            [this](const QString& input) { return ownRates.value(input); },
-            [this](int result, const ChildProcess&, const QString&, const QString& output) {
-                return result == 0
-                           ? std::nullopt
-                           : std::optional<QString>(
-                                 QStringLiteral("the encoder failed writing %1").arg(output));
-            },
-            [this] { return encoderTrusted; },
-            [] { return 1.0; }};
-        services.children.createChild = [this, create = services.children.createChild] {
-            ++starts;
-            return create();
-        };
+        const ConversionServices conversion{m_dialogs,
+                                            m_fileSystem,
+                                            m_folders,
+                                            m_cleanup,
+                                            m_outputs,
+                                            [this]() -> MediaInfoLibrary& { return m_mediaInfo; },
+                                            [this]() -> std::unique_ptr<ChildProcess> {
+                                                ++starts;
+                                                return std::make_unique<FakeEncoder>(
+                                                    exitCodes.value(int(m_started++), 0), rates);
+                                            },
+                                            [] { return QString(); },
+                                            [] { return QStringLiteral("64"); },
+                                            [](int) { return QByteArray(); }};
+        BatchRunServices services{conversion, console, [] {},
+                                  [this](const QString& input) { return ownRates.value(input); },
+                                  [] { return 1.0; }};
         BatchRun batch(options, std::move(plan),
                        {QStringLiteral("/enc/ffmpeg"), QStringLiteral("aac")}, std::move(services));
         EXPECT_TRUE(batch.run());
@@ -102,9 +120,12 @@ protected:
     }
 
     QTemporaryDir m_folder;
+    ScriptedDialogs m_dialogs;
     PosixFileSystem m_fileSystem;
+    FakeEncoderFolders m_folders{encoderTrusted};
     PosixOutputFiles m_outputs;
     ExitCleanup m_cleanup;
+    MediaInfoLibrary m_mediaInfo;
     qsizetype m_started = 0;
 
     RecordingConsole console;
@@ -139,8 +160,10 @@ TEST_F(BatchRunRules, AFailedEncodeKeepsTheOldOutputAndItsReasonNamesTheOutput)
     exitCodes = {1};
     run({take});
     EXPECT_EQ(counts.failed, 1);
-    EXPECT_EQ(console.err, QStringList{QStringLiteral("failed %1: the encoder failed writing %2")
-                                           .arg(take.input, take.output)});
+    EXPECT_EQ(console.err,
+              QStringList{QStringLiteral("failed %1: the encoder failed (exit code 1): Error "
+                                         "writing %2: No space left on device")
+                              .arg(take.input, take.output)});
     EXPECT_EQ(contentOf(take.output), QByteArray("old sound"));
     EXPECT_TRUE(partials().isEmpty());
 }
@@ -157,20 +180,20 @@ TEST_F(BatchRunRules, AWholeNewOutputReplacesTheOldOne)
 
 TEST_F(BatchRunRules, NothingIsStartedForFilesThatMustNotBeEncoded)
 {
-    PlannedFile conflict = file(QStringLiteral("a"));
-    conflict.conflict = QStringLiteral("its output is already written from elsewhere");
-    const PlannedFile missing{
-        path(QStringLiteral("gone.wav")), path(QStringLiteral("gone.aac")), {}};
+    const PlannedFile first = file(QStringLiteral("a"));
+    PlannedFile again = file(QStringLiteral("b"));
+    again.output = first.output;
+    const PlannedFile missing{path(QStringLiteral("gone.wav")), path(QStringLiteral("gone.aac"))};
     PlannedFile itself = file(QStringLiteral("self"));
     itself.output = itself.input;
     PlannedFile blocked = file(QStringLiteral("blocked"));
     ASSERT_TRUE(QDir().mkdir(blocked.output));
-    run({conflict, missing, itself, blocked});
-    EXPECT_EQ(starts, 0);
+    run({first, again, missing, itself, blocked});
+    EXPECT_EQ(starts, 1);
     EXPECT_EQ(counts.failed, 4);
     ASSERT_EQ(console.err.size(), 4);
-    EXPECT_TRUE(
-        console.err[0].endsWith(QStringLiteral(": its output is already written from elsewhere")));
+    EXPECT_TRUE(console.err[0].endsWith(QStringLiteral(": its output %1 is already written from %2")
+                                            .arg(first.output, first.input)));
     EXPECT_TRUE(
         console.err[1].endsWith(QStringLiteral(": the input is missing or not a regular file")));
     EXPECT_TRUE(

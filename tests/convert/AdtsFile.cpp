@@ -14,9 +14,15 @@ AdtsSummary readAdts(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return summary;
     const QByteArray data = file.readAll();
-    summary.bytes = data.size();
     const auto* p = reinterpret_cast<const unsigned char*>(data.constData());
     qsizetype at = 0;
+    // The input's tags come first, as an ID3v2 tag: a header of ten bytes, then the tag's size
+    // in four bytes of seven bits each.
+    if (data.size() >= 10 && data.startsWith("ID3")) {
+        summary.id3Bytes =
+            10 + ((p[6] & 0x7F) << 21 | (p[7] & 0x7F) << 14 | (p[8] & 0x7F) << 7 | (p[9] & 0x7F));
+        at = summary.id3Bytes;
+    }
     while (at + 7 <= data.size()) {
         if (p[at] != 0xFF || (p[at + 1] & 0xF0) != 0xF0)
             return summary;
@@ -28,6 +34,7 @@ AdtsSummary readAdts(const QString& path)
         ++summary.frames;
         at += length;
     }
+    summary.bytes = data.size() - summary.id3Bytes;
     summary.valid = at == data.size() && summary.frames > 0;
     return summary;
 }

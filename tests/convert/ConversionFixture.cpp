@@ -5,6 +5,7 @@
 #include "support/ForwardingChildProcess.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -47,6 +48,9 @@ void ConversionFixture::SetUp()
 {
     ASSERT_TRUE(m_temp.isValid() && m_work.isValid());
     m_tempVariable.set(QFile::encodeName(m_temp.path()));
+    // One file at a time, as the runs these tests describe were made; the tests of several at
+    // once set their own number.
+    m_settings.setValue(QStringLiteral("Encoders At Once"), QStringLiteral("1"));
     openWindow(Shown::Yes);
     m_platform.scripted.messages.clear();
 }
@@ -113,6 +117,16 @@ QString ConversionFixture::encoderUsed() const
     return {};
 }
 
+ProcessCommand ConversionFixture::lastEncode() const
+{
+    for (qsizetype i = m_platform.started.size() - 1; i >= 0; --i) {
+        if (m_platform.started[i].arguments.contains(QStringLiteral("-ab")))
+            return m_platform.started[i];
+    }
+    ADD_FAILURE() << "no encode was started";
+    return {};
+}
+
 QStringList ConversionFixture::temporaryFolderContents() const
 {
     QStringList found;
@@ -126,6 +140,42 @@ QStringList ConversionFixture::temporaryFolderContents() const
 QString aacBeside(const QString& wav)
 {
     return wav.left(wav.lastIndexOf(u'.')) + QStringLiteral(".aac");
+}
+
+QStringList partialsBeside(const QString& path)
+{
+    const QFileInfo file(path);
+    QStringList found;
+    for (const QFileInfo& partial : file.dir().entryInfoList(
+             {QStringLiteral(".brindlecast-*.part")}, QDir::Files | QDir::Hidden))
+        found << partial.filePath();
+    return found;
+}
+
+bool partialBegunBeside(const QString& path)
+{
+    const QStringList partials = partialsBeside(path);
+    return std::any_of(partials.begin(), partials.end(),
+                       [](const QString& partial) { return QFileInfo(partial).size() > 0; });
+}
+
+::testing::AssertionResult encodes(const ProcessCommand& command, const QString& encoder,
+                                   const QString& input, const QString& rate, const QString& output)
+{
+    const QStringList head{QStringLiteral("-i"),      QStringLiteral("file:") + input,
+                           QStringLiteral("-ab"),     rate,
+                           QStringLiteral("-acodec"), QStringLiteral("aac")};
+    const QString partial = command.arguments.value(command.arguments.size() - 1);
+    const QString folder = output.left(output.lastIndexOf(u'/') + 1);
+    const bool besideOutput =
+        partial.startsWith(QStringLiteral("file:") + folder + QStringLiteral(".brindlecast-")) &&
+        partial.endsWith(QStringLiteral(".part")) && !partial.mid(5 + folder.size()).contains(u'/');
+    if (command.program == encoder && command.arguments.mid(0, head.size()) == head && besideOutput)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << command.program.toStdString() << ' ' << command.arguments.join(u' ').toStdString()
+           << " does not encode " << input.toStdString() << " at " << rate.toStdString()
+           << " beside " << output.toStdString();
 }
 
 ::testing::AssertionResult isAacOf(const QString& path, double seconds, int kbps)

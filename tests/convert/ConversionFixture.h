@@ -60,6 +60,8 @@ protected:
     int encodesStarted() const;
     // The encoder of the last encode started; checks it lay in a folder of the run's own.
     QString encoderUsed() const;
+    // The command of the last encode started.
+    ProcessCommand lastEncode() const;
     QStringList temporaryFolderContents() const;
 
     QTemporaryDir m_temp;
@@ -70,6 +72,14 @@ private:
 };
 
 QString aacBeside(const QString& wav);
+// The hidden partial files in the folder of a path, and whether one of them has begun to fill.
+QStringList partialsBeside(const QString& path);
+bool partialBegunBeside(const QString& path);
+// Whether the command runs the encoder on the input at the rate, writing a hidden partial file
+// beside the output.
+::testing::AssertionResult encodes(const ProcessCommand& command, const QString& encoder,
+                                   const QString& input, const QString& rate,
+                                   const QString& output);
 // ADTS frames from first byte to last, lasting about as long as the input, of a plausible size.
 ::testing::AssertionResult isAacOf(const QString& path, double seconds, int kbps);
 

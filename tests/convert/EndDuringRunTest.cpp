@@ -28,7 +28,7 @@ TEST_F(EndDuringRun, ClosingTheWindowEndsTheEncoderAndRemovesWhatItLeaves)
     std::unique_ptr<WatchedProcess> encoder;
     m_platform.onWait = [&](const ProcessCommand& command) {
         if (!encoderFolder.isEmpty() || !command.arguments.contains(QStringLiteral("-ab")) ||
-            !QFile::exists(output))
+            !partialBegunBeside(output))
             return;
         encoderFolder = QFileInfo(command.program).path();
         // The encoder at work is the only child of this process.
@@ -45,7 +45,7 @@ TEST_F(EndDuringRun, ClosingTheWindowEndsTheEncoderAndRemovesWhatItLeaves)
     QStringList messagesBeforeTheEnd;
     m_platform.onEndProcess = [&] {
         encoderEnded = encoder && encoder->hasEnded();
-        outputLeft = QFile::exists(output);
+        outputLeft = QFile::exists(output) || !partialsBeside(output).isEmpty();
         encoderLeft = QFileInfo::exists(encoderFolder);
         messagesBeforeTheEnd = m_platform.scripted.messageTexts();
     };

@@ -14,10 +14,11 @@ int FakeChild::start(const ProcessCommand& command)
     m_script = m_scriptFor(command);
     if (m_script.startFailure != 0)
         return m_script.startFailure;
+    QString output = command.arguments.value(command.arguments.size() - 1);
+    if (output.startsWith(QStringLiteral("file:")))
+        output = output.mid(5);
+    m_script.errorOutput.replace(QStringLiteral("OUT"), output);
     if (m_script.writes) {
-        QString output = command.arguments.value(command.arguments.size() - 1);
-        if (output.startsWith(QStringLiteral("file:")))
-            output = output.mid(5);
         QFile file(output);
         if (file.open(QIODevice::WriteOnly))
             file.write(*m_script.writes);
@@ -70,6 +71,7 @@ FakeRunFixture::FakeRunFixture()
                                 m_fileSystem,
                                 m_folders,
                                 m_exitCleanup,
+                                m_outputs,
                                 [this]() -> MediaInfoLibrary& { return *m_library; },
                                 [scriptFor]() -> std::unique_ptr<ChildProcess> {
                                     return std::make_unique<FakeChild>(scriptFor);
@@ -112,7 +114,7 @@ QString FakeRunFixture::contentOf(const QString& path)
 void FakeRunFixture::convert(const QStringList& inputs)
 {
     m_rows.paths = inputs;
-    m_run->PushButton2_Click(m_choices);
+    m_run->start(m_choices);
 }
 
 QStringList FakeRunFixture::errorBoxes() const

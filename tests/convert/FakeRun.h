@@ -8,6 +8,7 @@
 #include "platform/EncoderFolders.h"
 #include "platform/ExitCleanup.h"
 #include "platform/MediaInfoLibrary.h"
+#include "platform/OutputFiles.h"
 #include "platform/PosixFileSystem.h"
 #include "support/ScriptedDialogs.h"
 
@@ -26,7 +27,7 @@ namespace brindlecast::test {
 struct FakeEncode {
     int startFailure = 0; // the start failure's number, or 0 to start
     int exitCode = 0;
-    QString errorOutput;
+    QString errorOutput;              // "OUT" stands for the file the encoder is told to write
     std::optional<QByteArray> writes; // written to the output path, when given
     int waits = 0;                    // waits before it ends
 };
@@ -139,6 +140,7 @@ protected:
     FakeFileSystem m_fileSystem;
     FakeEncoderFolders m_folders{m_temp.path()};
     ExitCleanup m_exitCleanup;
+    PosixOutputFiles m_outputs;
     MediaInfoLibrary m_mediaInfo;
     MediaInfoLibrary* m_library = &m_mediaInfo; // the one the run is given
     // Runs as each encode starts, with the input's path.

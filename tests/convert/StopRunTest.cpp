@@ -29,7 +29,7 @@ protected:
     {
         m_platform.onWait = [this, input](const ProcessCommand& command) {
             if (m_pressed || !command.arguments.contains(QStringLiteral("file:") + input) ||
-                !QFile::exists(aacBeside(input)))
+                !partialBegunBeside(input))
                 return;
             m_pressed = true;
             QTest::keyClick(m_form->ListView1, Qt::Key_Escape);
@@ -72,6 +72,7 @@ TEST_F(StopRun, YesEndsTheEncoderAndKeepsWhatIsFinished)
     EXPECT_TRUE(isAacOf(aacBeside(first), 0.5, 64));
     EXPECT_FALSE(QFile::exists(aacBeside(longOne)));
     EXPECT_FALSE(QFile::exists(aacBeside(last)));
+    EXPECT_EQ(partialsBeside(longOne), QStringList());
     EXPECT_EQ(encodesStarted(), 2);
     EXPECT_TRUE(m_platform.exitCleanup().isEmpty());
     EXPECT_TRUE(temporaryFolderContents().isEmpty());
@@ -98,7 +99,7 @@ TEST_F(StopRun, NoKeepsConverting)
     int asked = 0;
     m_platform.onWait = [&](const ProcessCommand& command) {
         if (asked > 0 || !command.arguments.contains(QStringLiteral("file:") + first) ||
-            !QFile::exists(aacBeside(first)))
+            !partialBegunBeside(first))
             return;
         asked = 2;
         QTest::keyClick(m_form->ListView1, Qt::Key_Escape);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "batch/JobScheduler.h"
+#include "convert/JobScheduler.h"
 
-#include "core/ProgressAnimation.h"
+#include "core/StartFailure.h"
 #include "platform/ChildProcess.h"
 #include "platform/ExitCleanup.h"
 
@@ -54,9 +54,14 @@ void JobScheduler::start(ScheduledJob job, const JobEnded& ended)
 {
     auto running = std::make_unique<Running>();
     running->job = std::move(job);
-    running->child = m_hooks.createChild();
+    running->child = m_hooks.createChildProcess();
     running->removeOnExit = m_cleanup.removeFile(running->job.partialOutput);
-    running->tellsItsEnd = running->child->notifyOnEnd([ended = running->ended] { *ended = true; });
+    running->tellsItsEnd =
+        running->child->notifyOnEnd([ended = running->ended, woken = m_hooks.childEnded] {
+            *ended = true;
+            if (woken)
+                woken();
+        });
     const int failure = running->child->start(running->job.command);
     if (failure != 0) {
         ended(running->job, *running->child, startFailureResult(failure));
@@ -87,11 +92,18 @@ bool JobScheduler::collectEnded(const JobEnded& ended)
     return anyEnded;
 }
 
+const ScheduledJob* JobScheduler::latestRunning() const
+{
+    return m_running.empty() ? nullptr : &m_running.back()->job;
+}
+
 void JobScheduler::endAll()
 {
-    // The exit cleanup holds every running child and its partial output (and whatever else the
-    // run registered): children first, so nothing writes any more, then the files.
-    m_cleanup.drain();
+    // Children first, so that nothing writes any more, then their files.
+    for (const std::unique_ptr<Running>& running : m_running)
+        running->endOnExit.runNow();
+    for (const std::unique_ptr<Running>& running : m_running)
+        running->removeOnExit.runNow();
     m_running.clear();
 }
 

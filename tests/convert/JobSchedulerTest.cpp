@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "batch/JobScheduler.h"
+#include "convert/JobScheduler.h"
 
-#include "core/ProgressAnimation.h"
+#include "core/StartFailure.h"
 #include "platform/ChildProcess.h"
 #include "platform/ExitCleanup.h"
 #include "support/CaseName.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -130,7 +131,8 @@ public:
                              child->tick();
                          if (onTick)
                              onTick(world.ticks);
-                     }})
+                     },
+                     {}})
     {
     }
 
@@ -148,7 +150,7 @@ public:
                 const int job = m_next++;
                 QFile partial(partialOf(job));
                 EXPECT_TRUE(partial.open(QIODevice::WriteOnly));
-                return ScheduledJob{job, {QStringLiteral("encoder"), {}}, partialOf(job)};
+                return ScheduledJob{job, {QStringLiteral("encoder"), {}}, {}, {}, partialOf(job)};
             },
             [this](const ScheduledJob& job, ChildProcess&, int result) {
                 ended << Ended{job.file, result};
@@ -254,6 +256,26 @@ TEST(JobScheduler, AnInterruptionEndsEveryRunningChildRemovesItsPartialAndStarts
     EXPECT_EQ(run.world.running, 0);
     // The finished output stays; the partial ones are gone.
     EXPECT_EQ(run.filesLeft(), QStringList{QStringLiteral("0.part.done")});
+    EXPECT_TRUE(run.cleanup.isEmpty());
+}
+
+// The window's run registers its encoder folder for the program's end too: a stop of the
+// encoders must leave that to the run.
+TEST(JobScheduler, AnInterruptionLeavesWhatElseIsRegisteredForTheEnd)
+{
+    SchedulerRun run(2, {{50}, {50}});
+    QTemporaryDir kept;
+    ExitCleanup::Entry folderOnExit = run.cleanup.removeFolder(kept.path());
+    run.onTick = [&run](int tick) {
+        if (tick == 2)
+            run.scheduler.interrupt();
+    };
+    EXPECT_FALSE(run.run());
+    EXPECT_EQ(run.world.killed, 2);
+    EXPECT_TRUE(run.filesLeft().isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(kept.path()));
+    EXPECT_FALSE(run.cleanup.isEmpty());
+    folderOnExit.release();
     EXPECT_TRUE(run.cleanup.isEmpty());
 }
 

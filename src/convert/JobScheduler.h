@@ -18,18 +18,23 @@ class ExitCleanup;
 struct ScheduledJob {
     int file = 0; // the file's place in the run
     ProcessCommand command;
-    QString partialOutput; // what the child writes; removed if the run is interrupted
+    QString input;
+    QString output;        // the final name
+    QString partialOutput; // what the child writes; removed if the run is stopped
 };
 
 // Runs encoder processes side by side, never more than a given number at once, starting the
 // next as soon as one ends. Each end is reported as it happens, a failure like any other; only
-// interrupt() stops the run, and it ends every running child and removes what they wrote.
+// interrupt() stops the run. A stop ends the children this scheduler started and removes their
+// partial outputs, and nothing else: what else the program registered for its end stays.
 class JobScheduler {
 public:
     struct Hooks {
-        std::function<std::unique_ptr<ChildProcess>()> createChild;
+        std::function<std::unique_ptr<ChildProcess>()> createChildProcess;
         // Returns once something may have changed: a child ended, a signal came, a timer ticked.
         std::function<void()> waitForActivity;
+        // Runs when a child tells of its end, so that the wait for activity can return at once.
+        std::function<void()> childEnded;
     };
     // The next job to start, or nullopt when none is left.
     using NextJob = std::function<std::optional<ScheduledJob>()>;
@@ -49,6 +54,9 @@ public:
     void interrupt() { m_interrupted = true; }
     bool interrupted() const { return m_interrupted; }
 
+    // The job started last, while its child runs; nullptr otherwise.
+    const ScheduledJob* latestRunning() const;
+
 private:
     struct Running;
 
@@ -60,7 +68,7 @@ private:
     int m_maxRunning;
     ExitCleanup& m_cleanup;
     Hooks m_hooks;
-    std::vector<std::unique_ptr<Running>> m_running;
+    std::vector<std::unique_ptr<Running>> m_running; // in the order they started
     bool m_interrupted = false;
 };
 

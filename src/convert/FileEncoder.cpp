@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "convert/FileEncoder.h"
+
+#include "convert/EncodeVerdict.h"
+#include "convert/EncoderPlacement.h"
+#include "core/Failure.h"
+#include "core/PathHelpers.h"
+#include "platform/EncoderFolders.h"
+#include "platform/FileSystem.h"
+#include "platform/OutputFiles.h"
+
+namespace brindlecast {
+
+namespace {
+
+// "/a/b" of "/a/b/c.aac"; "/" of "/c.aac".
+QString folderWithoutSeparator(const QString& path)
+{
+    const qsizetype last = path.lastIndexOf(kNativeSeparator);
+    return last <= 0 ? QString(kNativeSeparator) : path.left(last);
+}
+
+} // namespace
+
+FileEncoder::FileEncoder(const ConversionServices& services, EncodeSettings settings,
+                         const QStringList& runInputs)
+    : m_services(services), m_settings(std::move(settings)),
+      m_claims(runInputs, services.fileSystem)
+{
+}
+
+std::optional<QString> FileEncoder::refusal(const EncodeRequest& request)
+{
+    const FileSystem& fileSystem = m_services.fileSystem;
+    // A pipe or device would keep the encoder waiting; a missing input leaves its old output.
+    if (!fileSystem.isRegularFile(request.input)) {
+        // Bytes that are no UTF-8 do not survive into a name the program can open again.
+        return request.input.contains(QChar::ReplacementCharacter)
+                   ? QStringLiteral("its name is not valid UTF-8, which cannot be converted")
+                   : QStringLiteral("the input is missing or not a regular file");
+    }
+    if (fileSystem.isSameFile(request.input, request.output))
+        return QStringLiteral("the output file would replace the input file");
+    if (const QString clash = m_claims.claim(request.input, request.output); !clash.isEmpty())
+        return clash;
+    return std::nullopt;
+}
+
+std::variant<ScheduledJob, FileVerdict> FileEncoder::prepare(const EncodeRequest& request)
+{
+    if (const std::optional<QString> reason = refusal(request))
+        return FileVerdict::failed(*reason);
+    const FileSystem& fileSystem = m_services.fileSystem;
+    OutputFiles& outputs = m_services.outputFiles;
+    if (m_settings.skipExisting && outputs.isNewerThan(request.output, request.input))
+        return FileVerdict{FileVerdict::Outcome::Skipped, {}};
+    if (fileSystem.isFolder(request.output))
+        return FileVerdict::failed(
+            QStringLiteral("a folder is in the way of the output %1").arg(request.output));
+    // Checked again for every file: the encoder's folder could have been changed meanwhile.
+    if (!m_services.encoderFolders.isTrusted(m_settings.encoder))
+        return FileVerdict::failed(untrustedEncoderReason());
+    // The encoder could not write there either, and its error would not say where.
+    const QString folder = folderWithoutSeparator(request.output);
+    if (fileSystem.isFolder(folder)) {
+        if (const QString refused = fileSystem.writeRefusal(folder); !refused.isEmpty()) {
+            return FileVerdict::failed(
+                QStringLiteral("cannot write into %1 (%2)").arg(folder, refused));
+        }
+    }
+    const std::optional<QString> bitRate = request.bitRate();
+    if (!bitRate)
+        return FileVerdict::failed(QStringLiteral("no bit rate could be worked out"));
+
+    ScheduledJob job;
+    job.file = request.file;
+    job.input = request.input;
+    job.output = request.output;
+    try {
+        outputs.makeFolders(FolderOfPath(request.output));
+        job.partialOutput = outputs.createPartialFile(request.output);
+    } catch (const Failure& failure) {
+        return FileVerdict::failed(failure.description());
+    }
+    job.command = buildEncoderCommand(m_settings.encoder, request.input, *bitRate, m_settings.codec,
+                                      job.partialOutput, m_settings.format);
+    return job;
+}
+
+FileVerdict FileEncoder::finish(const ScheduledJob& job, const ChildProcess& child, int result)
+{
+    std::optional<QString> failure = encodeFailure(result, child, job.input, job.partialOutput,
+                                                   m_services.fileSystem, m_services.mediaInfo());
+    bool replaceFailed = false;
+    if (!failure) {
+        try {
+            m_services.outputFiles.replaceWith(job.partialOutput, job.output);
+            return {FileVerdict::Outcome::Converted, {}};
+        } catch (const Failure& renameFailure) {
+            failure = renameFailure.description();
+            replaceFailed = true;
+        }
+    }
+    try {
+        m_services.fileSystem.removeFile(job.partialOutput);
+    } catch (const Failure&) {
+        // Already gone.
+    }
+    // The reader knows the output by its own name, not by the partial one.
+    return {FileVerdict::Outcome::Failed, failure->replace(job.partialOutput, job.output),
+            replaceFailed};
+}
+
+} // namespace brindlecast
