@@ -23,14 +23,6 @@ std::optional<int> listedBitRate(const QString& text)
     return kbps;
 }
 
-QString listedRatesText()
-{
-    QStringList rates;
-    for (const int kbps : kConstantBitRatesKbps)
-        rates.prepend(QString::number(kbps));
-    return rates.join(u' ');
-}
-
 // Applies one option and its value; an error message, or "" when it was taken.
 QString applyOption(const QString& name, const QString& value, BatchOptions& options)
 {
@@ -42,7 +34,7 @@ QString applyOption(const QString& name, const QString& value, BatchOptions& opt
         options.bitRateKbps = listedBitRate(value);
         if (!options.bitRateKbps) {
             return QStringLiteral("--bit-rate must be \"same\" or one of %1, not \"%2\"")
-                .arg(listedRatesText(), value);
+                .arg(constantBitRatesAscendingText(), value);
         }
     } else if (name == QLatin1String("--output-folder")) {
         if (value.isEmpty())

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/ConstantBitRates.h" // the fallback rate that atFallbackRate counts
+
 #include <QString>
 
 namespace brindlecast {
@@ -15,8 +17,6 @@ struct BatchCounts {
 
     int done() const { return converted + failed + skipped; }
 };
-
-inline constexpr int kFallbackBitRateKbps = 128;
 
 // "N of M files converted, K failed, S skipped in T s".
 QString summaryLine(const BatchCounts& counts, double seconds);
