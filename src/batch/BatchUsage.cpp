@@ -40,9 +40,4 @@ QString versionText()
                                        QLatin1String(BRINDLECAST_VERSION));
 }
 
-QString usageHint()
-{
-    return QStringLiteral("Try 'brindlecast-studio --help' for more information.");
-}
-
 } // namespace brindlecast
