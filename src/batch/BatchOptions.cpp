@@ -91,17 +91,23 @@ QString outputExtension(OutputFormat format)
     return format == OutputFormat::M4a ? QStringLiteral(".m4a") : QStringLiteral(".aac");
 }
 
-ParsedArguments parseBatchArguments(const QStringList& arguments)
+std::optional<BatchAction> informationRequest(const QStringList& arguments)
 {
-    // --help and --version are answered whatever else the line holds.
     for (const QString& argument : arguments) {
         if (argument == QLatin1String("--"))
             break;
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
-            return {BatchAction::Help, {}, {}};
+            return BatchAction::Help;
         if (argument == QLatin1String("--version"))
-            return {BatchAction::Version, {}, {}};
+            return BatchAction::Version;
     }
+    return std::nullopt;
+}
+
+ParsedArguments parseBatchArguments(const QStringList& arguments)
+{
+    if (const std::optional<BatchAction> request = informationRequest(arguments))
+        return {*request, {}, {}};
 
     ParsedArguments parsed;
     BatchOptions& options = parsed.options;
