@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Form1.h"
 #include "batch/BatchCommand.h"
-#include "batch/BatchUsage.h"
+#include "batch/BatchOptions.h"
 #include "filelist/CommandLinePaths.h"
 #include "filelist/LeftOutNotice.h"
 #include "platform/QtPlatform.h"
@@ -11,21 +11,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <cstring>
 
 namespace {
-
-// --help or --version before any "--" is answered without a window.
-const char* informationRequest(int argc, char* argv[])
-{
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--") == 0)
-            return nullptr;
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "--version") == 0)
-            return argv[i];
-    }
-    return nullptr;
-}
 
 // Without a display: no widget, no GUI application, so it runs over SSH and from cron.
 int runWithoutWindow(int argc, char* argv[], const QStringList& commandArguments)
@@ -42,14 +29,14 @@ int runWithoutWindow(int argc, char* argv[], const QStringList& commandArguments
 
 int main(int argc, char* argv[])
 {
-    if (argc > 1 && std::strcmp(argv[1], "--convert") == 0) {
-        QStringList arguments;
-        for (int i = 2; i < argc; ++i)
-            arguments << QString::fromLocal8Bit(argv[i]);
-        return runWithoutWindow(argc, argv, arguments);
-    }
-    if (const char* request = informationRequest(argc, argv))
-        return runWithoutWindow(argc, argv, {QString::fromLatin1(request)});
+    QStringList texts;
+    for (int i = 1; i < argc; ++i)
+        texts << QString::fromLocal8Bit(argv[i]);
+    if (!texts.isEmpty() && texts.front() == QLatin1String("--convert"))
+        return runWithoutWindow(argc, argv, texts.mid(1));
+    // Help and version need no window either, and are spelt as `--convert` takes them.
+    if (brindlecast::informationRequest(texts))
+        return runWithoutWindow(argc, argv, texts);
 
     QApplication application(argc, argv);
     brindlecast::QtPlatform platform;

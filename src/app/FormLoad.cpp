@@ -2,6 +2,7 @@
 #include "app/DesktopFolder.h"
 #include "app/Form1.h"
 #include "core/ApplicationTitle.h"
+#include "core/ConstantBitRates.h"
 #include "core/StepReporter.h"
 #include "filelist/FileListView.h"
 #include "platform/Dialogs.h"
@@ -14,17 +15,10 @@
 #include <QIcon>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <array>
 
 namespace brindlecast {
 
 namespace {
-
-constexpr std::array kBitRateEntries{
-    "320 kbps", "256 kbps", "224 kbps", "192 kbps", "160 kbps", "144 kbps",
-    "128 kbps", "112 kbps", "96 kbps",  "80 kbps",  "64 kbps",  "56 kbps",
-    "48 kbps",  "40 kbps",  "32 kbps",  "24 kbps",  "16 kbps",  "8 kbps",
-};
 
 constexpr int kListColumnWidthTwips = 7000;
 
@@ -53,11 +47,11 @@ void Form1::Form_Load()
     });
 
     int location = 136;
-    for (const char* entry : kBitRateEntries) {
+    for (const int kbps : kConstantBitRatesKbps) {
         steps.run(location, [&] {
             // A list that gets its first entry selects it by itself; nothing is chosen yet.
             const QSignalBlocker blocker(Combo1);
-            Combo1->addItem(QString::fromLatin1(entry));
+            Combo1->addItem(constantBitRateEntry(kbps));
             Combo1->setCurrentIndex(-1);
         });
         location += 2;

@@ -23,14 +23,6 @@ std::optional<int> listedBitRate(const QString& text)
     return kbps;
 }
 
-QString listedRatesText()
-{
-    QStringList rates;
-    for (const int kbps : kConstantBitRatesKbps)
-        rates.prepend(QString::number(kbps));
-    return rates.join(u' ');
-}
-
 // Applies one option and its value; an error message, or "" when it was taken.
 QString applyOption(const QString& name, const QString& value, BatchOptions& options)
 {
@@ -42,7 +34,7 @@ QString applyOption(const QString& name, const QString& value, BatchOptions& opt
         options.bitRateKbps = listedBitRate(value);
         if (!options.bitRateKbps) {
             return QStringLiteral("--bit-rate must be \"same\" or one of %1, not \"%2\"")
-                .arg(listedRatesText(), value);
+                .arg(constantBitRatesAscendingText(), value);
         }
     } else if (name == QLatin1String("--output-folder")) {
         if (value.isEmpty())
@@ -94,17 +86,23 @@ ParsedArguments usageError(const QString& message)
 
 } // namespace
 
-ParsedArguments parseBatchArguments(const QStringList& arguments)
+std::optional<BatchAction> informationRequest(const QStringList& arguments)
 {
-    // --help and --version are answered whatever else the line holds.
     for (const QString& argument : arguments) {
         if (argument == QLatin1String("--"))
             break;
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
-            return {BatchAction::Help, {}, {}};
+            return BatchAction::Help;
         if (argument == QLatin1String("--version"))
-            return {BatchAction::Version, {}, {}};
+            return BatchAction::Version;
     }
+    return std::nullopt;
+}
+
+ParsedArguments parseBatchArguments(const QStringList& arguments)
+{
+    if (const std::optional<BatchAction> request = informationRequest(arguments))
+        return {*request, {}, {}};
 
     ParsedArguments parsed;
     BatchOptions& options = parsed.options;

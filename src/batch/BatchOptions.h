@@ -29,6 +29,11 @@ struct ParsedArguments {
     QString error; // the one-line message of a usage error
 };
 
+// Help or Version when an argument before any "--" is --help, -h or --version (the first of
+// them counts), or nullopt. Such a request is answered whatever else the line holds, with
+// `--convert` or without, and needs no window.
+std::optional<BatchAction> informationRequest(const QStringList& arguments);
+
 // Reads the arguments that follow `--convert`. Options take their value as the next argument or
 // after "="; "--" ends the options, so that a path may start with "-". --help and --version win
 // over everything else. Whether the output folder exists is not looked at here.

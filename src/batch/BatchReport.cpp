@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/BatchReport.h"
 
+#include "core/ConstantBitRates.h"
+
 #include <cmath>
 
 namespace brindlecast {

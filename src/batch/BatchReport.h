@@ -16,8 +16,6 @@ struct BatchCounts {
     int done() const { return converted + failed + skipped; }
 };
 
-inline constexpr int kFallbackBitRateKbps = 128;
-
 // "N of M files converted, K failed, S skipped in T s".
 QString summaryLine(const BatchCounts& counts, double seconds);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/BatchRun.h"
 
+#include "core/ConstantBitRates.h"
 #include "platform/FileSystem.h"
 #include "platform/StandardStreams.h"
 

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/BatchUsage.h"
 
+#include "core/ConstantBitRates.h"
+
 namespace brindlecast {
 
 QString usageText()
 {
-    return QStringLiteral(
+    // The rates come from the table, so that the help lists what --bit-rate takes.
+    const QString text = QStringLiteral(
         "Usage: brindlecast-studio [FILE...]\n"
         "       brindlecast-studio --convert [OPTIONS] PATH...\n"
         "\n"
@@ -15,7 +18,7 @@ QString usageText()
         "\n"
         "Options of --convert:\n"
         "  --bit-rate same|KBPS   the input's own bit rate (the default), or one of\n"
-        "                         8 16 24 32 40 48 56 64 80 96 112 128 144 160 192 224 256 320\n"
+        "                         %1\n"
         "  --output-folder DIR    write every output into DIR (it must exist);\n"
         "                         without it each output goes beside its input\n"
         "  --keep-folders         below DIR, keep each file's path below the folder given\n"
@@ -28,17 +31,13 @@ QString usageText()
         "\n"
         "Exit status: 0 all converted or skipped, 1 some failed, 2 usage error,\n"
         "3 the encoder could not be put in place, 130/143 ended by SIGINT/SIGTERM.\n");
+    return text.arg(constantBitRatesAscendingText());
 }
 
 QString versionText()
 {
     return QStringLiteral("%1 %2").arg(QLatin1String(kProgramName),
                                        QLatin1String(BRINDLECAST_VERSION));
-}
-
-QString usageHint()
-{
-    return QStringLiteral("Try 'brindlecast-studio --help' for more information.");
 }
 
 } // namespace brindlecast

@@ -13,7 +13,4 @@ QString usageText();
 // What --version prints: "brindlecast-studio <version>".
 QString versionText();
 
-// The second line of a usage error, pointing at --help.
-QString usageHint();
-
 } // namespace brindlecast

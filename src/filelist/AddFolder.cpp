@@ -76,6 +76,7 @@ FolderContents readContents(ScanSession& scan, ScannedFolder& entry)
     scan.undecodableNames += contents.undecodableNames;
     entry.filesRead = true;
     entry.filesError = contents.error;
+    entry.filesSystemError = contents.systemError;
     entry.files = std::move(contents.files);
     contents.files.clear();
     return contents;
@@ -150,6 +151,7 @@ void collectSubfolders(ScanSession& scan, const ScannedFolder& entry,
                       FolderLead{subfolder.identity, subfolder.isLink},
                       false,
                       0,
+                      0,
                       {}});
     }
 }
@@ -177,13 +179,16 @@ void examineEntry(ScanSession& scan, ScannedFolder& entry, EntrySteps& steps, Fo
 
     steps.armListingRule();
     const FolderContents& contents = require(folder).contents;
-    if (contents.error == 0 || !isListingRefused(contents.error)) {
+    if (!isListingRefused(contents.error)) {
         // The caller's own folders count as met, so that no link leads back into them.
         scan.seen.insert(contents.identity);
         collectSubfolders(scan, entry, contents, found);
     }
+    // A refusal goes to the listing rule, which takes the folder out of the list. Any other
+    // failure (contents.systemError) just ends this entry's listing with what it found: its
+    // number is the system's, which the rule must not read as one of its own.
     if (contents.error != 0)
-        throw Failure(listingFailureText(contents.error), contents.error);
+        throw listingFailure(contents.error, contents.systemError);
 }
 
 // One level of the scan. `verdicts` receives, for each entry of `folders` that stays in it, what
@@ -279,8 +284,9 @@ NameArray ListMatchingFiles(const FileSystem& fileSystem, const QString& folder,
 {
     const QString searched = folder.endsWith(kNativeSeparator) ? folder : folder + kNativeSeparator;
     FolderContents contents = fileSystem.readFolder(searched, pattern, std::nullopt, {});
-    if (contents.error != 0 && contents.error != int(ErrorNumber::PathNotFound))
-        throw Failure(listingFailureText(contents.error), contents.error);
+    if (contents.systemError != 0 ||
+        (contents.error != 0 && contents.error != int(ErrorNumber::PathNotFound)))
+        throw listingFailure(contents.error, contents.systemError);
     sortByName(contents.files, [](const FileEntry& entry) { return QStringView(entry.name); }, {});
     QStringList names;
     for (const FileEntry& file : std::as_const(contents.files)) {

@@ -62,11 +62,15 @@ struct ScannedFolder {
     // How the folder's parent showed it; none for the folders the caller names.
     std::optional<FolderLead> lead;
     bool filesRead = false;
-    int filesError = 0;     // the reading's failure number, when it failed
-    QList<FileEntry> files; // sorted by name
+    int filesError = 0;       // the reading's refusal, as FolderContents::error
+    int filesSystemError = 0; // the reading's other failure, as FolderContents::systemError
+    QList<FileEntry> files;   // sorted by name
 
     // A folder the caller names.
-    static ScannedFolder named(const QString& path) { return {path, std::nullopt, false, 0, {}}; }
+    static ScannedFolder named(const QString& path)
+    {
+        return {path, std::nullopt, false, 0, 0, {}};
+    }
 };
 using FolderList = QList<ScannedFolder>;
 

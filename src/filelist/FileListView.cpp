@@ -123,7 +123,7 @@ QModelIndex FileListView::indexOfRow(int row) const
     return m_rows->index(row - 1);
 }
 
-void FileListView::setPointer(int kind, const std::optional<QCursor>& custom)
+void FileListView::setPointer(PointerKind kind, const std::optional<QCursor>& custom)
 {
     m_pointerKind = kind;
     m_customPointer = custom;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/FileRows.h"
+#include "core/PointerKind.h"
 
 #include <QCursor>
 #include <QHeaderView>
@@ -46,9 +47,10 @@ public:
     QPersistentModelIndex rowHandle(int row) const;
     static int rowOfHandle(const QPersistentModelIndex& handle);
 
-    // The list's own pointer: 0 inherits the window's, 1 the arrow, 99 the given image.
-    void setPointer(int kind, const std::optional<QCursor>& custom = std::nullopt);
-    int pointerKind() const { return m_pointerKind; }
+    // The list's own pointer: PointerDefault inherits the window's, PointerArrow is the arrow,
+    // PointerCustom the given image.
+    void setPointer(PointerKind kind, const std::optional<QCursor>& custom = std::nullopt);
+    PointerKind pointerKind() const { return m_pointerKind; }
     // While the window is busy its hourglass shows over the rows too.
     void setWindowBusy(bool busy);
 
@@ -81,7 +83,7 @@ private:
 
     FileListModel* m_rows;
 
-    int m_pointerKind = 0;
+    PointerKind m_pointerKind = PointerDefault;
     std::optional<QCursor> m_customPointer;
     bool m_windowBusy = false;
 };

@@ -20,8 +20,9 @@ constexpr int kHiddenFile = AttributeArchive | AttributeHidden;
 const QList<FileEntry>& filesOf(ScanSession& scan, ScannedFolder& folder)
 {
     readFolderFiles(scan, folder);
-    if (folder.filesError != 0 && folder.filesError != int(ErrorNumber::PathNotFound))
-        throw Failure(listingFailureText(folder.filesError), folder.filesError);
+    if (folder.filesSystemError != 0 ||
+        (folder.filesError != 0 && folder.filesError != int(ErrorNumber::PathNotFound)))
+        throw listingFailure(folder.filesError, folder.filesSystemError);
     return folder.files;
 }
 

@@ -9,11 +9,11 @@
 
 namespace brindlecast {
 
-QString listingFailureText(int error)
+Failure listingFailure(int error, int systemError)
 {
-    if (error == int(ErrorNumber::PermissionDenied) || error == int(ErrorNumber::PathNotFound))
-        return errorText(ErrorNumber(error));
-    return QString::fromLocal8Bit(std::strerror(error));
+    if (error != 0)
+        return makeFailure(ErrorNumber(error));
+    return Failure(QString::fromLocal8Bit(std::strerror(systemError)), systemError);
 }
 
 void FileSystem::removeFileQuietly(const QString& path)

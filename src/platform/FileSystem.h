@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Failure.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -57,8 +59,11 @@ struct FileEntry {
 // One folder, read through the one handle that was opened and checked. The entries are in the
 // order the system gives them.
 struct FolderContents {
-    int error = 0;      // 0, or the number of the failure that stopped the reading (70, 76, ...)
-    int attributes = 0; // the folder's own attribute word
+    // What stopped the reading, if anything. The two kinds of number overlap (the system's 70 is
+    // not "Permission denied"), so each has its own field.
+    int error = 0;       // 0, or the error number of a refusal: 70 permission denied, 76 not found
+    int systemError = 0; // 0, or the system's errno of any other failure
+    int attributes = 0;  // the folder's own attribute word
     FolderIdentity identity;
     QList<SubfolderEntry> subfolders;
     QList<FileEntry> files; // those whose names match the pattern
@@ -67,8 +72,9 @@ struct FolderContents {
     int undecodableNames = 0;
 };
 
-// The description of a listing failure's number, as the error box names it.
-QString listingFailureText(int error);
+// The failure that stopped a listing: the error number with its standard text, or else the
+// system's errno with the system's text for it.
+Failure listingFailure(int error, int systemError);
 
 // The file-system questions and changes of the handlers, behind an interface so that tests can
 // produce attribute words and failures that a real folder cannot.

@@ -25,8 +25,9 @@ QString causeOf(int error)
 
 Failure failure(const QString& what, int error)
 {
-    return Failure(what + QStringLiteral(": ") + causeOf(error),
-                   error == EACCES || error == EPERM ? 70 : 75);
+    return makeFailure(error == EACCES || error == EPERM ? ErrorNumber::PermissionDenied
+                                                         : ErrorNumber::PathFileAccessError,
+                       what + QStringLiteral(": ") + causeOf(error));
 }
 
 QByteArray nativeName(const QString& path)

@@ -31,13 +31,16 @@ bool statFollowing(const QString& path, struct stat& info)
            ::stat(nativeName(path).constData(), &info) == 0;
 }
 
-int listingError(int error)
+// A refusal by the error number that the scan's listing rule knows it by; any other failure by
+// the system's own number.
+void noteListingError(FolderContents& contents, int error)
 {
     if (error == EACCES || error == EPERM)
-        return int(ErrorNumber::PermissionDenied);
-    if (error == ENOENT || error == ENOTDIR)
-        return int(ErrorNumber::PathNotFound);
-    return error;
+        contents.error = int(ErrorNumber::PermissionDenied);
+    else if (error == ENOENT || error == ENOTDIR)
+        contents.error = int(ErrorNumber::PathNotFound);
+    else
+        contents.systemError = error;
 }
 
 // A folder path as the system names the entry itself: "a/b/" is "a/b" (a link there is then seen
@@ -163,12 +166,15 @@ FolderContents PosixFileSystem::readFolder(const QString& folder, const QString&
     const int noFollow = lead && !lead->throughLink ? O_NOFOLLOW : 0;
     const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | noFollow);
     if (fd < 0) {
-        contents.error = errno == ELOOP ? int(ErrorNumber::PathNotFound) : listingError(errno);
+        if (errno == ELOOP) // a link that may not be followed, or a loop of links
+            contents.error = int(ErrorNumber::PathNotFound);
+        else
+            noteListingError(contents, errno);
         return contents;
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
-        contents.error = listingError(errno);
+        noteListingError(contents, errno);
         ::close(fd);
         return contents;
     }
@@ -190,7 +196,7 @@ FolderContents PosixFileSystem::readFolder(const QString& folder, const QString&
 
     DIR* dir = ::fdopendir(fd); // owns fd from here on
     if (!dir) {
-        contents.error = listingError(errno);
+        noteListingError(contents, errno);
         ::close(fd);
         return contents;
     }
@@ -199,7 +205,7 @@ FolderContents PosixFileSystem::readFolder(const QString& folder, const QString&
         const dirent* entry = ::readdir(dir);
         if (!entry) {
             if (errno != 0)
-                contents.error = listingError(errno);
+                noteListingError(contents, errno);
             break;
         }
         readEntry(::dirfd(dir), *entry, filePattern, contents);

@@ -21,6 +21,8 @@
 namespace brindlecast {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 class StartUp : public test::WindowFixture {
 protected:
     Form1& start() { return openWindow(); }
@@ -96,6 +98,21 @@ TEST_F(StartUp, SaveBesideTheInputsDisablesTheFolderBox)
     EXPECT_FALSE(form.PushButton7->isEnabled());
     EXPECT_EQ(stored("Option3"), QStringLiteral("False"));
     EXPECT_EQ(stored("Option4"), QStringLiteral("True"));
+}
+
+// The entries are what a stored "kbps" is matched against, so their texts must not drift.
+TEST_F(StartUp, TheListOffersEveryConstantRateHighestFirst)
+{
+    Form1& form = start();
+    QStringList entries;
+    for (int i = 0; i < form.Combo1->count(); ++i)
+        entries << form.Combo1->itemText(i);
+    EXPECT_EQ(entries,
+              (QStringList{u"320 kbps"_s, u"256 kbps"_s, u"224 kbps"_s, u"192 kbps"_s,
+                           u"160 kbps"_s, u"144 kbps"_s, u"128 kbps"_s, u"112 kbps"_s, u"96 kbps"_s,
+                           u"80 kbps"_s, u"64 kbps"_s, u"56 kbps"_s, u"48 kbps"_s, u"40 kbps"_s,
+                           u"32 kbps"_s, u"24 kbps"_s, u"16 kbps"_s, u"8 kbps"_s}));
+    EXPECT_TRUE(errorBoxLines().isEmpty());
 }
 
 TEST_F(StartUp, BadStoredValuesAreReportedAndStartUpGoesOn)

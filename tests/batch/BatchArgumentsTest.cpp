@@ -100,6 +100,20 @@ TEST(BatchArguments, AnswerHelpAndVersionWhateverElseTheLineHoldsBeforeTheEndOfO
               BatchAction::Convert);
 }
 
+// The start without a window asks the same question, so both take the same spellings.
+TEST(BatchArguments, KnowHelpAndVersionBySpellingsTheStartWithoutAWindowShares)
+{
+    EXPECT_EQ(parseBatchArguments({QStringLiteral("a.wav"), QStringLiteral("-h")}).action,
+              BatchAction::Help);
+    EXPECT_EQ(informationRequest({QStringLiteral("a.wav"), QStringLiteral("-h")}),
+              BatchAction::Help);
+    EXPECT_EQ(informationRequest({QStringLiteral("--help")}), BatchAction::Help);
+    EXPECT_EQ(informationRequest({QStringLiteral("--version"), QStringLiteral("--help")}),
+              BatchAction::Version);
+    EXPECT_EQ(informationRequest({QStringLiteral("--"), QStringLiteral("-h")}), std::nullopt);
+    EXPECT_EQ(informationRequest({QStringLiteral("a.wav"), QStringLiteral("-hv")}), std::nullopt);
+}
+
 TEST(BatchArguments, ReadEveryOption)
 {
     const ParsedArguments parsed = parseBatchArguments(

@@ -142,7 +142,7 @@ TEST_F(CommandLineFixture, WithoutAnEncoderNothingIsTouchedAndTheStatusIsThree)
 TEST_F(CommandLineFixture, HelpAndVersionAnswerWithoutAWindowAlsoWithoutConvert)
 {
     for (const QStringList& arguments :
-         {QStringList{QStringLiteral("--help")},
+         {QStringList{QStringLiteral("--help")}, QStringList{QStringLiteral("-h")},
           QStringList{QStringLiteral("--convert"), QStringLiteral("--help")}}) {
         const Result help = run(arguments);
         EXPECT_EQ(help.status, 0) << help.err.toStdString();

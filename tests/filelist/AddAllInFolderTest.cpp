@@ -7,6 +7,8 @@
 #include "support/ByteNamedEntries.h"
 
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -211,7 +213,7 @@ TEST_F(AddAllInFolder, ListingFailuresFollowTheListingRule)
                u"partial/one/1.wav"_s, u"partial/two/2.wav"_s});
     files().subfolderAnswers[tree.at(u"denied"_s)] = {{}, 70};
     files().subfolderAnswers[tree.at(u"gone"_s)] = {{}, 76};
-    files().subfolderAnswers[tree.at(u"partial"_s)] = {{u"one"_s}, 5};
+    files().subfolderAnswers[tree.at(u"partial"_s)] = {{u"one"_s}, 0, EIO};
     addAll(QStringLiteral("wav"), tree.root());
     EXPECT_EQ(rows(), tree.at(QStringList{u"a.wav"_s, u"partial/one/1.wav"_s}));
     QStringList boxes;
@@ -243,6 +245,24 @@ QStringList boxTexts(const QList<MessageRequest>& messages)
     for (const MessageRequest& box : messages)
         texts << box.text.section(u'\r', 0, 1);
     return texts;
+}
+
+// A failure of the system whose errno equals a refusal's number (ECOMM is 70, ENOTUNIQ 76 on
+// Linux) is no refusal: the folder keeps the subfolders read before it, and its files are
+// reported at line 122 in the system's words.
+TEST_F(AddAllInFolder, ASystemFailureNumberedLikeARefusalIsNoRefusal)
+{
+    static_assert(ECOMM == 70 && ENOTUNIQ == 76);
+    tree.make({u"a.wav"_s, u"comm/c.wav"_s, u"comm/one/1.wav"_s, u"unique/u.wav"_s,
+               u"unique/two/2.wav"_s});
+    files().subfolderAnswers[tree.at(u"comm"_s)] = {{u"one"_s}, 0, ECOMM};
+    files().subfolderAnswers[tree.at(u"unique"_s)] = {{u"two"_s}, 0, ENOTUNIQ};
+    addAll(QStringLiteral("wav"), tree.root());
+    EXPECT_EQ(rows(), tree.at(QStringList{u"a.wav"_s, u"comm/one/1.wav"_s, u"unique/two/2.wav"_s}));
+    const QString at122 = u"\r\nin Tessaly2021/08/31.Form1.PushButton3_Click at line 122"_s;
+    EXPECT_EQ(boxTexts(dialogs().messages),
+              (QStringList{QString::fromLocal8Bit(std::strerror(ECOMM)) + at122,
+                           QString::fromLocal8Bit(std::strerror(ENOTUNIQ)) + at122}));
 }
 
 // A chosen folder too long to be examined is still searched for its own files; when it cannot

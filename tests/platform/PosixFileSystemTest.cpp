@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -167,6 +169,23 @@ TEST_F(PosixFolders, APathHoldingANulNamesNothing)
             .error,
         76);
     EXPECT_THROW(m_files.attributes(cut), Failure);
+}
+
+// A refusal is told by its error number's text, any other failure in the system's words: also
+// one whose errno equals a refusal's number, as ECOMM and ENOTUNIQ do on Linux.
+TEST(ListingFailures, AreToldInTheSystemsWordsUnlessRefused)
+{
+    static_assert(ECOMM == 70 && ENOTUNIQ == 76);
+    const Failure denied = listingFailure(70, 0);
+    EXPECT_EQ(denied.description(), QStringLiteral("Permission denied"));
+    EXPECT_EQ(denied.number(), 70);
+    EXPECT_EQ(listingFailure(76, 0).description(), QStringLiteral("Path not found"));
+    for (const int error : {ECOMM, ENOTUNIQ, EIO}) {
+        const Failure failure = listingFailure(0, error);
+        EXPECT_EQ(failure.description(), QString::fromLocal8Bit(std::strerror(error))) << error;
+        EXPECT_EQ(failure.number(), error);
+    }
+    EXPECT_NE(listingFailure(0, ECOMM).description(), denied.description());
 }
 
 } // namespace

@@ -119,6 +119,7 @@ FolderContents ScriptedFileSystem::readFolder(const QString& folder, const QStri
             contents.subfolders.append({name, identityOf(path), false});
         }
         contents.error = scripted->error;
+        contents.systemError = scripted->systemError;
     }
     for (FileEntry& file : contents.files) {
         const QString path = key(folder) + u'/' + file.name;

@@ -16,10 +16,12 @@ namespace brindlecast::test {
 //
 class ScriptedFileSystem final : public FileSystem {
 public:
-    // A folder's subfolders as a test wants them listed, and the failure that ends the listing.
+    // A folder's subfolders as a test wants them listed, and the failure that ends the listing:
+    // a refusal's error number (70, 76) or another failure's errno.
     struct Listing {
         QStringList names;
         int error = 0;
+        int systemError = 0;
     };
 
     // When set, every path is taken below this folder, so that "/" stands for it.

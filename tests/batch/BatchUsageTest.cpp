@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "batch/BatchUsage.h"
+
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace brindlecast::test {
+namespace {
+
+// Scripts and people quote the help: laid out from the table of rates, it still reads byte for
+// byte as written here.
+TEST(BatchUsage, TheHelpListsTheRatesLowestFirstInItsFixedLayout)
+{
+    const QString written = QStringLiteral(
+        "Usage: brindlecast-studio [FILE...]\n"
+        "       brindlecast-studio --convert [OPTIONS] PATH...\n"
+        "\n"
+        "Without --convert the window opens, with the files given in its list.\n"
+        "With --convert the WAV files and folders given are converted to AAC without a\n"
+        "window, several at once; folders are searched with all their subfolders.\n"
+        "\n"
+        "Options of --convert:\n"
+        "  --bit-rate same|KBPS   the input's own bit rate (the default), or one of\n"
+        "                         8 16 24 32 40 48 56 64 80 96 112 128 144 160 192 224 256 320\n"
+        "  --output-folder DIR    write every output into DIR (it must exist);\n"
+        "                         without it each output goes beside its input\n"
+        "  --keep-folders         below DIR, keep each file's path below the folder given\n"
+        "  --skip-existing        leave an output alone that is newer than its input\n"
+        "  --jobs N               encoders at once (default: the usable processors)\n"
+        "  --format aac|m4a       ADTS .aac (the default) or MP4 .m4a\n"
+        "  --extension EXT        files taken from folders (default wav; * for all)\n"
+        "  --help, --version\n"
+        "  --                     every argument after it is a path\n"
+        "\n"
+        "Exit status: 0 all converted or skipped, 1 some failed, 2 usage error,\n"
+        "3 the encoder could not be put in place, 130/143 ended by SIGINT/SIGTERM.\n");
+    EXPECT_EQ(usageText(), written);
+}
+
+} // namespace
+} // namespace brindlecast::test
