@@ -16,6 +16,9 @@ public:
         std::function<void(const ProcessCommand&)> starting;
         std::function<void(const ProcessCommand&, int result)> started;
         std::function<void(bool ended)> waited;
+        // When set, the child tells of its end as the real one does (and is then not waited
+        // for): this runs first.
+        std::function<void()> ended;
     };
 
     ForwardingChildProcess(std::unique_ptr<ChildProcess> inner, Observer observer)
@@ -38,6 +41,15 @@ public:
         if (m_observer.waited)
             m_observer.waited(ended);
         return ended;
+    }
+    bool notifyOnEnd(std::function<void()> onEnd) override
+    {
+        if (!m_observer.ended)
+            return false;
+        return m_inner->notifyOnEnd([ended = m_observer.ended, onEnd = std::move(onEnd)] {
+            ended();
+            onEnd();
+        });
     }
     void endNow() override { m_inner->endNow(); }
     int exitCode() const override { return m_inner->exitCode(); }
