@@ -29,6 +29,7 @@ int runWithoutWindow(int argc, char* argv[], const QStringList& commandArguments
 
 int main(int argc, char* argv[])
 {
+    brindlecast::openClosedStandardStreams();
     QStringList texts;
     for (int i = 1; i < argc; ++i)
         texts << QString::fromLocal8Bit(argv[i]);

@@ -20,6 +20,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <algorithm>
+#include <cstring>
 
 namespace brindlecast {
 
@@ -118,9 +120,8 @@ void printSummary(TextConsole& console, const BatchCounts& counts, double second
         console.printLine(fallback);
 }
 
-} // namespace
-
-int runBatchCommand(const QStringList& arguments, BatchEnvironment& environment)
+// The work of runBatchCommand, before its lines are known to have been written.
+int convertAsAsked(const QStringList& arguments, BatchEnvironment& environment)
 {
     TextConsole& console = environment.console;
     const ConversionServices services = conversionServicesOf(environment.platform);
@@ -132,7 +133,7 @@ int runBatchCommand(const QStringList& arguments, BatchEnvironment& environment)
             completeOptions(options, environment, services.fileSystem))
         return *refused;
 
-    // From here on SIGINT and SIGTERM end the run in order rather than the process at once.
+    // From here on SIGHUP, SIGINT and SIGTERM end the run in order rather than the process at once.
     int signalNumber = 0;
     BatchRun* current = nullptr;
     TerminationSignals endOnSignal([&](int number) {
@@ -178,6 +179,22 @@ int runBatchCommand(const QStringList& arguments, BatchEnvironment& environment)
     if (!whole)
         return 128 + signalNumber;
     return run.counts().failed > 0 ? kExitSomeFailed : kExitAllDone;
+}
+
+} // namespace
+
+int runBatchCommand(const QStringList& arguments, BatchEnvironment& environment)
+{
+    const int status = convertAsAsked(arguments, environment);
+    // Lines that did not reach a full disk or a closed pipe are no success, as in every tool.
+    TextConsole& console = environment.console;
+    if (const int error = console.outputWriteError()) {
+        console.printErrorLine(
+            QStringLiteral("%1: write error: %2")
+                .arg(QLatin1String(kProgramName), QString::fromLocal8Bit(std::strerror(error))));
+        return std::max(status, kExitSomeFailed);
+    }
+    return status;
 }
 
 } // namespace brindlecast

@@ -9,9 +9,9 @@ namespace brindlecast {
 class ChildProcess;
 
 // What must not outlive the program when it ends in the middle of work (its window closed, or
-// SIGTERM or SIGINT): a running encoder, the partial output it writes, the encoder put in place
-// for the run. The work registers each while it exists; ending the program drains the registry
-// first.
+// SIGHUP, SIGINT or SIGTERM): a running encoder, the partial output it writes, the encoder put in
+// place for the run. The work registers each while it exists; ending the program drains the
+// registry first.
 class ExitCleanup {
 public:
     // Keeps its entry registered for as long as it lives (or until release()).

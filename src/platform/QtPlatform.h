@@ -21,7 +21,8 @@ public:
     QString environmentVariable(const QString& name) const override;
     void endProcessNow() override;
     ExitCleanup& exitCleanup() override { return m_exitCleanup; }
-    // SIGTERM and SIGINT end the process as closing the window does, and then by that signal.
+    // SIGHUP, SIGINT and SIGTERM end the process as closing the window does, and then by that
+    // signal.
     [[noreturn]] void endProcessOnSignal(int signalNumber);
     std::unique_ptr<ChildProcess> createChildProcess() override;
     QByteArray encoderResource(int id) override;

@@ -21,7 +21,15 @@ public:
 
     // True when the error output is a terminal that a person watches.
     virtual bool errorIsTerminal() const = 0;
+
+    // The errno of the first line that could not be written to the standard output, or 0.
+    virtual int outputWriteError() const = 0;
 };
+
+// Opens /dev/null on any of descriptors 0, 1 and 2 that is closed, so that no descriptor the
+// program opens later (a pipe, an input) is taken for a standard stream and written to or read
+// from by mistake. The first thing a program started by anyone should do.
+void openClosedStandardStreams();
 
 // The process's own stdout and stderr. A status line on stderr is cleared before a line goes to
 // either stream and drawn again after it.
@@ -33,11 +41,13 @@ public:
     void printErrorLine(const QString& line) override;
     void showStatus(const QString& text) override;
     bool errorIsTerminal() const override { return m_errorIsTerminal; }
+    int outputWriteError() const override { return m_outputWriteError; }
 
 private:
     void print(int fd, const QString& line);
 
     bool m_errorIsTerminal = false;
+    int m_outputWriteError = 0;
     QString m_status;
 };
 

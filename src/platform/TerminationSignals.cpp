@@ -2,6 +2,7 @@
 #include "platform/TerminationSignals.h"
 
 #include <QSocketNotifier>
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
@@ -12,6 +13,9 @@ namespace brindlecast {
 namespace {
 
 std::atomic<int> signalPipe{-1}; // the write end, for the handler
+
+// A closed terminal or SSH session (SIGHUP) ends the work as an explicit request does.
+constexpr std::array kEndingSignals{SIGHUP, SIGINT, SIGTERM};
 
 void onTerminationSignal(int signalNumber)
 {
@@ -38,16 +42,16 @@ TerminationSignals::TerminationSignals(std::function<void(int)> onSignal, QObjec
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, &m_previousTerm);
-    ::sigaction(SIGINT, &action, &m_previousInt);
+    for (std::size_t i = 0; i < kEndingSignals.size(); ++i)
+        ::sigaction(kEndingSignals[i], &action, &m_previous[i]);
 }
 
 TerminationSignals::~TerminationSignals()
 {
     if (m_pipe[0] < 0)
         return;
-    ::sigaction(SIGTERM, &m_previousTerm, nullptr);
-    ::sigaction(SIGINT, &m_previousInt, nullptr);
+    for (std::size_t i = 0; i < kEndingSignals.size(); ++i)
+        ::sigaction(kEndingSignals[i], &m_previous[i], nullptr);
     signalPipe.store(-1);
     delete m_notifier;
     ::close(m_pipe[0]);

@@ -34,7 +34,8 @@ TEST(BatchUsage, TheHelpListsTheRatesLowestFirstInItsFixedLayout)
         "  --                     every argument after it is a path\n"
         "\n"
         "Exit status: 0 all converted or skipped, 1 some failed, 2 usage error,\n"
-        "3 the encoder could not be put in place, 130/143 ended by SIGINT/SIGTERM.\n");
+        "3 the encoder could not be put in place,\n"
+        "129/130/143 ended by SIGHUP/SIGINT/SIGTERM.\n");
     EXPECT_EQ(usageText(), written);
 }
 

@@ -9,6 +9,12 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QtEndian>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <vector>
 
 namespace brindlecast::test {
 
@@ -140,6 +146,49 @@ CommandLineFixture::Result CommandLineFixture::resultOf(QProcess& process)
     result.out = QString::fromUtf8(process.readAllStandardOutput());
     result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
+}
+
+int CommandLineFixture::runWithStreams(const QStringList& arguments,
+                                       const std::array<QByteArray, 3>& streams)
+{
+    std::vector<QByteArray> argumentBytes{QByteArrayLiteral(BRINDLECAST_EXECUTABLE)};
+    for (const QString& argument : arguments)
+        argumentBytes.push_back(argument.toUtf8());
+    std::vector<char*> argv;
+    for (QByteArray& argument : argumentBytes)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    std::vector<QByteArray> environmentBytes;
+    for (const QString& entry : environment().toStringList())
+        environmentBytes.push_back(entry.toUtf8());
+    std::vector<char*> envp;
+    for (QByteArray& entry : environmentBytes)
+        envp.push_back(entry.data());
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    const QByteArray folder = QFile::encodeName(m_work.path());
+    posix_spawn_file_actions_addchdir_np(&actions, folder.constData());
+    for (int fd = 0; fd < 3; ++fd) {
+        if (streams[fd].isEmpty())
+            posix_spawn_file_actions_addclose(&actions, fd);
+        else
+            posix_spawn_file_actions_addopen(&actions, fd, streams[fd].constData(),
+                                             fd == 0 ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC,
+                                             0600);
+    }
+    pid_t pid = 0;
+    const int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed != 0) {
+        ADD_FAILURE() << "cannot start the program: " << std::strerror(failed);
+        return -1;
+    }
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 CommandLineFixture::Result CommandLineFixture::run(const QStringList& arguments)

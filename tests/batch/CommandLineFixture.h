@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <array>
 #include <gtest/gtest.h>
 
 namespace brindlecast::test {
@@ -38,6 +39,10 @@ protected:
     Result run(const QStringList& arguments);
     void start(QProcess& process, const QStringList& arguments);
     static Result resultOf(QProcess& process);
+    // Runs the program in the work folder with each of descriptors 0, 1 and 2 opened on the file
+    // named (for reading, or for writing from its start), or closed where the name is empty;
+    // returns its exit status, or -1 when it did not exit by itself.
+    int runWithStreams(const QStringList& arguments, const std::array<QByteArray, 3>& streams);
 
     // Files left in TEMP (the encoder's folder must be gone after every run).
     QStringList temporaryEntries() const;

@@ -241,7 +241,8 @@ TEST_P(EndedBySignal, EndsTheEncodersRemovesTheirPartialsAndSaysSo)
 
 INSTANTIATE_TEST_SUITE_P(Batch, EndedBySignal,
                          ::testing::Values(SignalCase{"Interrupt", SIGINT},
-                                           SignalCase{"Terminate", SIGTERM}),
+                                           SignalCase{"Terminate", SIGTERM},
+                                           SignalCase{"HangUp", SIGHUP}),
                          CaseName());
 
 } // namespace

@@ -19,6 +19,7 @@ public:
     void printErrorLine(const QString& line) override { err << line; }
     void showStatus(const QString& text) override { statuses << text; }
     bool errorIsTerminal() const override { return terminal; }
+    int outputWriteError() const override { return 0; }
 };
 
 } // namespace brindlecast::test
