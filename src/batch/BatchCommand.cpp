@@ -140,7 +140,7 @@ int runBatchCommand(const QStringList& arguments, BatchEnvironment& environment)
         [&services](int result, const ChildProcess& child, const QString& input,
                     const QString& output) {
             return encodeFailure(result, child, input, output, services.fileSystem,
-                                 services.mediaInfo());
+                                 services.mediaInfo);
         },
         [&services, &encoder] { return services.encoderFolders.isTrusted(encoder.path); },
         [&clock] { return clock.elapsed() / 1000.0; }};

@@ -280,8 +280,8 @@ bool ConversionRun::encode(const QString& input, const QString& output, const QS
         } forget{m_runningChild};
         const int result = RunProcessWithProgress(*process, command.process, &bar, bar.text(),
                                                   bar.wholeValue(), run.fileCount);
-        failure = encodeFailure(result, *process, input, output, services.fileSystem,
-                                services.mediaInfo());
+        failure =
+            encodeFailure(result, *process, input, output, services.fileSystem, services.mediaInfo);
     });
     if (!ran && !failure)
         failure = QStringLiteral("the encoder run failed");

@@ -27,6 +27,7 @@ public:
     // before it ends the process; here the process goes on).
     std::function<void()> onEndProcess;
     std::unique_ptr<MediaInfoLibrary> otherLibrary;
+    int mediaInfoUses = 0;
     std::optional<QByteArray> encoderBytes; // deployed instead of the installed ffmpeg
 
     QByteArray encoderResource(int id) override
@@ -38,6 +39,7 @@ public:
     void endProcessNow() override;
     MediaInfoLibrary& mediaInfo() override
     {
+        ++mediaInfoUses;
         return otherLibrary ? *otherLibrary : TestPlatform::mediaInfo();
     }
 };
