@@ -62,7 +62,7 @@ DeployedEncoder putEncoderInPlace(const ConversionServices& services, QString& f
         throw Failure(QStringLiteral("the encoder in %1 could have been changed by another user")
                           .arg(folder));
     }
-    return {program, aacEncoderOf(services, program)};
+    return {program, keptAacEncoderOf(services, program, bytes)};
 }
 
 } // namespace

@@ -34,6 +34,10 @@ public:
     {
         return encoderBytes ? *encoderBytes : TestPlatform::encoderResource(id);
     }
+    QString encoderSource() override
+    {
+        return encoderBytes ? QString() : TestPlatform::encoderSource();
+    }
 
     std::unique_ptr<ChildProcess> createChildProcess() override;
     void endProcessNow() override;

@@ -77,7 +77,7 @@ TEST_F(ConversionRunTest, ConvertsFormatsAndOddNamesAndEndsCleanly)
 }
 
 // At a constant rate the inputs' lengths come from their headers: MediaInfo is never loaded, so
-// a missing library costs the run nothing.
+// a missing library costs the run nothing. The encoder's answer is kept in the cache.
 TEST_F(ConversionRunTest, AConstantRateNeedsNoMediaInfo)
 {
     m_platform.otherLibrary =
@@ -91,6 +91,7 @@ TEST_F(ConversionRunTest, AConstantRateNeedsNoMediaInfo)
     EXPECT_EQ(closingMessages(), QStringList{QStringLiteral("Done.")});
     EXPECT_TRUE(messagesTitled(QLatin1String(kApplicationErrorTitle)).isEmpty());
     EXPECT_EQ(m_platform.mediaInfoUses, 0);
+    EXPECT_EQ(QDir(m_platform.encoderCache.folder()).entryList(QDir::Files).size(), 1);
 }
 
 TEST_F(ConversionRunTest, FailedEncodeLeavesNoPartialOutputAndNamesItsError)
