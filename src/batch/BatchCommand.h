@@ -23,8 +23,8 @@ struct BatchEnvironment {
 };
 
 // `brindlecast-studio --convert [OPTIONS] PATH...`, given the arguments after --convert: converts
-// the files and returns the exit status. SIGHUP, SIGINT and SIGTERM end the run (its encoders, their
-// partial outputs and the deployed encoder go, the summary is printed) with 128 + the signal.
+// the files and returns the exit status. SIGHUP, SIGINT and SIGTERM end the run (its encoders,
+// their partial outputs and the deployed encoder go, the summary is printed) with 128 + the signal.
 // Needs a QCoreApplication and creates no window.
 int runBatchCommand(const QStringList& arguments, BatchEnvironment& environment);
 

@@ -4,6 +4,7 @@
 #include "convert/ConversionServices.h"
 #include "convert/ProcessRunner.h"
 #include "core/EncoderCommand.h"
+#include "platform/AacEncoderCache.h"
 #include "platform/ChildProcess.h"
 #include "platform/ExitCleanup.h"
 
@@ -22,9 +23,28 @@ QString aacEncoderOf(const ConversionServices& services, const QString& encoderP
     return aacEncoderFromList(process->standardOutput());
 }
 
+namespace {
+
+QString keptOrAsked(const ConversionServices& services, AacEncoderCache& cache,
+                    const QString& source, const QString& encoderPath,
+                    const QByteArray& encoderBytes)
+{
+    if (const std::optional<QString> kept = cache.recall(source, encoderBytes))
+        return *kept;
+    const QString name = aacEncoderOf(services, encoderPath);
+    cache.remember(source, encoderBytes, name);
+    return name;
+}
+
+} // namespace
+
 QString AacEncoderChoice::forBuild(const ConversionServices& services, const QString& encoderPath,
                                    const QByteArray& encoderBytes)
 {
+    // The file's state tells a changed build apart without hashing its bytes.
+    const QString source = services.encoderSource();
+    if (!source.isEmpty() && services.aacEncoderCache)
+        return keptOrAsked(services, *services.aacEncoderCache, source, encoderPath, encoderBytes);
     const QByteArray build = QCryptographicHash::hash(encoderBytes, QCryptographicHash::Sha256);
     const auto found = m_known.constFind(build);
     if (found != m_known.constEnd())

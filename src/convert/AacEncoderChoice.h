@@ -16,7 +16,9 @@ QString aacEncoderOf(const ConversionServices& services, const QString& encoderP
 // encoder, and the answer depends on the build only.
 class AacEncoderChoice {
 public:
-    // encoderBytes are the bytes the file at encoderPath was written from.
+    // encoderBytes are the bytes the file at encoderPath was written from. Those read from a
+    // file (services.encoderSource) are asked once per state of that file, across runs; others
+    // once per process.
     QString forBuild(const ConversionServices& services, const QString& encoderPath,
                      const QByteArray& encoderBytes);
 

@@ -18,7 +18,9 @@ ConversionServices conversionServicesOf(Platform& platform)
             [&platform] { return platform.createChildProcess(); },
             [&platform] { return platform.temporaryFolder(); },
             [&platform] { return GetAddressWidth(platform); },
-            [&platform](int build) { return platform.encoderResource(build); }};
+            [&platform](int build) { return platform.encoderResource(build); },
+            [&platform] { return platform.encoderSource(); },
+            &platform.aacEncoderCache()};
 }
 
 } // namespace brindlecast

@@ -10,6 +10,7 @@
 
 namespace brindlecast {
 
+class AacEncoderCache;
 class EncoderFolders;
 class ErrorBox;
 class ExitCleanup;
@@ -30,6 +31,10 @@ struct ConversionServices {
     std::function<QString()> temporaryFolder;          // read afresh at each run
     std::function<QString()> addressWidth;             // "64", "32", or "" when it cannot be told
     std::function<QByteArray(int build)> encoderBuild; // throws Failure when there is none
+    // The file encoderBuild reads the builds from, "" when their bytes come from no file.
+    std::function<QString()> encoderSource = [] { return QString(); };
+    // Where the AAC encoder of such a file is kept across runs; nowhere when null.
+    AacEncoderCache* aacEncoderCache = nullptr;
 };
 
 // The services of the real platform.

@@ -8,31 +8,27 @@
 #include "core/StartFailure.h"
 #include "platform/ChildProcess.h"
 #include "platform/FileSystem.h"
+#include "platform/MediaHeaders.h"
 #include "platform/MediaInfoProbe.h"
 
 namespace brindlecast {
 
 namespace {
 
-std::optional<double> inputDuration(MediaInfoLibrary& mediaInfo, const QString& input)
-{
-    try {
-        return pcmWaveDurationSeconds(mediaInfo, input);
-    } catch (const Failure&) {
-        return std::nullopt; // without the library the length cannot be compared
-    }
-}
-
-// An ADTS output by its frames, an MP4 one (the command line's .m4a) by its header.
-std::optional<double> outputDuration(const FileSystem& fileSystem, MediaInfoLibrary& mediaInfo,
+// An ADTS output by its frames, an MP4 one (the command line's .m4a) by its header: only that
+// loads the media library.
+std::optional<double> outputDuration(const FileSystem& fileSystem,
+                                     const std::function<MediaInfoLibrary&()>& mediaInfo,
                                      const QString& output)
 {
     if (const std::optional<double> adts = fileSystem.adtsSeconds(output))
         return adts;
-    try {
-        return mp4DurationSeconds(mediaInfo, output);
-    } catch (const Failure&) {
+    if (!startsAsMp4(output))
         return std::nullopt;
+    try {
+        return mp4DurationSeconds(mediaInfo(), output);
+    } catch (const Failure&) {
+        return std::nullopt; // without the library the length cannot be compared
     }
 }
 
@@ -45,7 +41,7 @@ QString seconds(double value)
 
 std::optional<QString> encodeFailure(int result, const ChildProcess& process, const QString& input,
                                      const QString& output, const FileSystem& fileSystem,
-                                     MediaInfoLibrary& mediaInfo)
+                                     const std::function<MediaInfoLibrary&()>& mediaInfo)
 {
     const QString errorOutput = process.errorOutputTail();
     const QString outputArgument = encoderFileArgument(output);
@@ -62,7 +58,7 @@ std::optional<QString> encodeFailure(int result, const ChildProcess& process, co
     const QString writeError = outputWriteErrorLine(errorOutput, outputArgument);
     if (!writeError.isEmpty())
         return QStringLiteral("the output is incomplete: ") + writeError;
-    const std::optional<double> wanted = inputDuration(mediaInfo, input);
+    const std::optional<double> wanted = pcmWaveFileSeconds(input);
     const std::optional<double> written =
         wanted ? outputDuration(fileSystem, mediaInfo, output) : std::nullopt;
     if (wanted && written && isOutputCutOff(*wanted, *written)) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace brindlecast {
@@ -14,9 +15,9 @@ class MediaInfoLibrary;
 // whole story: on a full disk the encoder reports the failed write and may still exit with 0, so
 // the output must also be free of write errors and, for a PCM WAV input (whose header tells its
 // length exactly), last as long as its input (an ADTS output by its frames, an MP4 one by its
-// header).
+// header). The media library is asked, and so loaded, only for an MP4 output.
 std::optional<QString> encodeFailure(int result, const ChildProcess& process, const QString& input,
                                      const QString& output, const FileSystem& fileSystem,
-                                     MediaInfoLibrary& mediaInfo);
+                                     const std::function<MediaInfoLibrary&()>& mediaInfo);
 
 } // namespace brindlecast

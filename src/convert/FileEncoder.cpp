@@ -90,7 +90,7 @@ std::variant<ScheduledJob, FileVerdict> FileEncoder::prepare(const EncodeRequest
 FileVerdict FileEncoder::finish(const ScheduledJob& job, const ChildProcess& child, int result)
 {
     std::optional<QString> failure = encodeFailure(result, child, job.input, job.partialOutput,
-                                                   m_services.fileSystem, m_services.mediaInfo());
+                                                   m_services.fileSystem, m_services.mediaInfo);
     bool replaceFailed = false;
     if (!failure) {
         try {

@@ -7,6 +7,7 @@
 
 namespace brindlecast {
 
+class AacEncoderCache;
 class ChildProcess;
 class Dialogs;
 class EncoderFolders;
@@ -47,6 +48,12 @@ public:
     // The bytes of encoder build 101 (32-bit) or 102 (64-bit); throws Failure when the store has
     // no such build.
     virtual QByteArray encoderResource(int id) = 0;
+
+    // The file the encoder builds' bytes are read from, "" when they come from no file.
+    virtual QString encoderSource() = 0;
+
+    // The AAC encoder each encoder file named, kept across runs.
+    virtual AacEncoderCache& aacEncoderCache() = 0;
 
     // The private folders that hold each run's encoder.
     virtual EncoderFolders& encoderFolders() = 0;

@@ -55,6 +55,18 @@ QByteArray QtPlatform::encoderResource(int id)
     return loadEncoderBuild(id);
 }
 
+QString QtPlatform::encoderSource()
+{
+    return installedEncoderPath();
+}
+
+AacEncoderCache& QtPlatform::aacEncoderCache()
+{
+    if (!m_aacEncoderCache)
+        m_aacEncoderCache = std::make_unique<FileAacEncoderCache>(userCacheFolder());
+    return *m_aacEncoderCache;
+}
+
 QString QtPlatform::processorAddressWidth()
 {
     return brindlecast::processorAddressWidth();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/ExitCleanup.h"
+#include "platform/FileAacEncoderCache.h"
 #include "platform/MediaInfoLibrary.h"
 #include "platform/OutputFiles.h"
 #include "platform/Platform.h"
@@ -26,6 +27,8 @@ public:
     [[noreturn]] void endProcessOnSignal(int signalNumber);
     std::unique_ptr<ChildProcess> createChildProcess() override;
     QByteArray encoderResource(int id) override;
+    QString encoderSource() override;
+    AacEncoderCache& aacEncoderCache() override;
     EncoderFolders& encoderFolders() override { return m_encoderFolders; }
     QString processorAddressWidth() override;
     QString temporaryFolder() const override;
@@ -40,6 +43,7 @@ private:
     ExitCleanup m_exitCleanup;
     PosixEncoderFolders m_encoderFolders;
     PosixOutputFiles m_outputFiles;
+    std::unique_ptr<FileAacEncoderCache> m_aacEncoderCache; // made at its first use
 };
 
 } // namespace brindlecast

@@ -123,6 +123,7 @@ QProcessEnvironment CommandLineFixture::environment() const
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
     environment.insert(QStringLiteral("TEMP"), m_temp.path());
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), m_cache.path());
     environment.insert(QStringLiteral("PATH"), m_path);
     return environment;
 }

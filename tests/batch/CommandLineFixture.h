@@ -12,8 +12,8 @@
 
 namespace brindlecast::test {
 
-// The built program run as a child with no display at all, TEMP in a folder of the test's own,
-// and a work folder for inputs and outputs.
+// The built program run as a child with no display at all, TEMP and its cache in folders of the
+// test's own, and a work folder for inputs and outputs.
 class CommandLineFixture : public ::testing::Test {
 protected:
     struct Result {
@@ -54,8 +54,9 @@ protected:
 
     QTemporaryDir m_work;
     QTemporaryDir m_temp;
-    QString m_path; // PATH for the child; tests may put another encoder first
-    QString m_bin;  // the wrapped encoder's folder
+    QTemporaryDir m_cache; // XDG_CACHE_HOME
+    QString m_path;        // PATH for the child; tests may put another encoder first
+    QString m_bin;         // the wrapped encoder's folder
 };
 
 } // namespace brindlecast::test

@@ -154,6 +154,41 @@ TEST_F(CommandLineFixture, HelpAndVersionAnswerWithoutAWindowAlsoWithoutConvert)
               QStringLiteral("brindlecast-studio %1\n").arg(QStringLiteral(BRINDLECAST_VERSION)));
 }
 
+// The encoder is asked for its encoders at the first run only, and again once its file has
+// changed; what it said is kept in the user's cache folder.
+TEST_F(CommandLineFixture, AsksTheEncoderForItsEncodersOncePerStateOfItsFile)
+{
+    useWrappedEncoder({});
+    const QString script = m_bin + QStringLiteral("/ffmpeg");
+    const QString questions = m_bin + QStringLiteral("/questions");
+    QFile wrapper(script);
+    ASSERT_TRUE(wrapper.open(QIODevice::WriteOnly));
+    wrapper.write(QStringLiteral("#!/bin/sh\ncase \" $* \" in *\" -encoders \"*) echo >> '%1';; "
+                                 "esac\nexec '%2' \"$@\"\n")
+                      .arg(questions, QStandardPaths::findExecutable(QStringLiteral("ffmpeg")))
+                      .toUtf8());
+    wrapper.close();
+    makeWav(QStringLiteral("a.wav"));
+    const auto questionsAfterARun = [&] {
+        const Result result = run({QStringLiteral("--convert"), QStringLiteral("a.wav")});
+        EXPECT_EQ(result.status, 0) << result.err.toStdString();
+        QFile asked(questions);
+        return asked.open(QIODevice::ReadOnly) ? asked.readAll().count('\n') : 0;
+    };
+
+    EXPECT_EQ(questionsAfterARun(), 1);
+    EXPECT_EQ(questionsAfterARun(), 1);
+    EXPECT_EQ(
+        QDir(m_cache.filePath(QStringLiteral("brindlecast-studio"))).entryList(QDir::Files).size(),
+        1);
+    ASSERT_TRUE(wrapper.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(wrapper.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                    QFileDevice::FileModificationTime));
+    wrapper.close();
+    EXPECT_EQ(questionsAfterARun(), 2);
+    EXPECT_TRUE(temporaryEntries().isEmpty());
+}
+
 struct FormatCase {
     const char* name;
     const char* format;

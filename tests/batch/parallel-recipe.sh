@@ -11,6 +11,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 export TEMP=$work/tmp
+export XDG_CACHE_HOME=$work/cache
 mkdir -p "$TEMP" "$work/archive/choir" "$work/archive/jingles" "$work/out"
 for file in choir/a choir/b jingles/c; do
   ffmpeg -v error -f lavfi -i sine=duration=0.3 -ac 1 -ar 8000 "$work/archive/$file.wav"

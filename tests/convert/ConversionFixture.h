@@ -27,17 +27,23 @@ public:
     // before it ends the process; here the process goes on).
     std::function<void()> onEndProcess;
     std::unique_ptr<MediaInfoLibrary> otherLibrary;
+    int mediaInfoUses = 0;
     std::optional<QByteArray> encoderBytes; // deployed instead of the installed ffmpeg
 
     QByteArray encoderResource(int id) override
     {
         return encoderBytes ? *encoderBytes : TestPlatform::encoderResource(id);
     }
+    QString encoderSource() override
+    {
+        return encoderBytes ? QString() : TestPlatform::encoderSource();
+    }
 
     std::unique_ptr<ChildProcess> createChildProcess() override;
     void endProcessNow() override;
     MediaInfoLibrary& mediaInfo() override
     {
+        ++mediaInfoUses;
         return otherLibrary ? *otherLibrary : TestPlatform::mediaInfo();
     }
 };

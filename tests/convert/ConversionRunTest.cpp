@@ -68,6 +68,24 @@ TEST_F(ConversionRunTest, ConvertsFormatsAndOddNamesAndEndsCleanly)
         << temporaryFolderContents().join(u' ').toStdString();
 }
 
+// At a constant rate the inputs' lengths come from their headers: MediaInfo is never loaded, so
+// a missing library costs the run nothing. The encoder's answer is kept in the cache.
+TEST_F(ConversionRunTest, AConstantRateNeedsNoMediaInfo)
+{
+    m_platform.otherLibrary =
+        std::make_unique<MediaInfoLibrary>(QStringLiteral("libmediainfo-not-installed.so.0"));
+    const QString input = makeWav(QStringLiteral("one.wav"));
+    prepare({input}, QStringLiteral("64 kbps"), false);
+
+    clickStartConverting();
+
+    EXPECT_TRUE(isAacOf(aacBeside(input), 1.0, 64));
+    EXPECT_EQ(closingMessages(), QStringList{QStringLiteral("Done.")});
+    EXPECT_TRUE(messagesTitled(QLatin1String(kApplicationErrorTitle)).isEmpty());
+    EXPECT_EQ(m_platform.mediaInfoUses, 0);
+    EXPECT_EQ(QDir(m_platform.encoderCache.folder()).entryList(QDir::Files).size(), 1);
+}
+
 TEST_F(ConversionRunTest, FailedEncodeLeavesNoPartialOutputAndNamesItsError)
 {
     // An encoder that writes part of its output and then fails as it does on a full disk.

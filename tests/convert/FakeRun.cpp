@@ -55,8 +55,10 @@ FakeRunFixture::FakeRunFixture()
     m_choices.bitRateEntry = QStringLiteral("64 kbps");
     m_choices.saveBesideInput = true;
     const auto scriptFor = [this](const ProcessCommand& command) {
-        if (command.arguments.contains(QStringLiteral("-encoders")))
-            return FakeEncode{};
+        if (command.arguments.contains(QStringLiteral("-encoders"))) {
+            ++m_encoderQuestions;
+            return FakeEncode{0, 0, {}, {}, 0, m_encoderList};
+        }
         m_started.append(command);
         if (m_onEncode)
             m_onEncode(command.arguments.value(command.arguments.indexOf(QStringLiteral("-i")) + 1)
@@ -78,7 +80,9 @@ FakeRunFixture::FakeRunFixture()
                                 },
                                 [this] { return m_temp.path(); },
                                 [] { return QStringLiteral("64"); },
-                                [](int build) { return QByteArray::number(build); }};
+                                [](int build) { return QByteArray::number(build); },
+                                [this] { return m_encoderSource; },
+                                &m_cache};
     m_run = std::make_unique<ConversionRun>(
         ConversionTargets{std::move(services), m_rows, m_bar, m_pointer,
                           [this](const QString& text) { m_boxes.append(text); }});

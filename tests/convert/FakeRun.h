@@ -7,6 +7,7 @@
 #include "core/ProgressDisplay.h"
 #include "platform/EncoderFolders.h"
 #include "platform/ExitCleanup.h"
+#include "platform/FileAacEncoderCache.h"
 #include "platform/MediaInfoLibrary.h"
 #include "platform/OutputFiles.h"
 #include "platform/PosixFileSystem.h"
@@ -30,6 +31,7 @@ struct FakeEncode {
     QString errorOutput;              // "OUT" stands for the file the encoder is told to write
     std::optional<QByteArray> writes; // written to the output path, when given
     int waits = 0;                    // waits before it ends
+    QByteArray output = {};           // its standard output
 };
 
 // A child that does what its script says, without running anything; the script is chosen
@@ -46,7 +48,7 @@ public:
     void endNow() override {}
     int exitCode() const override { return m_script.exitCode; }
     QString errorOutputTail() const override { return m_script.errorOutput; }
-    QByteArray standardOutput() const override { return {}; }
+    QByteArray standardOutput() const override { return m_script.output; }
 
 private:
     std::function<FakeEncode(const ProcessCommand&)> m_scriptFor;
@@ -119,7 +121,7 @@ struct FakePointer final : WindowPointer {
 };
 
 // A conversion run over fakes: real WAV inputs in a temporary folder, encoders that do what
-// each test scripts, the real MediaInfo for the inputs' lengths.
+// each test scripts, the real MediaInfo for the inputs' rates, the real cache of AAC encoders.
 class FakeRunFixture : public ::testing::Test {
 protected:
     FakeRunFixture();
@@ -143,6 +145,11 @@ protected:
     PosixOutputFiles m_outputs;
     MediaInfoLibrary m_mediaInfo;
     MediaInfoLibrary* m_library = &m_mediaInfo; // the one the run is given
+    QTemporaryDir m_cacheHome;
+    FileAacEncoderCache m_cache{m_cacheHome.filePath(QStringLiteral("brindlecast-studio"))};
+    QString m_encoderSource;    // the file the build's bytes ("102") come from; none when ""
+    QByteArray m_encoderList;   // what the encoder lists when asked
+    int m_encoderQuestions = 0; // how often it was asked
     // Runs as each encode starts, with the input's path.
     std::function<void(const QString& input)> m_onEncode;
     ConversionChoices m_choices;

@@ -7,6 +7,7 @@
 namespace brindlecast::test {
 
 TestPlatform::TestPlatform()
+    : encoderCache(m_root.filePath(QStringLiteral("cache/brindlecast-studio")))
 {
     appFolder = m_root.filePath(QStringLiteral("app"));
     desktop = m_root.filePath(QStringLiteral("Desktop"));

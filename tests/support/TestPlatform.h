@@ -9,7 +9,8 @@
 namespace brindlecast::test {
 
 // The real platform with scripted dialogs, an application folder of its own (holding the
-// files that the build lays beside the executable) and a desktop folder in a temporary place.
+// files that the build lays beside the executable), and a desktop folder and a cache folder in a
+// temporary place.
 class TestPlatform : public QtPlatform {
     QTemporaryDir m_root; // first: the folders below live in it
 
@@ -19,12 +20,14 @@ public:
     ScriptedDialogs scripted;
     QString appFolder;
     QString desktop;
+    FileAacEncoderCache encoderCache; // in a folder not yet made
     int endProcessCalls = 0;
 
     Dialogs& dialogs() override { return scripted; }
     QString applicationFolder() const override { return appFolder; }
     QString desktopFolder() const override { return desktop; }
     void endProcessNow() override { ++endProcessCalls; }
+    AacEncoderCache& aacEncoderCache() override { return encoderCache; }
 };
 
 } // namespace brindlecast::test
