@@ -69,7 +69,7 @@ QStringList makeBatch(const QString& folder, int count, double seconds)
     return files;
 }
 
-// The encoder command the program runs for one file (see src/batch/EncodeJobCommand.cpp).
+// The encoder command the program runs for one file (see src/core/EncoderCommand.cpp).
 QStringList encoderArguments(const QString& input, const QString& output)
 {
     return {QStringLiteral("-i"),
@@ -212,6 +212,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "needs ffmpeg on PATH and a temporary folder\n");
         return 2;
     }
+    // The program keeps what it learnt of the encoder in the cache folder: a temporary one, never
+    // the user's, shared by all rounds as a user's runs share theirs.
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(root.filePath(QStringLiteral("cache"))));
     std::printf("%d round(s), 44.1 kHz stereo WAV, 128 kbps, best round of each counts\n",
                 settings.rounds);
     if (settings.shortFiles > 0) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QFile>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -9,9 +10,9 @@
 
 namespace brindlecast::bench {
 
-// What every benchmark starts with: the offscreen platform, a settings store in a temporary
-// folder (never the user's), the application object, and the number of rounds ("--rounds N",
-// 3 unless told).
+// What every benchmark starts with: the offscreen platform, a settings store and a cache folder
+// in a temporary folder (never the user's), the application object, and the number of rounds
+// ("--rounds N", 3 unless told).
 class BenchSession {
 public:
     BenchSession(int& argc, char** argv)
@@ -30,9 +31,11 @@ public:
     }
 
 private:
+    // The settings store and the cache folder, both in the temporary folder: never the user's.
     static bool settingsIn(const QTemporaryDir& folder)
     {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(folder.filePath(QStringLiteral("cache"))));
         return true;
     }
 
