@@ -10,6 +10,7 @@
 #include "convert/EncoderPlacement.h"
 #include "core/ErrorReport.h"
 #include "core/Failure.h"
+#include "core/LineText.h"
 #include "platform/EncoderFolders.h"
 #include "platform/FileSystem.h"
 #include "platform/MediaInfoProbe.h"
@@ -36,7 +37,7 @@ public:
     void showErrorBox(const QString& text) override
     {
         m_console.printErrorLine(QLatin1String(kProgramName) + QStringLiteral(": ") +
-                                 text.section(u'\r', 0, 0));
+                                 escapedForLine(text.section(u'\r', 0, 0)));
     }
 
 private:
@@ -45,8 +46,8 @@ private:
 
 int usageError(TextConsole& console, const QString& message)
 {
-    console.printErrorLine(
-        QStringLiteral("%1: %2 (see --help)").arg(QLatin1String(kProgramName), message));
+    console.printErrorLine(QStringLiteral("%1: %2 (see --help)")
+                               .arg(QLatin1String(kProgramName), escapedForLine(message)));
     return kExitUsage;
 }
 
@@ -109,7 +110,7 @@ bool placeEncoder(const ConversionServices& services, TextConsole& console,
         services.encoderFolders.removeFolder(encoder.folder);
     encoder.removeOnExit.release();
     console.printErrorLine(QStringLiteral("%1: the encoder cannot be put in place: %2")
-                               .arg(QLatin1String(kProgramName), *failure));
+                               .arg(QLatin1String(kProgramName), escapedForLine(*failure)));
     return false;
 }
 

@@ -2,6 +2,7 @@
 #include "batch/BatchRun.h"
 
 #include "core/ConstantBitRates.h"
+#include "core/LineText.h"
 #include "platform/FileSystem.h"
 #include "platform/StandardStreams.h"
 
@@ -101,22 +102,25 @@ std::optional<QString> BatchRun::bitRateFor(int file)
 void BatchRun::finished(int file, const FileVerdict& verdict)
 {
     const PlannedFile& planned = m_plan.at(file);
+    // One line per file, whatever the names hold.
+    const QString input = escapedForLine(planned.input);
+    const QString output = escapedForLine(planned.output);
     TextConsole& console = m_services.console;
     switch (verdict.outcome) {
     case FileVerdict::Outcome::Converted:
         ++m_counts.converted;
         if (m_atFallback.at(file))
             ++m_counts.atFallbackRate;
-        console.printLine(QStringLiteral("converted %1 -> %2").arg(planned.input, planned.output));
+        console.printLine(QStringLiteral("converted %1 -> %2").arg(input, output));
         break;
     case FileVerdict::Outcome::Skipped:
         ++m_counts.skipped;
-        console.printLine(
-            QStringLiteral("skipped %1 (%2 is up to date)").arg(planned.input, planned.output));
+        console.printLine(QStringLiteral("skipped %1 (%2 is up to date)").arg(input, output));
         break;
     case FileVerdict::Outcome::Failed:
         ++m_counts.failed;
-        console.printErrorLine(QStringLiteral("failed %1: %2").arg(planned.input, verdict.reason));
+        console.printErrorLine(
+            QStringLiteral("failed %1: %2").arg(input, escapedForLine(verdict.reason)));
         break;
     }
     m_doneBytes += m_sizes.at(file);

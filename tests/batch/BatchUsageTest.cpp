@@ -33,6 +33,11 @@ TEST(BatchUsage, TheHelpListsTheRatesLowestFirstInItsFixedLayout)
         "  --help, --version\n"
         "  --                     every argument after it is a path\n"
         "\n"
+        "One line per file: \"converted IN -> OUT\" or \"skipped IN (OUT is up to date)\"\n"
+        "on standard output, \"failed IN: REASON\" on standard error. In these lines a\n"
+        "backslash reads \\\\, a newline \\n, a tab \\t, a carriage return \\r and any\n"
+        "other control character \\xHH (\\u{HHHH} above FF): every line is one file.\n"
+        "\n"
         "Exit status: 0 all converted or skipped, 1 some failed, 2 usage error,\n"
         "3 the encoder could not be put in place,\n"
         "129/130/143 ended by SIGHUP/SIGINT/SIGTERM.\n");

@@ -223,6 +223,28 @@ INSTANTIATE_TEST_SUITE_P(Batch, CutOffOutput,
                          ::testing::Values(FormatCase{"Adts", "aac"}, FormatCase{"Mp4", "m4a"}),
                          CaseName());
 
+// A newline in a name cannot make two lines of one file's, nor a line that reads as another
+// file's: the names are written escaped.
+TEST_F(CommandLineFixture, EachFileIsOneLineWhateverItsName)
+{
+    const QString odd = makeWav(QStringLiteral("two\nlines\tand \\ back.wav"));
+    const Result result = run({QStringLiteral("--convert"), QStringLiteral("--bit-rate=32"),
+                               QStringLiteral("--"), odd, QStringLiteral("gone\nfailed x.wav")});
+    EXPECT_EQ(result.status, 1) << result.err.toStdString();
+    const QString escapedFolder = QString(m_work.path()).replace(u'\\', QLatin1String("\\\\"));
+    EXPECT_TRUE(result.out.startsWith(
+        QStringLiteral("converted %1/two\\nlines\\tand \\\\ back.wav -> %1/two\\nlines\\tand "
+                       "\\\\ back.aac\n")
+            .arg(escapedFolder)))
+        << result.out.toStdString();
+    EXPECT_EQ(result.out.count(u'\n'), 2) << result.out.toStdString(); // the line and the summary
+    EXPECT_TRUE(
+        result.err.startsWith(QStringLiteral("failed %1/gone\\nfailed x.wav: ").arg(escapedFolder)))
+        << result.err.toStdString();
+    EXPECT_EQ(result.err.count(u'\n'), 1) << result.err.toStdString();
+    EXPECT_GT(QFileInfo(workPath(QStringLiteral("two\nlines\tand \\ back.aac"))).size(), 0);
+}
+
 struct SignalCase {
     const char* name;
     int signalNumber;
