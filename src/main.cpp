@@ -11,17 +11,33 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QSet>
 
 namespace {
 
 // Without a display: no widget, no GUI application, so it runs over SSH and from cron.
-int runWithoutWindow(int argc, char* argv[], const QStringList& commandArguments)
+// The arguments after the first `skipped` whose bytes are not valid UTF-8: their text would name
+// another file, or none.
+QSet<qsizetype> undecodableArguments(int argc, char* argv[], int skipped)
+{
+    QSet<qsizetype> undecodable;
+    for (int i = 1 + skipped; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        if (QFile::encodeName(QFile::decodeName(bytes)) != bytes)
+            undecodable.insert(i - 1 - skipped);
+    }
+    return undecodable;
+}
+
+int runWithoutWindow(int argc, char* argv[], const QStringList& commandArguments, int skipped)
 {
     QCoreApplication application(argc, argv);
     brindlecast::QtPlatform platform;
     brindlecast::StandardStreams console;
     brindlecast::BatchEnvironment environment{platform, console, platform.usableProcessors(),
-                                              QDir::currentPath()};
+                                              QDir::currentPath(),
+                                              undecodableArguments(argc, argv, skipped)};
     return brindlecast::runBatchCommand(commandArguments, environment);
 }
 
@@ -34,10 +50,10 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         texts << QString::fromLocal8Bit(argv[i]);
     if (!texts.isEmpty() && texts.front() == QLatin1String("--convert"))
-        return runWithoutWindow(argc, argv, texts.mid(1));
+        return runWithoutWindow(argc, argv, texts.mid(1), 1);
     // Help and version need no window either, and are spelt as `--convert` takes them.
     if (brindlecast::informationRequest(texts))
-        return runWithoutWindow(argc, argv, texts);
+        return runWithoutWindow(argc, argv, texts, 0);
 
     QApplication application(argc, argv);
     brindlecast::QtPlatform platform;

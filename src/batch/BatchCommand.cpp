@@ -114,6 +114,15 @@ bool placeEncoder(const ConversionServices& services, TextConsole& console,
     return false;
 }
 
+// Files and folders that no text can name are never converted as another file.
+QString leftOutText(int count)
+{
+    return count == 1 ? QStringLiteral("1 file or folder was left out: its name is not valid UTF-8")
+                      : QStringLiteral("%1 files or folders were left out: their names are not "
+                                       "valid UTF-8")
+                            .arg(count);
+}
+
 void printSummary(TextConsole& console, const BatchCounts& counts, double seconds)
 {
     console.printLine(summaryLine(counts, seconds));
@@ -126,7 +135,7 @@ int convertAsAsked(const QStringList& arguments, BatchEnvironment& environment)
 {
     TextConsole& console = environment.console;
     const ConversionServices services = conversionServicesOf(environment.platform);
-    const ParsedArguments parsed = parseBatchArguments(arguments);
+    const ParsedArguments parsed = parseBatchArguments(arguments, environment.undecodableArguments);
     if (const std::optional<int> answered = answerWithoutConverting(parsed, console))
         return *answered;
     BatchOptions options = parsed.options;
@@ -146,10 +155,14 @@ int convertAsAsked(const QStringList& arguments, BatchEnvironment& environment)
     QElapsedTimer clock;
     clock.start();
     ConsoleErrorBox errorBox(console);
+    int leftOut = options.undecodablePaths;
     QList<PlannedFile> plan =
         planOutputs(gatherInputs(options.paths, options.extension, environment.currentFolder,
-                                 services.fileSystem, errorBox),
+                                 services.fileSystem, errorBox, &leftOut),
                     options);
+    if (leftOut > 0)
+        console.printErrorLine(QLatin1String(kProgramName) + QStringLiteral(": ") +
+                               leftOutText(leftOut));
 
     DeployedEncoder encoder;
     if (!plan.isEmpty() && signalNumber == 0 && !placeEncoder(services, console, encoder))
@@ -179,7 +192,7 @@ int convertAsAsked(const QStringList& arguments, BatchEnvironment& environment)
     printSummary(console, run.counts(), clock.elapsed() / 1000.0);
     if (!whole)
         return 128 + signalNumber;
-    return run.counts().failed > 0 ? kExitSomeFailed : kExitAllDone;
+    return run.counts().failed > 0 || leftOut > 0 ? kExitSomeFailed : kExitAllDone;
 }
 
 } // namespace

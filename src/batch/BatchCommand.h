@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,8 @@ struct BatchEnvironment {
     TextConsole& console;
     int usableProcessors = 1;
     QString currentFolder;
+    // The arguments (by index) whose bytes are not valid UTF-8.
+    QSet<qsizetype> undecodableArguments;
 };
 
 // `brindlecast-studio --convert [OPTIONS] PATH...`, given the arguments after --convert: converts

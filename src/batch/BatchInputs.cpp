@@ -10,6 +10,7 @@
 #include "platform/FileSystem.h"
 
 #include <QDir>
+#include <QHash>
 
 namespace brindlecast {
 
@@ -37,18 +38,39 @@ QString absolutePath(const QString& currentFolder, const QString& path)
     return QDir::cleanPath(absolute);
 }
 
+// Whether an input of this name was taken already; by path, or as the same file by another path.
+class TakenInputs {
+public:
+    explicit TakenInputs(const FileSystem& fileSystem) : m_fileSystem(fileSystem) {}
+
+    bool takeNew(const QString& path)
+    {
+        QStringList& sameName = m_byName[FileNameOfPath(path)];
+        for (const QString& taken : sameName) {
+            if (taken == path || m_fileSystem.isSameFile(taken, path))
+                return false;
+        }
+        sameName.append(path);
+        return true;
+    }
+
+private:
+    const FileSystem& m_fileSystem;
+    QHash<QString, QStringList> m_byName;
+};
+
 } // namespace
 
 QList<BatchInput> gatherInputs(const QStringList& paths, const QString& extension,
                                const QString& currentFolder, const FileSystem& fileSystem,
-                               ErrorBox& errorBox)
+                               ErrorBox& errorBox, int* undecodableNames)
 {
-    QList<BatchInput> inputs;
+    QList<BatchInput> found;
     const QString pattern = QStringLiteral("*.") + extension;
     for (const QString& given : paths) {
         const QString path = absolutePath(currentFolder, given);
         if (!fileSystem.isFolder(path)) {
-            inputs.append({path, QString()});
+            found.append({path, QString()});
             continue;
         }
         const QString root = path.endsWith(kNativeSeparator) ? path : path + kNativeSeparator;
@@ -56,9 +78,17 @@ QList<BatchInput> gatherInputs(const QStringList& paths, const QString& extensio
         ScanSession scan{fileSystem, errorBox, pattern, pace, 0, {}};
         FolderList folders{ScannedFolder::named(root)};
         GetSubDirectories2016(scan, folders);
-        CollectedRows rows(inputs, root);
+        CollectedRows rows(found, root);
         StepReporter steps(errorBox, addFolderLocationText(QStringLiteral("ListMatchingFiles")));
         appendFolderFiles(scan, folders, rows, steps);
+        if (undecodableNames)
+            *undecodableNames += scan.undecodableNames;
+    }
+    QList<BatchInput> inputs;
+    TakenInputs taken(fileSystem);
+    for (BatchInput& input : found) {
+        if (taken.takeNew(input.path))
+            inputs.append(std::move(input));
     }
     return inputs;
 }

@@ -20,9 +20,11 @@ struct BatchInput {
 // The files of the paths given, in order: a file as it is named (whatever is there: the run
 // finds out), a folder searched breadth-first with all its subfolders by the rules of "Add All
 // WAV File(s) In Folder" for names ending in "." + extension ("*" for every name). Relative
-// paths are taken from currentFolder. Failures of the scan go to the error box.
+// paths are taken from currentFolder. A file met again (named twice, or inside a folder also
+// given, or by another name of the same file) is taken once. Failures of the scan go to the
+// error box; names left out because they are not valid UTF-8 are added to undecodableNames.
 QList<BatchInput> gatherInputs(const QStringList& paths, const QString& extension,
                                const QString& currentFolder, const FileSystem& fileSystem,
-                               ErrorBox& errorBox);
+                               ErrorBox& errorBox, int* undecodableNames = nullptr);
 
 } // namespace brindlecast

@@ -99,7 +99,8 @@ std::optional<BatchAction> informationRequest(const QStringList& arguments)
     return std::nullopt;
 }
 
-ParsedArguments parseBatchArguments(const QStringList& arguments)
+ParsedArguments parseBatchArguments(const QStringList& arguments,
+                                    const QSet<qsizetype>& undecodable)
 {
     if (const std::optional<BatchAction> request = informationRequest(arguments))
         return {*request, {}, {}};
@@ -110,7 +111,10 @@ ParsedArguments parseBatchArguments(const QStringList& arguments)
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
         if (optionsEnded || !argument.startsWith(u'-') || argument == QLatin1String("-")) {
-            options.paths.append(argument);
+            if (undecodable.contains(i))
+                ++options.undecodablePaths;
+            else
+                options.paths.append(argument);
             continue;
         }
         if (argument == QLatin1String("--")) {
@@ -136,11 +140,14 @@ ParsedArguments parseBatchArguments(const QStringList& arguments)
         } else {
             return usageError(QStringLiteral("%1 needs a value").arg(name));
         }
+        // Its text would name another file, or none.
+        if (undecodable.contains(i))
+            return usageError(QStringLiteral("the value of %1 is not valid UTF-8").arg(name));
         const QString error = applyOption(name, value, options);
         if (!error.isEmpty())
             return usageError(error);
     }
-    if (options.paths.isEmpty())
+    if (options.paths.isEmpty() && options.undecodablePaths == 0)
         return usageError(QStringLiteral("no file or folder to convert"));
     if (options.keepFolders && options.outputFolder.isEmpty())
         return usageError(QStringLiteral("--keep-folders needs --output-folder"));

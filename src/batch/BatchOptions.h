@@ -3,6 +3,7 @@
 
 #include "core/EncoderCommand.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -19,6 +20,7 @@ struct BatchOptions {
     int jobs = 0;                   // encoders at once; 0: one per usable processor
     OutputFormat format = OutputFormat::Aac;
     QString extension = QStringLiteral("wav"); // of the files taken from folders; "*": all
+    int undecodablePaths = 0;                  // paths left out: their bytes are not valid UTF-8
 };
 
 enum class BatchAction { Convert, Help, Version, UsageError };
@@ -36,7 +38,10 @@ std::optional<BatchAction> informationRequest(const QStringList& arguments);
 
 // Reads the arguments that follow `--convert`. Options take their value as the next argument or
 // after "="; "--" ends the options, so that a path may start with "-". --help and --version win
-// over everything else. Whether the output folder exists is not looked at here.
-ParsedArguments parseBatchArguments(const QStringList& arguments);
+// over everything else. Whether the output folder exists is not looked at here. The arguments
+// whose bytes are not valid UTF-8 (by index) have no text that names them: such a path is left
+// out and counted, such an option value is a usage error.
+ParsedArguments parseBatchArguments(const QStringList& arguments,
+                                    const QSet<qsizetype>& undecodable = {});
 
 } // namespace brindlecast

@@ -31,7 +31,7 @@ TEST_P(UsageErrors, EndWithStatusTwoAndOneLineConvertingNothing)
     TestPlatform platform;
     qputenv("TEMP", QFile::encodeName(temp.path()));
     RecordingConsole console;
-    BatchEnvironment environment{platform, console, 2, work.path()};
+    BatchEnvironment environment{platform, console, 2, work.path(), {}};
 
     QStringList arguments = GetParam().arguments;
     arguments.replaceInStrings(QStringLiteral("MISSING"), work.filePath(QStringLiteral("nope")));

@@ -149,12 +149,12 @@ CommandLineFixture::Result CommandLineFixture::resultOf(QProcess& process)
     return result;
 }
 
-int CommandLineFixture::runWithStreams(const QStringList& arguments,
+int CommandLineFixture::runWithStreams(const QList<QByteArray>& arguments,
                                        const std::array<QByteArray, 3>& streams)
 {
     std::vector<QByteArray> argumentBytes{QByteArrayLiteral(BRINDLECAST_EXECUTABLE)};
-    for (const QString& argument : arguments)
-        argumentBytes.push_back(argument.toUtf8());
+    for (const QByteArray& argument : arguments)
+        argumentBytes.push_back(argument);
     std::vector<char*> argv;
     for (QByteArray& argument : argumentBytes)
         argv.push_back(argument.data());

@@ -42,7 +42,9 @@ protected:
     // Runs the program in the work folder with each of descriptors 0, 1 and 2 opened on the file
     // named (for reading, or for writing from its start), or closed where the name is empty;
     // returns its exit status, or -1 when it did not exit by itself.
-    int runWithStreams(const QStringList& arguments, const std::array<QByteArray, 3>& streams);
+    // The arguments are bytes, so that they may be any a program can be given.
+    int runWithStreams(const QList<QByteArray>& arguments,
+                       const std::array<QByteArray, 3>& streams);
 
     // Files left in TEMP (the encoder's folder must be gone after every run).
     QStringList temporaryEntries() const;
