@@ -4,6 +4,7 @@
 // cut-off file for finished work.
 #include "batch/CommandLineFixture.h"
 #include "support/ProcessWatch.h"
+#include "support/QtPrinters.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
