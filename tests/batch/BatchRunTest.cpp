@@ -2,12 +2,12 @@
 #include "batch/BatchRun.h"
 
 #include "batch/RecordingConsole.h"
-#include "platform/ChildProcess.h"
-#include "platform/EncoderFolders.h"
 #include "platform/ExitCleanup.h"
 #include "platform/MediaInfoLibrary.h"
 #include "platform/OutputFiles.h"
 #include "platform/PosixFileSystem.h"
+#include "support/FakeEncoderFolders.h"
+#include "support/ScriptedChild.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QDir>
@@ -31,49 +31,6 @@ void writeFile(const QString& path, const QByteArray& content)
     file.write(content);
 }
 
-// An encoder that writes "new sound" into its output at once and ends at the next look with
-// the exit code it was given, telling why in the words the real one uses.
-class FakeEncoder final : public ChildProcess {
-public:
-    FakeEncoder(int exitCode, QStringList& rates) : m_exitCode(exitCode), m_rates(rates) {}
-
-    int start(const ProcessCommand& command) override
-    {
-        m_rates << command.arguments.value(command.arguments.indexOf(QStringLiteral("-ab")) + 1);
-        m_output = command.arguments.last();
-        writeFile(m_output.mid(int(qstrlen("file:"))), "new sound");
-        return 0;
-    }
-    bool waitForEnd(int) override { return true; }
-    void endNow() override {}
-    int exitCode() const override { return m_exitCode; }
-    QString errorOutputTail() const override
-    {
-        return m_exitCode == 0
-                   ? QString()
-                   : QStringLiteral("Error writing %1: No space left on device\n").arg(m_output);
-    }
-    QByteArray standardOutput() const override { return {}; }
-
-private:
-    int m_exitCode;
-    QStringList& m_rates;
-    QString m_output;
-};
-
-// The one encoder of the run, trusted as the test says.
-class FakeEncoderFolders final : public EncoderFolders {
-public:
-    explicit FakeEncoderFolders(const bool& trusted) : m_trusted(trusted) {}
-    QString createFolder(const QString&) override { return {}; }
-    QString deploy(const QByteArray&, const QString&) override { return {}; }
-    bool isTrusted(const QString&) const override { return m_trusted; }
-    void removeFolder(const QString&) override {}
-
-private:
-    const bool& m_trusted;
-};
-
 // The run's rules with fake encoders on real files: which rate each file gets, what a failure
 // leaves, what the run refuses to start.
 class BatchRunRules : public ::testing::Test {
@@ -90,17 +47,24 @@ protected:
     {
         BatchOptions options;
         options.jobs = 2;
+        // Each encoder writes "new sound" into its output at once and ends at the next look
+        // with the exit code given, telling why in the words the real one uses.
+        m_encoders.scriptFor = [this](const ProcessCommand& command) {
+            rates << command.arguments.value(command.arguments.indexOf(QStringLiteral("-ab")) + 1);
+            const int exitCode = exitCodes.value(int(rates.size()) - 1, 0);
+            return ChildScript{0, exitCode,
+                               exitCode == 0 ? QString()
+                                             : QStringLiteral("Error writing file:OUT: No space "
+                                                              "left on device\n"),
+                               QByteArray("new sound"), 0};
+        };
         const ConversionServices conversion{m_dialogs,
                                             m_fileSystem,
                                             m_folders,
                                             m_cleanup,
                                             m_outputs,
                                             [this]() -> MediaInfoLibrary& { return m_mediaInfo; },
-                                            [this]() -> std::unique_ptr<ChildProcess> {
-                                                ++starts;
-                                                return std::make_unique<FakeEncoder>(
-                                                    exitCodes.value(int(m_started++), 0), rates);
-                                            },
+                                            [this] { return m_encoders.create(); },
                                             [] { return QString(); },
                                             [] { return QStringLiteral("64"); },
                                             [](int) { return QByteArray(); }};
@@ -122,17 +86,15 @@ protected:
     QTemporaryDir m_folder;
     ScriptedDialogs m_dialogs;
     PosixFileSystem m_fileSystem;
-    FakeEncoderFolders m_folders{encoderTrusted};
+    FakeEncoderFolders m_folders;
     PosixOutputFiles m_outputs;
     ExitCleanup m_cleanup;
     MediaInfoLibrary m_mediaInfo;
-    qsizetype m_started = 0;
+    ScriptedChildren m_encoders;
 
     RecordingConsole console;
     QMap<QString, std::optional<QString>> ownRates;
     QList<int> exitCodes;
-    bool encoderTrusted = true;
-    int starts = 0;
     QStringList rates; // the bit rate of each encode, in start order
     BatchCounts counts;
 };
@@ -189,7 +151,7 @@ TEST_F(BatchRunRules, NothingIsStartedForFilesThatMustNotBeEncoded)
     PlannedFile blocked = file(QStringLiteral("blocked"));
     ASSERT_TRUE(QDir().mkdir(blocked.output));
     run({first, again, missing, itself, blocked});
-    EXPECT_EQ(starts, 1);
+    EXPECT_EQ(m_encoders.started.size(), 1);
     EXPECT_EQ(counts.failed, 4);
     ASSERT_EQ(console.err.size(), 4);
     EXPECT_TRUE(console.err[0].endsWith(QStringLiteral(": its output %1 is already written from %2")
@@ -205,9 +167,9 @@ TEST_F(BatchRunRules, NothingIsStartedForFilesThatMustNotBeEncoded)
 TEST_F(BatchRunRules, AnEncoderNoLongerTrustedIsNotRun)
 {
     const PlannedFile take = file(QStringLiteral("take"));
-    encoderTrusted = false;
+    m_folders.trusted = [](int) { return false; };
     run({take});
-    EXPECT_EQ(starts, 0);
+    EXPECT_TRUE(m_encoders.started.isEmpty());
     EXPECT_EQ(counts.failed, 1);
     EXPECT_FALSE(QFile::exists(take.output));
 }

@@ -86,16 +86,25 @@ TEST_F(ConversionRunTest, AConstantRateNeedsNoMediaInfo)
     EXPECT_EQ(QDir(m_platform.encoderCache.folder()).entryList(QDir::Files).size(), 1);
 }
 
+// An encoder that writes part of its output and then fails as it does on a full disk.
+const QByteArray kFailingEncoder = "#!/bin/sh\n"
+                                   "for last; do :; done\n"
+                                   "[ \"$last\" = -encoders ] && exit 0\n"
+                                   "printf partial > \"${last#file:}\"\n"
+                                   "echo 'Error writing trailer: No space left' >&2\n"
+                                   "echo 'Conversion failed!' >&2\n"
+                                   "exit 1\n";
+
+QString failedMessage(const QString& input)
+{
+    return QStringLiteral("Done.\r\n\r\n1 of 1 file failed:\r\n") + input +
+           QStringLiteral(" - the encoder failed (exit code 1): Error writing trailer: No space "
+                          "left");
+}
+
 TEST_F(ConversionRunTest, FailedEncodeLeavesNoPartialOutputAndNamesItsError)
 {
-    // An encoder that writes part of its output and then fails as it does on a full disk.
-    m_platform.encoderBytes = QByteArray("#!/bin/sh\n"
-                                         "for last; do :; done\n"
-                                         "[ \"$last\" = -encoders ] && exit 0\n"
-                                         "printf partial > \"${last#file:}\"\n"
-                                         "echo 'Error writing trailer: No space left' >&2\n"
-                                         "echo 'Conversion failed!' >&2\n"
-                                         "exit 1\n");
+    m_platform.encoderBytes = kFailingEncoder;
     const QString input = makeWav(QStringLiteral("cut.wav"));
     prepare({input}, QStringLiteral("64 kbps"), false);
 
@@ -103,10 +112,30 @@ TEST_F(ConversionRunTest, FailedEncodeLeavesNoPartialOutputAndNamesItsError)
 
     EXPECT_FALSE(QFile::exists(aacBeside(input)));
     EXPECT_TRUE(QFile::exists(input));
-    EXPECT_EQ(closingMessages(),
-              QStringList{QStringLiteral("Done.\r\n\r\n1 of 1 file failed:\r\n") + input +
-                          QStringLiteral(" - the encoder failed (exit code 1): Error writing "
-                                         "trailer: No space left")});
+    EXPECT_EQ(closingMessages(), QStringList{failedMessage(input)});
+    EXPECT_TRUE(temporaryFolderContents().isEmpty());
+}
+
+// The old output is replaced only by a whole new one: after a failed encode it is as it was.
+TEST_F(ConversionRunTest, FailedEncodeKeepsTheOldOutput)
+{
+    m_platform.encoderBytes = kFailingEncoder;
+    const QString input = makeWav(QStringLiteral("cut.wav"));
+    const QByteArray old = wavBytes({8000, 1, 16, 0.25}); // any bytes of an earlier run
+    {
+        QFile output(aacBeside(input));
+        ASSERT_TRUE(output.open(QIODevice::WriteOnly));
+        output.write(old);
+    }
+    prepare({input}, QStringLiteral("64 kbps"), false);
+
+    clickStartConverting();
+
+    QFile output(aacBeside(input));
+    ASSERT_TRUE(output.open(QIODevice::ReadOnly));
+    EXPECT_EQ(output.readAll(), old);
+    EXPECT_EQ(partialsBeside(input), QStringList());
+    EXPECT_EQ(closingMessages(), QStringList{failedMessage(input)});
     EXPECT_TRUE(temporaryFolderContents().isEmpty());
 }
 

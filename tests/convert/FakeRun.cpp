@@ -1,71 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/FakeRun.h"
 
-#include "core/ErrorNumbers.h"
-#include "core/ErrorReport.h"
 #include "wav/WavFile.h"
 
 #include <QFile>
 
 namespace brindlecast::test {
 
-int FakeChild::start(const ProcessCommand& command)
-{
-    m_script = m_scriptFor(command);
-    if (m_script.startFailure != 0)
-        return m_script.startFailure;
-    QString output = command.arguments.value(command.arguments.size() - 1);
-    if (output.startsWith(QStringLiteral("file:")))
-        output = output.mid(5);
-    m_script.errorOutput.replace(QStringLiteral("OUT"), output);
-    if (m_script.writes) {
-        QFile file(output);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(*m_script.writes);
-    }
-    return 0;
-}
-
-QString FakeEncoderFolders::createFolder(const QString& temporaryFolder)
-{
-    EXPECT_EQ(temporaryFolder, m_temporary);
-    if (createFailure)
-        throw makeFailure(ErrorNumber::PermissionDenied, *createFailure);
-    const QString folder = temporaryFolder + QStringLiteral("/run-%1").arg(created.size() + 1);
-    created.append(folder);
-    return folder;
-}
-
-QString FakeEncoderFolders::deploy(const QByteArray& bytes, const QString& folder)
-{
-    if (deployFailure)
-        throw makeFailure(ErrorNumber::PathFileAccessError, *deployFailure);
-    deployedBytes = bytes;
-    return folder + QStringLiteral("/encoder");
-}
-
-bool FakeEncoderFolders::isTrusted(const QString&) const
-{
-    return !trusted || trusted(++m_checks);
-}
-
 FakeRunFixture::FakeRunFixture()
 {
     m_choices.constantBitRate = true;
     m_choices.bitRateEntry = QStringLiteral("64 kbps");
     m_choices.saveBesideInput = true;
-    const auto scriptFor = [this](const ProcessCommand& command) {
+    m_children.scriptFor = [this](const ProcessCommand& command) {
         if (command.arguments.contains(QStringLiteral("-encoders"))) {
             ++m_encoderQuestions;
-            return FakeEncode{0, 0, {}, {}, 0, m_encoderList};
+            ChildScript script;
+            script.standardOutput = m_encoderList;
+            return script;
         }
         m_started.append(command);
         if (m_onEncode)
             m_onEncode(command.arguments.value(command.arguments.indexOf(QStringLiteral("-i")) + 1)
                            .mid(5)); // after "file:"
         if (m_encodes.empty())
-            return FakeEncode{0, 0, {}, QByteArray("whole output"), 0};
-        const FakeEncode next = m_encodes.front();
+            return ChildScript{0, 0, {}, QByteArray("whole output"), 0};
+        const ChildScript next = m_encodes.front();
         m_encodes.pop_front();
         return next;
     };
@@ -75,9 +35,7 @@ FakeRunFixture::FakeRunFixture()
                                 m_exitCleanup,
                                 m_outputs,
                                 [this]() -> MediaInfoLibrary& { return *m_library; },
-                                [scriptFor]() -> std::unique_ptr<ChildProcess> {
-                                    return std::make_unique<FakeChild>(scriptFor);
-                                },
+                                [this] { return m_children.create(); },
                                 [this] { return m_temp.path(); },
                                 [] { return QStringLiteral("64"); },
                                 [](int build) { return QByteArray::number(build); },

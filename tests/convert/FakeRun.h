@@ -5,12 +5,13 @@
 #include "core/FileRows.h"
 #include "core/PointerKind.h"
 #include "core/ProgressDisplay.h"
-#include "platform/EncoderFolders.h"
 #include "platform/ExitCleanup.h"
 #include "platform/FileAacEncoderCache.h"
 #include "platform/MediaInfoLibrary.h"
 #include "platform/OutputFiles.h"
 #include "platform/PosixFileSystem.h"
+#include "support/FakeEncoderFolders.h"
+#include "support/ScriptedChild.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QSet>
@@ -23,63 +24,6 @@
 #include <optional>
 
 namespace brindlecast::test {
-
-// What one fake encoder does when started.
-struct FakeEncode {
-    int startFailure = 0; // the start failure's number, or 0 to start
-    int exitCode = 0;
-    QString errorOutput;              // "OUT" stands for the file the encoder is told to write
-    std::optional<QByteArray> writes; // written to the output path, when given
-    int waits = 0;                    // waits before it ends
-    QByteArray output = {};           // its standard output
-};
-
-// A child that does what its script says, without running anything; the script is chosen
-// when it starts, by its command.
-class FakeChild final : public ChildProcess {
-public:
-    explicit FakeChild(std::function<FakeEncode(const ProcessCommand&)> scriptFor)
-        : m_scriptFor(std::move(scriptFor))
-    {
-    }
-
-    int start(const ProcessCommand& command) override;
-    bool waitForEnd(int) override { return m_waits++ >= m_script.waits; }
-    void endNow() override {}
-    int exitCode() const override { return m_script.exitCode; }
-    QString errorOutputTail() const override { return m_script.errorOutput; }
-    QByteArray standardOutput() const override { return m_script.output; }
-
-private:
-    std::function<FakeEncode(const ProcessCommand&)> m_scriptFor;
-    FakeEncode m_script;
-    int m_waits = 0;
-};
-
-// Encoder folders whose every step can be made to fail, or whose encoder to be untrusted.
-class FakeEncoderFolders final : public EncoderFolders {
-public:
-    explicit FakeEncoderFolders(QString temporaryFolder) : m_temporary(std::move(temporaryFolder))
-    {
-    }
-
-    std::optional<QString> createFailure;
-    std::optional<QString> deployFailure;
-    // Asked at each trust check, numbered from 1; trusted when unset.
-    std::function<bool(int check)> trusted;
-    QStringList created;
-    QStringList removed;
-    QByteArray deployedBytes;
-
-    QString createFolder(const QString& temporaryFolder) override;
-    QString deploy(const QByteArray& bytes, const QString& folder) override;
-    bool isTrusted(const QString& program) const override;
-    void removeFolder(const QString& folder) override { removed.append(folder); }
-
-private:
-    QString m_temporary;
-    mutable int m_checks = 0;
-};
 
 // The real file system, with the output's length and the folders that refuse writing as the
 // test says.
@@ -153,8 +97,9 @@ protected:
     // Runs as each encode starts, with the input's path.
     std::function<void(const QString& input)> m_onEncode;
     ConversionChoices m_choices;
-    std::deque<FakeEncode> m_encodes; // one per encode, in order; a whole output when empty
-    QList<ProcessCommand> m_started;  // the encodes (the encoder-list question left out)
+    std::deque<ChildScript> m_encodes; // one per encode, in order; a whole output when empty
+    QList<ProcessCommand> m_started;   // the encodes (the encoder-list question left out)
+    ScriptedChildren m_children;       // every child, the encoder-list question included
     FakeRows m_rows;
     FakeBar m_bar;
     FakePointer m_pointer;

@@ -2,9 +2,9 @@
 #include "convert/JobScheduler.h"
 
 #include "core/StartFailure.h"
-#include "platform/ChildProcess.h"
 #include "platform/ExitCleanup.h"
 #include "support/CaseName.h"
+#include "support/ScriptedChild.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,98 +16,12 @@
 namespace brindlecast::test {
 namespace {
 
-class FakeChild;
-
-// What the fake children share: a clock that moves one tick per wait for activity, and counts.
-struct FakeWorld {
-    QList<FakeChild*> telling; // the children that tell of their end
-    int askedWhileRunning = 0; // such children asked before they told
-    int ticks = 0;
-    int running = 0;
-    int mostRunning = 0;
-    int killed = 0;
-    QList<int> startOrder;
-};
-
 // How one job's child behaves.
-struct FakeScript {
-    int lifeTicks = 1; // ends once this many waits have passed since its start
+struct Job {
+    int life = 1; // the waits it is asked through, or the ticks before it tells of its end
     int exitCode = 0;
     int startFailure = 0; // 53: the program is not there
     bool tellsEnd = false;
-};
-
-class FakeChild final : public ChildProcess {
-public:
-    FakeChild(FakeWorld& world, int job, FakeScript script)
-        : m_world(world), m_job(job), m_script(script)
-    {
-    }
-    ~FakeChild() override { m_world.telling.removeAll(this); }
-
-    bool notifyOnEnd(std::function<void()> onEnd) override
-    {
-        if (!m_script.tellsEnd)
-            return false;
-        m_onEnd = std::move(onEnd);
-        m_world.telling << this;
-        return true;
-    }
-    // The clock moved on: a child that tells of its end does so now if its time has come.
-    void tick()
-    {
-        if (m_running && m_world.ticks - m_startTick >= m_script.lifeTicks) {
-            stop();
-            m_onEnd();
-        }
-    }
-
-    int start(const ProcessCommand&) override
-    {
-        m_world.startOrder << m_job;
-        if (m_script.startFailure != 0)
-            return m_script.startFailure;
-        m_startTick = m_world.ticks;
-        m_world.mostRunning = std::max(m_world.mostRunning, ++m_world.running);
-        m_running = true;
-        return 0;
-    }
-    bool waitForEnd(int) override
-    {
-        if (m_script.tellsEnd) {
-            m_world.askedWhileRunning += m_running ? 1 : 0;
-            return !m_running;
-        }
-        if (m_running && m_world.ticks - m_startTick >= m_script.lifeTicks)
-            stop();
-        return !m_running;
-    }
-    void endNow() override
-    {
-        if (m_running) {
-            ++m_world.killed;
-            m_killed = true;
-            stop();
-        }
-    }
-    int exitCode() const override { return m_killed ? 128 + 9 : m_script.exitCode; }
-    QString errorOutputTail() const override { return {}; }
-    QByteArray standardOutput() const override { return {}; }
-
-private:
-    void stop()
-    {
-        m_running = false;
-        --m_world.running;
-    }
-
-    FakeWorld& m_world;
-    int m_job;
-    FakeScript m_script;
-    int m_startTick = 0;
-    std::function<void()> m_onEnd;
-    bool m_running = false;
-    bool m_killed = false;
 };
 
 struct Ended {
@@ -118,22 +32,27 @@ struct Ended {
 // A scheduler over scripted jobs whose partial outputs are real (empty) files.
 class SchedulerRun {
 public:
-    SchedulerRun(int maxRunning, QList<FakeScript> scripts)
-        : m_scripts(std::move(scripts)),
+    SchedulerRun(int maxRunning, QList<Job> jobs)
+        : m_jobs(std::move(jobs)),
           scheduler(maxRunning, cleanup,
                     {[this] {
-                         const int job = m_created++;
-                         return std::make_unique<FakeChild>(world, job, m_scripts.at(job));
+                         // Made for the job next() has just given.
+                         return children.create(m_jobs.at(m_next - 1).tellsEnd
+                                                    ? ScriptedChildren::EndTelling::Told
+                                                    : ScriptedChildren::EndTelling::Asked);
                      },
                      [this] {
-                         ++world.ticks;
-                         for (FakeChild* child : QList<FakeChild*>(world.telling))
-                             child->tick();
+                         children.tick();
                          if (onTick)
-                             onTick(world.ticks);
+                             onTick(children.ticks());
                      },
                      {}})
     {
+        // Each job's command names it.
+        children.scriptFor = [this](const ProcessCommand& command) {
+            const Job& job = m_jobs.at(command.arguments.value(0).toInt());
+            return ChildScript{job.startFailure, job.exitCode, {}, {}, job.life};
+        };
     }
 
     QString partialOf(int job) const
@@ -145,12 +64,16 @@ public:
     {
         return scheduler.run(
             [this]() -> std::optional<ScheduledJob> {
-                if (m_next >= m_scripts.size())
+                if (m_next >= m_jobs.size())
                     return std::nullopt;
                 const int job = m_next++;
                 QFile partial(partialOf(job));
                 EXPECT_TRUE(partial.open(QIODevice::WriteOnly));
-                return ScheduledJob{job, {QStringLiteral("encoder"), {}}, {}, {}, partialOf(job)};
+                return ScheduledJob{job,
+                                    {QStringLiteral("encoder"), {QString::number(job)}},
+                                    {},
+                                    {},
+                                    partialOf(job)};
             },
             [this](const ScheduledJob& job, ChildProcess&, int result) {
                 ended << Ended{job.file, result};
@@ -161,15 +84,14 @@ public:
 
     QStringList filesLeft() const { return QDir(m_folder.path()).entryList(QDir::Files); }
 
-    FakeWorld world;
+    ScriptedChildren children;
     ExitCleanup cleanup;
     std::function<void(int tick)> onTick;
     QList<Ended> ended;
 
 private:
-    QList<FakeScript> m_scripts;
+    QList<Job> m_jobs;
     QTemporaryDir m_folder;
-    int m_created = 0;
     int m_next = 0;
 
 public:
@@ -184,6 +106,14 @@ QList<int> jobsOf(const QList<Ended>& ended)
     return jobs;
 }
 
+QList<int> jobsOf(const QList<ProcessCommand>& commands)
+{
+    QList<int> jobs;
+    for (const ProcessCommand& command : commands)
+        jobs << command.arguments.value(0).toInt();
+    return jobs;
+}
+
 struct LimitCase {
     const char* name;
     int maxRunning;
@@ -195,11 +125,11 @@ TEST_P(SchedulerLimit, RunsAsManyAtOnceAsAllowedAndNeverMore)
 {
     SchedulerRun run(GetParam().maxRunning, {{3}, {1}, {4}, {1}, {5}, {9}, {2}});
     EXPECT_TRUE(run.run());
-    EXPECT_EQ(run.world.mostRunning, std::min(GetParam().maxRunning, 7));
+    EXPECT_EQ(run.children.mostRunning, std::min(GetParam().maxRunning, 7));
     QList<int> jobs = jobsOf(run.ended);
     std::sort(jobs.begin(), jobs.end());
     EXPECT_EQ(jobs, (QList<int>{0, 1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(run.world.running, 0);
+    EXPECT_EQ(run.children.running, 0);
     EXPECT_TRUE(run.cleanup.isEmpty());
 }
 
@@ -214,17 +144,17 @@ TEST(JobScheduler, ReportsEachResultAsItEndsAndStartsTheNextAtOnce)
     EXPECT_TRUE(run.run());
     // The long first job does not hold back the short ones behind it.
     EXPECT_EQ(jobsOf(run.ended), (QList<int>{1, 2, 3, 0}));
-    EXPECT_EQ(run.world.mostRunning, 2);
+    EXPECT_EQ(run.children.mostRunning, 2);
 }
 
 TEST(JobScheduler, AsksNoChildThatTellsOfItsEndBeforeItHas)
 {
-    FakeScript telling{3, 0, 0, true};
+    const Job telling{3, 0, 0, true};
     SchedulerRun run(2, {telling, {1}, telling, {2}, telling});
     EXPECT_TRUE(run.run());
     EXPECT_EQ(run.ended.size(), 5);
-    EXPECT_EQ(run.world.askedWhileRunning, 0);
-    EXPECT_EQ(run.world.mostRunning, 2);
+    EXPECT_EQ(run.children.askedWhileRunning, 0);
+    EXPECT_EQ(run.children.mostRunning, 2);
 }
 
 TEST(JobScheduler, AFailureDoesNotStopTheOthers)
@@ -251,9 +181,9 @@ TEST(JobScheduler, AnInterruptionEndsEveryRunningChildRemovesItsPartialAndStarts
     EXPECT_FALSE(run.run());
     EXPECT_TRUE(run.scheduler.interrupted());
     EXPECT_EQ(jobsOf(run.ended), QList<int>{0});
-    EXPECT_EQ(run.world.startOrder, (QList<int>{0, 1, 2, 3}));
-    EXPECT_EQ(run.world.killed, 3);
-    EXPECT_EQ(run.world.running, 0);
+    EXPECT_EQ(jobsOf(run.children.started), (QList<int>{0, 1, 2, 3}));
+    EXPECT_EQ(jobsOf(run.children.endedNow), (QList<int>{1, 2, 3}));
+    EXPECT_EQ(run.children.running, 0);
     // The finished output stays; the partial ones are gone.
     EXPECT_EQ(run.filesLeft(), QStringList{QStringLiteral("0.part.done")});
     EXPECT_TRUE(run.cleanup.isEmpty());
@@ -271,7 +201,7 @@ TEST(JobScheduler, AnInterruptionLeavesWhatElseIsRegisteredForTheEnd)
             run.scheduler.interrupt();
     };
     EXPECT_FALSE(run.run());
-    EXPECT_EQ(run.world.killed, 2);
+    EXPECT_EQ(run.children.endedNow.size(), 2);
     EXPECT_TRUE(run.filesLeft().isEmpty());
     EXPECT_TRUE(QFileInfo::exists(kept.path()));
     EXPECT_FALSE(run.cleanup.isEmpty());

@@ -4,42 +4,32 @@
 #include "app/TextProgressBar.h"
 #include "core/ProgressAnimation.h"
 #include "platform/QtChildProcess.h"
+#include "support/ScriptedChild.h"
 
-#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace brindlecast::test {
 
 namespace {
 
-// Ends after a chosen number of waits, recording the bar at each; or cannot start at all.
-class FakeChild : public ChildProcess {
-public:
-    int startFailure = 0;
-    int waitsBeforeEnd = 0;
-    std::function<void()> onWait;
-    int waits = 0;
-
-    int start(const ProcessCommand&) override { return startFailure; }
-    bool waitForEnd(int) override
-    {
-        onWait();
-        return waits++ >= waitsBeforeEnd;
-    }
-    void endNow() override {}
-    int exitCode() const override { return 7; }
-    QString errorOutputTail() const override { return {}; }
-    QByteArray standardOutput() const override { return {}; }
-};
-
 using Seen = std::pair<QString, int>; // the bar's text and value at one wait
 
-QList<Seen> run(FakeChild& child, TextProgressBar& bar, int start, int files, int& result)
+// Runs a scripted child that ends with exit code 7 after the given waits (or cannot start),
+// recording the bar at each wait.
+QList<Seen> run(ChildScript script, TextProgressBar& bar, int start, int files, int& result)
 {
+    ScriptedChildren children;
+    children.scriptFor = [script](const ProcessCommand&) { return script; };
     QList<Seen> seen;
-    child.onWait = [&] { seen.append({bar.text(), bar.wholeValue()}); };
-    result = RunProcessWithProgress(child, {QStringLiteral("/bin/encoder"), {}}, &bar, bar.text(),
+    children.onWait = [&](const ProcessCommand&, bool) {
+        seen.append({bar.text(), bar.wholeValue()});
+    };
+    const std::unique_ptr<ChildProcess> child = children.create();
+    result = RunProcessWithProgress(*child, {QStringLiteral("/bin/encoder"), {}}, &bar, bar.text(),
                                     start, files);
+    EXPECT_EQ(children.started.size(), 1);
+    EXPECT_EQ(children.running, 0);
     return seen;
 }
 
@@ -48,10 +38,8 @@ TEST(RunProcessWithProgress, CounterFromCycle50AndValueStepsEvery150)
     TextProgressBar bar;
     bar.setRealValue(25);
     bar.setText(QStringLiteral("Processing: a.wav"));
-    FakeChild child;
-    child.waitsBeforeEnd = 360;
     int result = 0;
-    const QList<Seen> seen = run(child, bar, 25, 4, result);
+    const QList<Seen> seen = run({0, 7, {}, {}, 360}, bar, 25, 4, result);
 
     ASSERT_EQ(seen.size(), 361);
     EXPECT_EQ(seen[49].first, QStringLiteral("Processing: a.wav"));
@@ -68,10 +56,8 @@ TEST(RunProcessWithProgress, StartFailureReturnsAtOnceAndLeavesTheBar)
     TextProgressBar bar;
     bar.setText(QStringLiteral("before"));
     bar.setRealValue(40);
-    FakeChild child;
-    child.startFailure = 53;
     int result = 0;
-    EXPECT_TRUE(run(child, bar, 40, 2, result).isEmpty());
+    EXPECT_TRUE(run({53, 7, {}, {}, 0}, bar, 40, 2, result).isEmpty());
     EXPECT_EQ(result, 53 - 2147221504);
     EXPECT_EQ(bar.text(), QStringLiteral("before"));
     EXPECT_EQ(bar.wholeValue(), 40);

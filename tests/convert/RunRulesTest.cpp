@@ -13,7 +13,7 @@ namespace {
 
 struct EncodeCase {
     const char* name;
-    FakeEncode encode;
+    ChildScript encode;
     std::optional<double> outputSeconds; // the output's length as read from its frames
     const char* reason;                  // "" for a converted file
 };

@@ -49,6 +49,20 @@ TEST(SettingConversions, SixteenBitWholeNumbers)
     EXPECT_THROW(settingToInt16(QString()), Failure);
 }
 
+// "Encoders At Once" takes a whole number from 1 to 64; anything else, or nothing, gives the
+// usable processors, held to 64.
+TEST(SettingConversions, EncodersAtOnce)
+{
+    for (int number = 1; number <= kMostEncodersAtOnce; ++number)
+        EXPECT_EQ(encodersAtOnceFromSetting(QString::number(number), 6), number);
+    for (const char* text : {"0", "65", "-3", "abc", "", "2.5"})
+        EXPECT_EQ(encodersAtOnceFromSetting(QString::fromLatin1(text), 6), 6) << text;
+    EXPECT_EQ(encodersAtOnceFromSetting(std::nullopt, 6), 6);
+    EXPECT_EQ(encodersAtOnceFromSetting(std::nullopt, 65), kMostEncodersAtOnce);
+    EXPECT_EQ(encodersAtOnceFromSetting(QStringLiteral("abc"), 200), kMostEncodersAtOnce);
+    EXPECT_EQ(encodersAtOnceFromSetting(QStringLiteral("3"), 200), 3);
+}
+
 TEST(SettingsStore, ReadsDefaultsTellsAbsentFromEmptyAndWritesAtOnce)
 {
     test::SettingsSandbox sandbox;

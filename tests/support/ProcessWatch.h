@@ -35,6 +35,20 @@ inline std::vector<pid_t> childrenOf(pid_t parent)
     return children;
 }
 
+// The files a process holds open, by the paths its descriptors lead to.
+inline QStringList openFilesOf(pid_t pid)
+{
+    QStringList files;
+    const QDir descriptors(QStringLiteral("/proc/%1/fd").arg(pid));
+    for (const QString& descriptor :
+         descriptors.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        const QString target = QFile::symLinkTarget(descriptors.filePath(descriptor));
+        if (!target.isEmpty())
+            files << target;
+    }
+    return files;
+}
+
 // One process held by a pidfd: its end is proven for that very process, whatever else runs, and
 // even after its id has been given to another.
 class WatchedProcess {
@@ -52,10 +66,13 @@ public:
     bool isHeld() const { return m_fd >= 0; }
 
     // True once the process has ended (whether or not its parent has collected it yet).
-    bool hasEnded() const
+    bool hasEnded() const { return waitForEnd(0); }
+
+    // Waits at most timeoutMs for the process's end; true once it has ended.
+    bool waitForEnd(int timeoutMs) const
     {
         pollfd end{m_fd, POLLIN, 0};
-        return ::poll(&end, 1, 0) == 1 && (end.revents & POLLIN);
+        return ::poll(&end, 1, timeoutMs) == 1 && (end.revents & POLLIN);
     }
 
     // Ends the process, so that a failed test leaves nothing running.
