@@ -39,17 +39,18 @@ QString seconds(double value)
 
 } // namespace
 
-std::optional<QString> encodeFailure(int result, const ChildProcess& process, const QString& input,
-                                     const QString& output, const FileSystem& fileSystem,
+std::optional<QString> encodeFailure(int result, const ChildProcess& process,
+                                     const EncodedFiles& files, const FileSystem& fileSystem,
                                      const std::function<MediaInfoLibrary&()>& mediaInfo)
 {
+    const QString& input = files.input;
+    const QString& output = files.output;
     const QString errorOutput = process.errorOutputTail();
-    const QString outputArgument = encoderFileArgument(output);
+    const QString& outputArgument = files.outputArgument;
     if (isStartFailureResult(result))
         return QStringLiteral("the encoder could not be started (%1)").arg(errorOutput);
     if (result != 0) {
-        const QString line =
-            encoderErrorLine(errorOutput, encoderFileArgument(input), outputArgument);
+        const QString line = encoderErrorLine(errorOutput, files.inputArgument, outputArgument);
         const QString reason = QStringLiteral("the encoder failed (exit code %1)").arg(result);
         return line.isEmpty() ? reason : reason + QStringLiteral(": ") + line;
     }

@@ -16,8 +16,17 @@ class MediaInfoLibrary;
 // the output must also be free of write errors and, for a PCM WAV input (whose header tells its
 // length exactly), last as long as its input (an ADTS output by its frames, an MP4 one by its
 // header). The media library is asked, and so loaded, only for an MP4 output.
-std::optional<QString> encodeFailure(int result, const ChildProcess& process, const QString& input,
-                                     const QString& output, const FileSystem& fileSystem,
+// What an encode read and wrote: names that lead to those very files now, and the names the
+// encoder knew them by (as its error output names them).
+struct EncodedFiles {
+    QString input;
+    QString output;
+    QString inputArgument;
+    QString outputArgument;
+};
+
+std::optional<QString> encodeFailure(int result, const ChildProcess& process,
+                                     const EncodedFiles& files, const FileSystem& fileSystem,
                                      const std::function<MediaInfoLibrary&()>& mediaInfo);
 
 } // namespace brindlecast

@@ -72,43 +72,50 @@ std::variant<ScheduledJob, FileVerdict> FileEncoder::prepare(const EncodeRequest
     if (!bitRate)
         return FileVerdict::failed(QStringLiteral("no bit rate could be worked out"));
 
-    ScheduledJob job;
-    job.file = request.file;
-    job.input = request.input;
-    job.output = request.output;
+    // The file read is the one just checked: a name swapped for a pipe or a link meanwhile is
+    // found here, and the encoder gets the open file, never the name.
+    auto files = std::make_shared<JobFiles>();
+    files->input = fileSystem.openRegularFile(request.input);
+    if (!files->input.isOpen())
+        return FileVerdict::failed(QStringLiteral("the input is missing or not a regular file"));
     try {
         outputs.makeFolders(FolderOfPath(request.output));
-        job.partialOutput = outputs.createPartialFile(request.output);
+        files->partial = outputs.createPartial(request.output);
     } catch (const Failure& failure) {
         return FileVerdict::failed(failure.description());
     }
-    job.command = buildEncoderCommand(m_settings.encoder, request.input, *bitRate, m_settings.codec,
-                                      job.partialOutput, m_settings.format);
+    ScheduledJob job{request.file,
+                     buildEncoderCommand(m_settings.encoder, files->input.get(), *bitRate,
+                                         m_settings.codec, files->partial->descriptor(),
+                                         m_settings.format),
+                     request.input, request.output, files};
     return job;
 }
 
 FileVerdict FileEncoder::finish(const ScheduledJob& job, const ChildProcess& child, int result)
 {
-    std::optional<QString> failure = encodeFailure(result, child, job.input, job.partialOutput,
-                                                   m_services.fileSystem, m_services.mediaInfo);
+    PartialOutput& partial = *job.files->partial;
+    const EncodedFiles judged{QStringLiteral("/proc/self/fd/%1").arg(job.files->input.get()),
+                              partial.readablePath(),
+                              encoderFileArgument(QLatin1String(kPassedInputName)),
+                              encoderFileArgument(QLatin1String(kPassedOutputName))};
+    std::optional<QString> failure =
+        encodeFailure(result, child, judged, m_services.fileSystem, m_services.mediaInfo);
     bool replaceFailed = false;
     if (!failure) {
         try {
-            m_services.outputFiles.replaceWith(job.partialOutput, job.output);
+            partial.replaceOutput();
             return {FileVerdict::Outcome::Converted, {}};
         } catch (const Failure& renameFailure) {
             failure = renameFailure.description();
             replaceFailed = true;
         }
     }
-    try {
-        m_services.fileSystem.removeFile(job.partialOutput);
-    } catch (const Failure&) {
-        // Already gone.
-    }
-    // The reader knows the output by its own name, not by the partial one.
-    return {FileVerdict::Outcome::Failed, failure->replace(job.partialOutput, job.output),
-            replaceFailed};
+    partial.discard();
+    // The reader knows the files by their own names, not by the encoder's.
+    failure->replace(QLatin1String(kPassedOutputName), job.output)
+        .replace(QLatin1String(kPassedInputName), job.input);
+    return {FileVerdict::Outcome::Failed, *failure, replaceFailed};
 }
 
 } // namespace brindlecast

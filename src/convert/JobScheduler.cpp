@@ -55,7 +55,8 @@ void JobScheduler::start(ScheduledJob job, const JobEnded& ended)
     auto running = std::make_unique<Running>();
     running->job = std::move(job);
     running->child = m_hooks.createChildProcess();
-    running->removeOnExit = m_cleanup.removeFile(running->job.partialOutput);
+    if (const std::shared_ptr<JobFiles> files = running->job.files; files && files->partial)
+        running->removeOnExit = m_cleanup.runAtEnd([files] { files->partial->discard(); });
     running->tellsItsEnd =
         running->child->notifyOnEnd([ended = running->ended, woken = m_hooks.childEnded] {
             *ended = true;

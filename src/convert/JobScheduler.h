@@ -2,6 +2,8 @@
 #pragma once
 
 #include "core/ProcessCommand.h"
+#include "platform/OutputFiles.h"
+#include "platform/UniqueFd.h"
 
 #include <QString>
 #include <functional>
@@ -14,13 +16,19 @@ namespace brindlecast {
 class ChildProcess;
 class ExitCleanup;
 
+// The open files of one encode: the input the child reads, the partial output it writes.
+struct JobFiles {
+    UniqueFd input;
+    std::unique_ptr<PartialOutput> partial; // discarded if the run is stopped
+};
+
 // One encode for the scheduler to run.
 struct ScheduledJob {
     int file = 0; // the file's place in the run
     ProcessCommand command;
     QString input;
-    QString output;        // the final name
-    QString partialOutput; // what the child writes; removed if the run is stopped
+    QString output; // the final name
+    std::shared_ptr<JobFiles> files;
 };
 
 // Runs encoder processes side by side, never more than a given number at once, starting the

@@ -17,12 +17,11 @@ QString outputExtension(OutputFormat format)
     return format == OutputFormat::M4a ? QStringLiteral(".m4a") : QStringLiteral(".aac");
 }
 
-ProcessCommand buildEncoderCommand(const QString& encoderPath, const QString& inputPath,
-                                   const QString& bitRate, const QString& codec,
-                                   const QString& partialOutput, OutputFormat format)
+ProcessCommand buildEncoderCommand(const QString& encoderPath, int input, const QString& bitRate,
+                                   const QString& codec, int partialOutput, OutputFormat format)
 {
     QStringList arguments{QStringLiteral("-i"),
-                          encoderFileArgument(inputPath),
+                          encoderFileArgument(QLatin1String(kPassedInputName)),
                           QStringLiteral("-ab"),
                           bitRate,
                           QStringLiteral("-acodec"),
@@ -35,8 +34,8 @@ ProcessCommand buildEncoderCommand(const QString& encoderPath, const QString& in
     else
         arguments << QStringLiteral("-f") << QStringLiteral("adts")
                   << QStringLiteral("-write_id3v2") << QStringLiteral("1");
-    arguments << QStringLiteral("-y") << encoderFileArgument(partialOutput);
-    return {encoderPath, arguments};
+    arguments << QStringLiteral("-y") << encoderFileArgument(QLatin1String(kPassedOutputName));
+    return {encoderPath, arguments, {input, partialOutput}};
 }
 
 QString outputPathIn(const QString& folder, const QString& inputPath)

@@ -17,11 +17,16 @@ QString outputExtension(OutputFormat format);
 // is always given them, and in addition told to carry the input's tags over (ID3v2 at the head
 // of an ADTS .aac, MP4 metadata in an .m4a), to write the container named (the partial file's
 // name does not tell it), to leave out any picture stream, and to write over the empty partial
-// file that the run made for it.
-ProcessCommand buildEncoderCommand(const QString& encoderPath, const QString& inputPath,
-                                   const QString& bitRate, const QString& codec,
-                                   const QString& partialOutput,
+// file that the run made for it. Input and partial file are open files handed to the encoder
+// (/dev/fd/3 and /dev/fd/4 in the child), so that it reads and writes the very files the run
+// checked and made, whatever another user renames meanwhile.
+ProcessCommand buildEncoderCommand(const QString& encoderPath, int input, const QString& bitRate,
+                                   const QString& codec, int partialOutput,
                                    OutputFormat format = OutputFormat::Aac);
+
+// How the encoder names the passed input and partial file.
+inline constexpr auto kPassedInputName = "/dev/fd/3";
+inline constexpr auto kPassedOutputName = "/dev/fd/4";
 
 // A path as the encoder must receive it to read it as a plain file name: with the "file:"
 // protocol named, so that a name starting with "-" is not taken for an option and a name such

@@ -71,6 +71,8 @@ void ExitCleanup::clean(const Item& item)
 {
     if (item.kind == Kind::Child)
         item.child->endNow();
+    else if (item.undo)
+        item.undo();
     else if (item.kind == Kind::File)
         ::unlink(QFile::encodeName(item.path).constData());
     else
@@ -86,17 +88,22 @@ ExitCleanup::Entry ExitCleanup::add(Item item)
 
 ExitCleanup::Entry ExitCleanup::endChild(ChildProcess& child)
 {
-    return add({Kind::Child, &child, {}});
+    return add({Kind::Child, &child, {}, {}});
 }
 
 ExitCleanup::Entry ExitCleanup::removeFile(const QString& path)
 {
-    return add({Kind::File, nullptr, path});
+    return add({Kind::File, nullptr, path, {}});
 }
 
 ExitCleanup::Entry ExitCleanup::removeFolder(const QString& folder)
 {
-    return add({Kind::Folder, nullptr, folder});
+    return add({Kind::Folder, nullptr, folder, {}});
+}
+
+ExitCleanup::Entry ExitCleanup::runAtEnd(std::function<void()> undo)
+{
+    return add({Kind::File, nullptr, QString(), std::move(undo)});
 }
 
 void ExitCleanup::drain()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <map>
 
 namespace brindlecast {
@@ -44,6 +45,9 @@ public:
     [[nodiscard]] Entry removeFile(const QString& path);
     // The folder and the files directly in it; nothing below a subfolder is touched.
     [[nodiscard]] Entry removeFolder(const QString& folder);
+    // Something to undo that is reached through descriptors rather than names (a partial output
+    // in its private folder); run with the files. It must not throw.
+    [[nodiscard]] Entry runAtEnd(std::function<void()> undo);
 
     // Ends every registered child and waits until it has gone, so nothing writes any more; then
     // removes the files, then the folders. The registry is empty afterwards. Handles no events.
@@ -57,6 +61,7 @@ private:
         Kind kind;
         ChildProcess* child = nullptr;
         QString path;
+        std::function<void()> undo;
     };
 
     Entry add(Item item);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/Failure.h"
+#include "platform/UniqueFd.h"
 
 #include <QHash>
 #include <QList>
@@ -88,6 +89,10 @@ public:
     // True when anything is at the path, a dangling link included.
     virtual bool isPresent(const QString& path) const = 0;
     virtual bool isRegularFile(const QString& path) const = 0;
+    // Opens a regular file for reading, never through a link and never waiting on a pipe or a
+    // device: what is read is the file that was checked, whatever is renamed meanwhile. Not open
+    // for anything else (nothing there, a link, a pipe, a folder).
+    virtual UniqueFd openRegularFile(const QString& path) const;
     // The size of a regular file; -1 for anything else.
     virtual qint64 regularFileSize(const QString& path) const = 0;
     // True when both names lead to one file (equal names, or one device and inode).

@@ -6,7 +6,6 @@
 #include "core/PathHelpers.h"
 
 #include <QFile>
-#include <QRandomGenerator>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -51,33 +50,6 @@ void PosixOutputFiles::makeFolders(const QString& folder)
                               QStringLiteral("%1 is not a folder").arg(path));
         path += u'/';
     }
-}
-
-QString PosixOutputFiles::createPartialFile(const QString& output)
-{
-    const QString folder = FolderOfPath(output);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString path =
-            folder + QStringLiteral(".brindlecast-%1.part")
-                         .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
-        // Created here, never through a link, with the usual permissions of a new file.
-        const int fd = ::open(nativeName(path).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::close(fd);
-            return path;
-        }
-        if (errno != EEXIST)
-            throw failure(QStringLiteral("Cannot write in %1").arg(folder), errno);
-    }
-    throw makeFailure(ErrorNumber::PathFileAccessError,
-                      QStringLiteral("Cannot find an unused name in %1").arg(folder));
-}
-
-void PosixOutputFiles::replaceWith(const QString& partial, const QString& output)
-{
-    if (::rename(nativeName(partial).constData(), nativeName(output).constData()) != 0)
-        throw failure(QStringLiteral("Cannot put the output in place"), errno);
 }
 
 bool PosixOutputFiles::isNewerThan(const QString& output, const QString& input) const

@@ -6,12 +6,18 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QTimer>
+#include <algorithm>
+#include <fcntl.h>
+#include <unistd.h>
+#include <vector>
 
 namespace brindlecast {
 
 namespace {
 
 constexpr qsizetype kErrorTailBytes = 8192;
+constexpr int kFirstPassedDescriptor = 3;
+constexpr std::size_t kMostPassedDescriptors = 8;
 constexpr qsizetype kOutputBytes = 256 * 1024;
 
 void appendBounded(QByteArray& tail, const QByteArray& more, qsizetype limit)
@@ -58,6 +64,17 @@ int QtChildProcess::start(const ProcessCommand& command)
 {
     m_process.setProgram(command.program);
     m_process.setArguments(command.arguments);
+    // Runs in the child between fork and exec, so only calls that are safe there: each file goes
+    // first above the numbers it will take, then to its number, without the close-on-exec flag.
+    const std::vector<int> descriptors(command.descriptors.begin(), command.descriptors.end());
+    m_process.setChildProcessModifier([descriptors] {
+        int moved[kMostPassedDescriptors];
+        const std::size_t count = std::min(descriptors.size(), std::size(moved));
+        for (std::size_t i = 0; i < count; ++i)
+            moved[i] = ::fcntl(descriptors[i], F_DUPFD_CLOEXEC, kFirstPassedDescriptor + 64);
+        for (std::size_t i = 0; i < count; ++i)
+            ::dup2(moved[i], kFirstPassedDescriptor + int(i));
+    });
     m_process.start(QIODevice::ReadOnly);
     if (m_process.waitForStarted(-1))
         return 0;

@@ -7,6 +7,7 @@
 #include "platform/OutputFiles.h"
 #include "platform/PosixFileSystem.h"
 #include "support/FakeEncoderFolders.h"
+#include "support/PartialFiles.h"
 #include "support/ScriptedChild.h"
 #include "support/ScriptedDialogs.h"
 
@@ -77,11 +78,7 @@ protected:
         counts = batch.counts();
     }
 
-    QStringList partials() const
-    {
-        return QDir(m_folder.path())
-            .entryList({QStringLiteral(".brindlecast-*")}, QDir::Files | QDir::Hidden);
-    }
+    QStringList partials() const { return partialFilesIn(m_folder.path()); }
 
     QTemporaryDir m_folder;
     ScriptedDialogs m_dialogs;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/CommandLineFixture.h"
 
+#include "support/PartialFiles.h"
 #include "wav/WavFile.h"
 
 #include <QDir>
@@ -206,12 +207,7 @@ QStringList CommandLineFixture::temporaryEntries() const
 
 QStringList CommandLineFixture::partialFiles(const QString& folder) const
 {
-    QStringList found;
-    QDirIterator entries(folder, {QStringLiteral(".brindlecast-*.part")},
-                         QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (entries.hasNext())
-        found << entries.next();
-    return found;
+    return partialFilesIn(folder, true);
 }
 
 QMap<QString, QString> CommandLineFixture::tagsReadBack(const QString& path)

@@ -3,6 +3,7 @@
 
 #include "filelist/FileListView.h"
 #include "support/ForwardingChildProcess.h"
+#include "support/PartialFiles.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -144,19 +145,12 @@ QString aacBeside(const QString& wav)
 
 QStringList partialsBeside(const QString& path)
 {
-    const QFileInfo file(path);
-    QStringList found;
-    for (const QFileInfo& partial : file.dir().entryInfoList(
-             {QStringLiteral(".brindlecast-*.part")}, QDir::Files | QDir::Hidden))
-        found << partial.filePath();
-    return found;
+    return partialFilesIn(QFileInfo(path).path());
 }
 
 bool partialBegunBeside(const QString& path)
 {
-    const QStringList partials = partialsBeside(path);
-    return std::any_of(partials.begin(), partials.end(),
-                       [](const QString& partial) { return QFileInfo(partial).size() > 0; });
+    return partialBegunIn(QFileInfo(path).path());
 }
 
 ::testing::AssertionResult encodes(const ProcessCommand& command, const QString& encoder,
@@ -167,9 +161,11 @@ bool partialBegunBeside(const QString& path)
                            QStringLiteral("-acodec"), QStringLiteral("aac")};
     const QString partial = command.arguments.value(command.arguments.size() - 1);
     const QString folder = output.left(output.lastIndexOf(u'/') + 1);
+    // "<folder>.brindlecast-<16 hex digits>/part", a private folder beside the output.
     const bool besideOutput =
         partial.startsWith(QStringLiteral("file:") + folder + QStringLiteral(".brindlecast-")) &&
-        partial.endsWith(QStringLiteral(".part")) && !partial.mid(5 + folder.size()).contains(u'/');
+        partial.endsWith(QStringLiteral("/part")) &&
+        partial.mid(5 + folder.size()).count(u'/') == 1;
     if (command.program == encoder && command.arguments.mid(0, head.size()) == head && besideOutput)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()

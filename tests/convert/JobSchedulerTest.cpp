@@ -3,6 +3,7 @@
 
 #include "core/StartFailure.h"
 #include "platform/ExitCleanup.h"
+#include "platform/OutputFiles.h"
 #include "support/CaseName.h"
 #include "support/ScriptedChild.h"
 
@@ -55,11 +56,6 @@ public:
         };
     }
 
-    QString partialOf(int job) const
-    {
-        return m_folder.filePath(QStringLiteral("%1.part").arg(job));
-    }
-
     bool run()
     {
         return scheduler.run(
@@ -67,22 +63,26 @@ public:
                 if (m_next >= m_jobs.size())
                     return std::nullopt;
                 const int job = m_next++;
-                QFile partial(partialOf(job));
-                EXPECT_TRUE(partial.open(QIODevice::WriteOnly));
-                return ScheduledJob{job,
-                                    {QStringLiteral("encoder"), {QString::number(job)}},
-                                    {},
-                                    {},
-                                    partialOf(job)};
+                // Real partial files, as the engine makes them.
+                auto files = std::make_shared<JobFiles>();
+                files->partial =
+                    m_outputs.createPartial(m_folder.filePath(QStringLiteral("%1.aac").arg(job)));
+                return ScheduledJob{
+                    job, {QStringLiteral("encoder"), {QString::number(job)}}, {}, {}, files};
             },
             [this](const ScheduledJob& job, ChildProcess&, int result) {
                 ended << Ended{job.file, result};
                 // The run puts a whole output in place under its own name.
-                QFile::rename(job.partialOutput, job.partialOutput + QStringLiteral(".done"));
+                job.files->partial->replaceOutput();
             });
     }
 
-    QStringList filesLeft() const { return QDir(m_folder.path()).entryList(QDir::Files); }
+    // Everything in the folder, hidden entries included.
+    QStringList filesLeft() const
+    {
+        return QDir(m_folder.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
 
     ScriptedChildren children;
     ExitCleanup cleanup;
@@ -92,6 +92,7 @@ public:
 private:
     QList<Job> m_jobs;
     QTemporaryDir m_folder;
+    PosixOutputFiles m_outputs;
     int m_next = 0;
 
 public:
@@ -185,7 +186,7 @@ TEST(JobScheduler, AnInterruptionEndsEveryRunningChildRemovesItsPartialAndStarts
     EXPECT_EQ(jobsOf(run.children.endedNow), (QList<int>{1, 2, 3}));
     EXPECT_EQ(run.children.running, 0);
     // The finished output stays; the partial ones are gone.
-    EXPECT_EQ(run.filesLeft(), QStringList{QStringLiteral("0.part.done")});
+    EXPECT_EQ(run.filesLeft(), QStringList{QStringLiteral("0.aac")});
     EXPECT_TRUE(run.cleanup.isEmpty());
 }
 

@@ -4,6 +4,7 @@
 #include "convert/FakeRun.h"
 #include "core/ProgressAnimation.h"
 #include "support/CaseName.h"
+#include "support/PartialFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,11 +39,7 @@ protected:
         return inputs;
     }
 
-    QStringList partialsLeft() const
-    {
-        return QDir(m_work.path())
-            .entryList({QStringLiteral(".brindlecast-*")}, QDir::Files | QDir::Hidden);
-    }
+    QStringList partialsLeft() const { return partialFilesIn(m_work.path()); }
 
     static ChildScript whole(int waits) { return {0, 0, {}, QByteArray("whole output"), waits}; }
 };

@@ -4,6 +4,7 @@
 #include "convert/FakeRun.h"
 #include "core/ProgressAnimation.h"
 #include "support/CaseName.h"
+#include "support/PartialFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,8 +45,7 @@ TEST_P(EncodeOutcome, IsJudgedByWhatTheEncoderLeft)
                                        first + QStringLiteral(" - ") + reason});
         EXPECT_EQ(contentOf(outputOf(first)), kOldOutput);
     }
-    EXPECT_EQ(QDir(m_work.path()).entryList({QStringLiteral(".brindlecast-*")}, QDir::Hidden),
-              QStringList());
+    EXPECT_EQ(partialFilesIn(m_work.path()), QStringList());
     EXPECT_EQ(contentOf(outputOf(second)), QStringLiteral("whole output"));
     EXPECT_TRUE(QFile::exists(first) && QFile::exists(second));
     EXPECT_EQ(m_started.size(), 2);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/ChildProcess.h"
+#include "support/PassedFiles.h"
 
 #include <functional>
 #include <memory>
@@ -26,13 +27,15 @@ public:
     {
     }
 
+    // The observer sees the passed files by their own names; the child gets the command as it is.
     int start(const ProcessCommand& command) override
     {
+        const ProcessCommand named = withPassedFilesNamed(command);
         if (m_observer.starting)
-            m_observer.starting(command);
+            m_observer.starting(named);
         const int result = m_inner->start(command);
         if (m_observer.started)
-            m_observer.started(command, result);
+            m_observer.started(named, result);
         return result;
     }
     bool waitForEnd(int timeoutMs) override

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/ScriptedChild.h"
 
+#include "support/PassedFiles.h"
+
 #include <QFile>
 #include <algorithm>
 
@@ -33,16 +35,18 @@ ScriptedChild::~ScriptedChild()
 
 int ScriptedChild::start(const ProcessCommand& command)
 {
-    m_command = command;
-    m_script = m_children.scriptFor ? m_children.scriptFor(command) : ChildScript{};
-    m_children.started.append(command);
+    // Scripts and records see the files' own names, as a real encoder's files have them.
+    m_command = withPassedFilesNamed(command);
+    m_script = m_children.scriptFor ? m_children.scriptFor(m_command) : ChildScript{};
+    m_children.started.append(m_command);
     if (m_script.startFailure == 0) {
-        QString output = command.arguments.value(command.arguments.size() - 1);
-        if (output.startsWith(QStringLiteral("file:")))
-            output = output.mid(5);
-        m_script.errorOutput.replace(QStringLiteral("OUT"), output);
+        // The encoder's error output names its output as it was told it.
+        QString told = command.arguments.value(command.arguments.size() - 1);
+        if (told.startsWith(QStringLiteral("file:")))
+            told = told.mid(5);
+        m_script.errorOutput.replace(QStringLiteral("OUT"), told);
         if (m_script.writes) {
-            QFile file(output);
+            QFile file(writtenFileOf(command));
             if (file.open(QIODevice::WriteOnly))
                 file.write(*m_script.writes);
         }
@@ -51,7 +55,7 @@ int ScriptedChild::start(const ProcessCommand& command)
         m_children.mostRunning = std::max(m_children.mostRunning, ++m_children.running);
     }
     if (m_children.onStart)
-        m_children.onStart(command);
+        m_children.onStart(m_command);
     return m_script.startFailure;
 }
 

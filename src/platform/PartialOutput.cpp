@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/ErrorNumbers.h"
+#include "core/Failure.h"
+#include "core/PathHelpers.h"
+#include "platform/OutputFiles.h"
+#include "platform/UniqueFd.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace brindlecast {
+
+namespace {
+
+constexpr char kPartialName[] = "part";
+
+Failure systemFailure(const QString& what, int error)
+{
+    return makeFailure(error == EACCES || error == EPERM ? ErrorNumber::PermissionDenied
+                                                         : ErrorNumber::PathFileAccessError,
+                       what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error)));
+}
+
+bool sameFile(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+class PosixPartialOutput final : public PartialOutput {
+public:
+    PosixPartialOutput(UniqueFd folder, QByteArray finalName, QByteArray privateName,
+                       UniqueFd privateFolder, UniqueFd partial)
+        : m_folder(std::move(folder)), m_finalName(std::move(finalName)),
+          m_privateName(std::move(privateName)), m_privateFolder(std::move(privateFolder)),
+          m_partial(std::move(partial))
+    {
+        ::fstat(m_privateFolder.get(), &m_privateIdentity);
+        ::fstat(m_partial.get(), &m_partialIdentity);
+    }
+    ~PosixPartialOutput() override { discard(); }
+
+    int descriptor() const override { return m_partial.get(); }
+    QString readablePath() const override
+    {
+        return QStringLiteral("/proc/self/fd/%1").arg(m_partial.get());
+    }
+
+    void replaceOutput() override
+    {
+        // Only this user can change the private folder's entries: what is checked is what goes.
+        struct stat now {};
+        if (!m_privateFolder.isOpen() ||
+            ::fstatat(m_privateFolder.get(), kPartialName, &now, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !sameFile(now, m_partialIdentity))
+            throw makeFailure(ErrorNumber::PathFileAccessError,
+                              QStringLiteral("Cannot put the output in place: its partial file "
+                                             "is not the one written"));
+        if (::renameat(m_privateFolder.get(), kPartialName, m_folder.get(),
+                       m_finalName.constData()) != 0)
+            throw systemFailure(QStringLiteral("Cannot put the output in place"), errno);
+        m_replaced = true;
+        removePrivateFolder();
+    }
+
+    void discard() override
+    {
+        if (!m_privateFolder.isOpen())
+            return;
+        if (!m_replaced)
+            ::unlinkat(m_privateFolder.get(), kPartialName, 0);
+        removePrivateFolder();
+    }
+
+private:
+    void removePrivateFolder()
+    {
+        // Another user may have renamed it in a folder open to all: only ours goes.
+        struct stat named {};
+        if (::fstatat(m_folder.get(), m_privateName.constData(), &named, AT_SYMLINK_NOFOLLOW) ==
+                0 &&
+            sameFile(named, m_privateIdentity))
+            ::unlinkat(m_folder.get(), m_privateName.constData(), AT_REMOVEDIR);
+        m_privateFolder.reset();
+        m_partial.reset();
+    }
+
+    UniqueFd m_folder;
+    QByteArray m_finalName;
+    QByteArray m_privateName;
+    UniqueFd m_privateFolder;
+    UniqueFd m_partial;
+    struct stat m_privateIdentity {};
+    struct stat m_partialIdentity {};
+    bool m_replaced = false;
+};
+
+QByteArray newPrivateName()
+{
+    return QByteArray(kPartialFolderPrefix) +
+           QByteArray::number(QRandomGenerator::global()->generate64(), 16).rightJustified(16, '0');
+}
+
+} // namespace
+
+std::unique_ptr<PartialOutput> PosixOutputFiles::createPartial(const QString& output)
+{
+    const QString folder = FolderOfPath(output);
+    const QString cannotWrite = QStringLiteral("Cannot write in %1").arg(folder);
+    UniqueFd folderFd(
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folderFd.isOpen())
+        throw systemFailure(cannotWrite, errno);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray privateName = newPrivateName();
+        if (::mkdirat(folderFd.get(), privateName.constData(), 0700) != 0) {
+            if (errno == EEXIST)
+                continue;
+            throw systemFailure(cannotWrite, errno);
+        }
+        // Between its making and its opening another user could have put their own in its place.
+        UniqueFd privateFd(::openat(folderFd.get(), privateName.constData(),
+                                    O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        struct stat info {};
+        if (!privateFd.isOpen() || ::fstat(privateFd.get(), &info) != 0 ||
+            info.st_uid != ::geteuid() || (info.st_mode & 077) != 0)
+            throw makeFailure(ErrorNumber::PathFileAccessError,
+                              cannotWrite + QStringLiteral(": another user replaced the folder "
+                                                           "made for the partial output"));
+        // The usual permissions of a new file, which the output keeps.
+        UniqueFd partial(::openat(privateFd.get(), kPartialName,
+                                  O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+        if (!partial.isOpen()) {
+            const int error = errno;
+            ::unlinkat(folderFd.get(), privateName.constData(), AT_REMOVEDIR);
+            throw systemFailure(cannotWrite, error);
+        }
+        // Held by this descriptor and by the encoder's copy of it: while either lives, a later
+        // run knows the partial is being written.
+        ::flock(partial.get(), LOCK_EX | LOCK_NB);
+        return std::make_unique<PosixPartialOutput>(
+            std::move(folderFd), QFile::encodeName(FileNameOfPath(output)), privateName,
+            std::move(privateFd), std::move(partial));
+    }
+    throw makeFailure(ErrorNumber::PathFileAccessError,
+                      QStringLiteral("Cannot find an unused name in %1").arg(folder));
+}
+
+} // namespace brindlecast
