@@ -168,6 +168,7 @@ void removeEncoderFolder(const QString& encoderFolder)
     if (encoderFolder.isEmpty())
         return;
     DeleteFileQuietly(encoderPathIn(encoderFolder));
+    DeleteFileQuietly(encoderFolder + u'/' + QLatin1String(kEncoderFolderLockName));
     ::rmdir(nativeName(encoderFolder).constData());
 }
 
