@@ -58,6 +58,10 @@ TEST_F(SaveToFolder, NoRowsOrNoFolderOnlySaySo)
     expectOnlyTheMessage({input}, missing, noFolder);
     expectOnlyTheMessage({input}, QString(), noFolder);
     expectOnlyTheMessage({input}, input, noFolder); // a file is no folder
+    expectOnlyTheMessage({input},
+                         m_work.path() + QStringLiteral("/caf") + QChar::ReplacementCharacter,
+                         QStringLiteral("The folder's name is not valid UTF-8. Please select "
+                                        "another folder."));
     EXPECT_FALSE(QFile::exists(aacBeside(input)));
 }
 
