@@ -7,7 +7,24 @@
 #
 # Usage: window-test.sh PROGRAM WINDOW_PROBE SCREENSHOT
 # Every wait is bounded; the X server and the program are ended on any exit.
+#
+# Other X servers may start and stop on the machine meanwhile, some in other namespaces that
+# share /tmp, where a lock of theirs can look stale to ours and a socket path of ours can be
+# removed by theirs. Where it may (root), the test therefore runs in a network namespace of its
+# own (its own abstract sockets) with a folder of X sockets of its own; everywhere the server
+# picks its number itself, and a server that does not answer on it is replaced by another.
 set -euo pipefail
+
+if [ -z "${BRINDLECAST_PRIVATE_X:-}" ] && [ "$(id -u)" -eq 0 ] &&
+  unshare --mount --net true 2>/dev/null; then
+  mkdir -p /tmp/.X11-unix
+  chmod 1777 /tmp/.X11-unix
+  export BRINDLECAST_PRIVATE_X=1
+  exec unshare --mount --net --propagation private -- "$0" "$@"
+fi
+if [ -n "${BRINDLECAST_PRIVATE_X:-}" ]; then
+  mount -t tmpfs -o mode=1777,size=1m tmpfs /tmp/.X11-unix
+fi
 
 program=$1
 probe=$2
@@ -25,7 +42,7 @@ fail() {
   exit 1
 }
 
-for tool in Xvfb xdotool xwininfo xprop import identify; do
+for tool in Xvfb xdpyinfo xdotool xwininfo xprop import identify; do
   command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs it)"
 done
 [ -x "$program" ] || fail "no program at $program"
@@ -57,13 +74,30 @@ wait_until() {
   done
 }
 
-# The X server picks a free display number itself and reports it once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp \
-  3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-wait_until "X server" test -s "$work/display"
-DISPLAY=":$(head -n 1 "$work/display")"
-export DISPLAY
+# The X server picks a free display number itself and reports it once it accepts clients. A
+# server that lost its number to another one (it ended, or does not answer there) is replaced.
+start_x_server() {
+  : >"$work/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp \
+    3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  local deadline=$((SECONDS + wait_limit))
+  until [ -s "$work/display" ]; do
+    kill -0 "$xvfb_pid" 2>/dev/null || return 1
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+  DISPLAY=":$(head -n 1 "$work/display")"
+  export DISPLAY
+  xdpyinfo >/dev/null 2>&1 && kill -0 "$xvfb_pid" 2>/dev/null
+}
+for attempt in 1 2 3 4 5; do
+  start_x_server && break
+  kill "$xvfb_pid" 2>/dev/null || true
+  wait "$xvfb_pid" 2>/dev/null || true
+  xvfb_pid=""
+  [ "$attempt" -lt 5 ] || fail "no X server answered on the display it chose, in 5 attempts"
+done
 
 # A home of its own: real settings, desktop and session bus are never touched.
 mkdir -p "$work/home" "$work/config" "$work/data" "$work/cache" "$work/runtime" "$work/tmp"

@@ -77,9 +77,12 @@ std::optional<int> completeOptions(BatchOptions& options, const BatchEnvironment
         options.outputFolder =
             QDir::cleanPath(QDir(environment.currentFolder).absoluteFilePath(options.outputFolder));
         if (!fileSystem.isFolder(options.outputFolder)) {
+            const QString problem = fileSystem.exists(options.outputFolder)
+                                        ? QStringLiteral("is not a folder")
+                                        : QStringLiteral("does not exist");
             return usageError(
                 environment.console,
-                QStringLiteral("the output folder %1 does not exist").arg(options.outputFolder));
+                QStringLiteral("the output folder %1 %2").arg(options.outputFolder, problem));
         }
     }
     if (options.jobs == 0)

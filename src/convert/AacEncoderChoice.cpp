@@ -4,6 +4,9 @@
 #include "convert/ConversionServices.h"
 #include "convert/ProcessRunner.h"
 #include "core/EncoderCommand.h"
+#include "core/EncoderErrors.h"
+#include "core/Failure.h"
+#include "core/StartFailure.h"
 #include "platform/AacEncoderCache.h"
 #include "platform/ChildProcess.h"
 #include "platform/ExitCleanup.h"
@@ -18,8 +21,21 @@ QString aacEncoderOf(const ConversionServices& services, const QString& encoderP
     const ExitCleanup::Entry endOnExit = services.exitCleanup.endChild(*process);
     const int result = RunProcessWithProgress(
         *process, {encoderPath, {QStringLiteral("-hide_banner"), QStringLiteral("-encoders")}});
-    if (result != 0)
-        return QString::fromLatin1(kNativeAacEncoder);
+    // An encoder that cannot even list its encoders cannot convert either: its cause is said once
+    // for the run, not as a bare exit code for every file.
+    const QString errorOutput = process->errorOutputTail();
+    if (isStartFailureResult(result))
+        throw Failure(QStringLiteral("The encoder %1 could not be started (%2)")
+                          .arg(encoderPath, errorOutput));
+    if (result != 0) {
+        const QString line = encoderErrorLine(errorOutput);
+        throw Failure(
+            QStringLiteral("The encoder %1 does not work: asked for its encoders, it ended with "
+                           "exit code %2%3")
+                .arg(encoderPath, QString::number(result),
+                     line.isEmpty() ? QStringLiteral(" and no message")
+                                    : QStringLiteral(": ") + line));
+    }
     return aacEncoderFromList(process->standardOutput());
 }
 

@@ -9,7 +9,8 @@ namespace brindlecast {
 
 struct ConversionServices;
 
-// Asks the deployed encoder for its list of encoders; "aac" when it cannot be asked.
+// Asks the deployed encoder for its list of encoders. Throws Failure naming the cause when the
+// encoder cannot be started or does not answer.
 QString aacEncoderOf(const ConversionServices& services, const QString& encoderPath);
 
 // The AAC encoder of each encoder build, asked once per build: asking costs a start of the

@@ -77,9 +77,14 @@ void ConversionRun::start(const ConversionChoices& choices)
     if (!steps.check(106, [&] {
             return services.fileSystem.isFolder(choices.outputFolder) || choices.saveBesideInput;
         })) {
+        // Bytes that are no UTF-8 do not survive into a name that can be opened again.
+        const bool undecodable = choices.outputFolder.contains(QChar::ReplacementCharacter);
         steps.run(166, [&] {
             m_targets.messageBox(
-                QStringLiteral("Folder does not exist. Please select another folder."));
+                undecodable
+                    ? QStringLiteral("The folder's name is not valid UTF-8. Please select "
+                                     "another folder.")
+                    : QStringLiteral("Folder does not exist. Please select another folder."));
         });
         return;
     }

@@ -54,8 +54,13 @@ std::optional<QString> encodeFailure(int result, const ChildProcess& process,
         const QString reason = QStringLiteral("the encoder failed (exit code %1)").arg(result);
         return line.isEmpty() ? reason : reason + QStringLiteral(": ") + line;
     }
-    if (fileSystem.regularFileSize(output) <= 0)
-        return QStringLiteral("the encoder wrote no output");
+    if (fileSystem.regularFileSize(output) <= 0) {
+        // A full disk, say, even where the encoder still ended with 0.
+        const QString cause =
+            encoderCauseLine(errorOutput, encoderFileArgument(input), outputArgument);
+        const QString reason = QStringLiteral("the encoder wrote no output");
+        return cause.isEmpty() ? reason : reason + QStringLiteral(": ") + cause;
+    }
     const QString writeError = outputWriteErrorLine(errorOutput, outputArgument);
     if (!writeError.isEmpty())
         return QStringLiteral("the output is incomplete: ") + writeError;

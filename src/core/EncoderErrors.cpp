@@ -100,22 +100,38 @@ template <typename Test> QString lastLine(const QStringList& lines, Test&& test)
     return {};
 }
 
+QString withoutInputPrefix(const QString& line, const QString& inputArgument)
+{
+    const QString inputPrefix = plainPath(inputArgument) + QStringLiteral(": ");
+    if (!inputArgument.isEmpty() && line.startsWith(inputPrefix))
+        return line.mid(inputPrefix.size());
+    return line;
+}
+
+QString causeIn(const QStringList& lines)
+{
+    const QString line = lastLine(lines, namesCause);
+    return line.isEmpty() ? lastLine(lines, readsAsError) : line;
+}
+
 } // namespace
 
 QString encoderErrorLine(const QString& errorOutput, const QString& inputArgument,
                          const QString& outputArgument)
 {
     const QStringList lines = messageLines(errorOutput, {inputArgument, outputArgument});
-    QString line = lastLine(lines, namesCause);
-    if (line.isEmpty())
-        line = lastLine(lines, readsAsError);
+    QString line = causeIn(lines);
     if (line.isEmpty())
         line =
             lastLine(lines, [](const QString& text) { return !startsWithAny(text, kStatistics); });
-    const QString inputPrefix = plainPath(inputArgument) + QStringLiteral(": ");
-    if (!inputArgument.isEmpty() && line.startsWith(inputPrefix))
-        return line.mid(inputPrefix.size());
-    return line;
+    return withoutInputPrefix(line, inputArgument);
+}
+
+QString encoderCauseLine(const QString& errorOutput, const QString& inputArgument,
+                         const QString& outputArgument)
+{
+    return withoutInputPrefix(causeIn(messageLines(errorOutput, {inputArgument, outputArgument})),
+                              inputArgument);
 }
 
 QString outputWriteErrorLine(const QString& errorOutput, const QString& outputArgument)

@@ -17,6 +17,11 @@ namespace brindlecast {
 QString encoderErrorLine(const QString& errorOutput, const QString& inputArgument = QString(),
                          const QString& outputArgument = QString());
 
+// As encoderErrorLine(), but only a line that names a cause or reads as an error; "" when there is
+// none.
+QString encoderCauseLine(const QString& errorOutput, const QString& inputArgument = QString(),
+                         const QString& outputArgument = QString());
+
 // The encoder may report that its output could not be written and still exit with 0: the last
 // line that names the output and carries an error, or "" when there is none.
 QString outputWriteErrorLine(const QString& errorOutput, const QString& outputArgument);

@@ -39,6 +39,13 @@ Failure systemFailure(const QString& what, int error)
 // stops them from renaming or removing entries that are not theirs.
 void checkTemporaryFolder(const QString& folder)
 {
+    // Bytes that are no UTF-8 do not survive into a name that can be opened again.
+    if (folder.contains(QChar::ReplacementCharacter)) {
+        throw makeFailure(ErrorNumber::PathNotFound,
+                          QStringLiteral("The name of the temporary folder %1 is not valid "
+                                         "UTF-8; set TEMP to another folder")
+                              .arg(folder));
+    }
     struct stat info {};
     if (::stat(nativeName(folder).constData(), &info) != 0) {
         if (errno == ENOENT) {
@@ -54,9 +61,16 @@ void checkTemporaryFolder(const QString& folder)
     if (!S_ISDIR(info.st_mode))
         throw makeFailure(ErrorNumber::PathNotFound,
                           QStringLiteral("The temporary folder %1 is not a folder").arg(folder));
+    // Its owner may rename or remove whatever is in it, sticky bit or not.
+    if (info.st_uid != ::geteuid() && info.st_uid != 0) {
+        throw makeFailure(
+            ErrorNumber::PermissionDenied,
+            QStringLiteral(
+                "The temporary folder %1 is owned by another user; the encoder is not put there")
+                .arg(folder));
+    }
     const bool othersMayWrite = (info.st_mode & kOthersMayWrite) != 0;
-    const bool trustedOwner = info.st_uid == ::geteuid() || info.st_uid == 0;
-    if ((othersMayWrite && !(info.st_mode & S_ISVTX)) || !trustedOwner) {
+    if (othersMayWrite && !(info.st_mode & S_ISVTX)) {
         throw makeFailure(
             ErrorNumber::PermissionDenied,
             QStringLiteral(
@@ -168,6 +182,7 @@ void removeEncoderFolder(const QString& encoderFolder)
     if (encoderFolder.isEmpty())
         return;
     DeleteFileQuietly(encoderPathIn(encoderFolder));
+    DeleteFileQuietly(encoderFolder + u'/' + QLatin1String(kEncoderFolderLockName));
     ::rmdir(nativeName(encoderFolder).constData());
 }
 

@@ -3,7 +3,9 @@
 
 #include "core/ErrorNumbers.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace brindlecast {
@@ -13,21 +15,47 @@ QString installedEncoderPath()
     return QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
 }
 
+namespace {
+
+// The first "ffmpeg" on PATH that is there but may not be run, "" when there is none: where it
+// stands in the way, "not installed" would send the user looking for the wrong cause.
+QString unrunnableEncoderOnPath()
+{
+    const QString path = qEnvironmentVariable("PATH");
+    for (const QString& folder : path.split(u':', Qt::SkipEmptyParts)) {
+        const QFileInfo candidate(QDir(folder).filePath(QStringLiteral("ffmpeg")));
+        if (candidate.isFile() && !candidate.isExecutable())
+            return candidate.filePath();
+    }
+    return {};
+}
+
+} // namespace
+
 QByteArray loadEncoderBuild(int id)
 {
     if (id != kEncoder32BitId && id != kEncoder64BitId)
         throw makeFailure(ErrorNumber::ResourceNotFound,
                           QStringLiteral("Resource with identifier '%1' not found").arg(id));
     const QString path = installedEncoderPath();
-    if (path.isEmpty())
+    if (path.isEmpty()) {
+        if (const QString unusable = unrunnableEncoderOnPath(); !unusable.isEmpty())
+            throw makeFailure(
+                ErrorNumber::PermissionDenied,
+                QStringLiteral("The ffmpeg encoder %1 is not executable").arg(unusable));
         throw makeFailure(
             ErrorNumber::FileNotFound,
             QStringLiteral("The ffmpeg encoder is not installed (not found on PATH)"));
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw makeFailure(ErrorNumber::PathFileAccessError,
                           QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
     QByteArray bytes = file.readAll();
+    // An empty read of a file that opened is no error of the system's: it has no text for it.
+    if (bytes.isEmpty() && file.error() == QFileDevice::NoError)
+        throw makeFailure(ErrorNumber::FileNotFound,
+                          QStringLiteral("The ffmpeg encoder %1 is an empty file").arg(path));
     if (bytes.isEmpty())
         throw makeFailure(ErrorNumber::PathFileAccessError,
                           QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));

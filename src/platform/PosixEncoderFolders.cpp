@@ -2,6 +2,7 @@
 #include "platform/PosixEncoderFolders.h"
 
 #include "core/ErrorNumbers.h"
+#include "core/Failure.h"
 #include "platform/EncoderDeployment.h"
 #include "platform/EncoderStore.h"
 #include "platform/FileOperations.h"
@@ -29,9 +30,21 @@ PosixEncoderFolders::PosixEncoderFolders(std::function<QString()> installedEncod
 
 PosixEncoderFolders::PosixEncoderFolders() : PosixEncoderFolders(installedEncoderPath) {}
 
+PosixEncoderFolders::~PosixEncoderFolders()
+{
+    for (const auto& [folder, lock] : m_locks)
+        ::close(lock);
+}
+
 QString PosixEncoderFolders::createFolder(const QString& temporaryFolder)
 {
     const QString folder = createEncoderFolder(temporaryFolder);
+    try {
+        m_locks[folder] = lockEncoderFolder(folder);
+    } catch (const Failure&) {
+        removeEncoderFolder(folder);
+        throw;
+    }
     removeStaleEncoderFolders(temporaryFolder);
     return folder;
 }
@@ -72,6 +85,11 @@ bool PosixEncoderFolders::isTrusted(const QString& program) const
 void PosixEncoderFolders::removeFolder(const QString& folder)
 {
     removeEncoderFolder(folder);
+    // Only once the folder is gone: until then nobody may take it for one left behind.
+    if (const auto lock = m_locks.find(folder); lock != m_locks.end()) {
+        ::close(lock->second);
+        m_locks.erase(lock);
+    }
 }
 
 } // namespace brindlecast

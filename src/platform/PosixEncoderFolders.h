@@ -4,6 +4,7 @@
 #include "platform/EncoderFolders.h"
 
 #include <functional>
+#include <map>
 
 namespace brindlecast {
 
@@ -15,8 +16,12 @@ public:
     // installedEncoder gives the installed encoder's path, "" when there is none.
     explicit PosixEncoderFolders(std::function<QString()> installedEncoder);
     PosixEncoderFolders();
+    ~PosixEncoderFolders() override;
+    PosixEncoderFolders(const PosixEncoderFolders&) = delete;
+    PosixEncoderFolders& operator=(const PosixEncoderFolders&) = delete;
 
-    // Also removes what runs that have ended left in the temporary folder.
+    // Also removes what runs that have ended left in the temporary folder. The new folder stays
+    // locked until removeFolder(), so that no other run takes it for one left behind.
     QString createFolder(const QString& temporaryFolder) override;
     QString deploy(const QByteArray& bytes, const QString& folder) override;
     bool isTrusted(const QString& program) const override;
@@ -26,6 +31,7 @@ private:
     QString installedInstead(const QString& folder) const;
 
     std::function<QString()> m_installedEncoder;
+    std::map<QString, int> m_locks; // each folder's lock descriptor
 };
 
 } // namespace brindlecast

@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/StaleEncoderFolders.h"
 
+#include "core/ErrorNumbers.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace brindlecast {
+
+const char kEncoderFolderLockName[] = ".lock";
 
 namespace {
 
@@ -71,11 +77,33 @@ bool filesOnly(int folderFd, QList<QByteArray>& names)
     return only;
 }
 
-void removeIfStale(int temporaryFd, const QByteArray& temporaryName, const QByteArray& name)
+// Takes the folder's lock when nobody holds it: the descriptor that keeps it, -1 when the lock
+// is held or is not a file of ours, and -2 when there is no lock file at all.
+int takeAbandonedLock(int folderFd)
+{
+    const int lockFd =
+        ::openat(folderFd, kEncoderFolderLockName, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (lockFd < 0)
+        return errno == ENOENT ? -2 : -1;
+    struct stat info {};
+    if (::fstat(lockFd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid() ||
+        ::flock(lockFd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(lockFd);
+        return -1;
+    }
+    return lockFd;
+}
+
+// A folder made by a version that kept no lock: its name's process must have ended. An empty one
+// is left alone, as a run that has just made its folder has not locked it yet.
+bool endedWithoutLock(const QByteArray& name, const QList<QByteArray>& names)
 {
     const pid_t owner = encoderFolderOwner(name);
-    if (owner <= 0 || owner == ::getpid() || isAlive(owner))
-        return;
+    return !names.isEmpty() && owner > 0 && owner != ::getpid() && !isAlive(owner);
+}
+
+void removeIfStale(int temporaryFd, const QByteArray& temporaryName, const QByteArray& name)
+{
     struct stat info {};
     if (::fstatat(temporaryFd, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0 ||
         !S_ISDIR(info.st_mode) || info.st_uid != ::geteuid() || (info.st_mode & 07777) != 0700)
@@ -89,16 +117,43 @@ void removeIfStale(int temporaryFd, const QByteArray& temporaryName, const QByte
     struct stat opened {};
     QList<QByteArray> names;
     // The folder opened must be the one examined, not one swapped in since.
-    if (::fstat(folderFd, &opened) == 0 && opened.st_dev == info.st_dev &&
-        opened.st_ino == info.st_ino && filesOnly(folderFd, names)) {
+    if (::fstat(folderFd, &opened) != 0 || opened.st_dev != info.st_dev ||
+        opened.st_ino != info.st_ino) {
+        ::close(folderFd);
+        return;
+    }
+    // Held until the folder is gone, so that no run can be taken for ended twice.
+    const int lockFd = takeAbandonedLock(folderFd);
+    if (lockFd != -1 && filesOnly(folderFd, names) &&
+        (lockFd >= 0 || endedWithoutLock(name, names))) {
         for (const QByteArray& file : names)
             ::unlinkat(folderFd, file.constData(), 0);
         ::unlinkat(temporaryFd, name.constData(), AT_REMOVEDIR);
     }
+    if (lockFd >= 0)
+        ::close(lockFd);
     ::close(folderFd);
 }
 
 } // namespace
+
+int lockEncoderFolder(const QString& encoderFolder)
+{
+    const QByteArray path = QFile::encodeName(encoderFolder + u'/') + kEncoderFolderLockName;
+    const int fd =
+        ::open(path.constData(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlink(path.constData());
+        }
+        throw makeFailure(ErrorNumber::PathFileAccessError,
+                          QStringLiteral("Cannot lock the encoder folder %1: %2")
+                              .arg(encoderFolder, QString::fromLocal8Bit(std::strerror(error))));
+    }
+    return fd;
+}
 
 QByteArray encoderFolderTemplate(pid_t owner)
 {

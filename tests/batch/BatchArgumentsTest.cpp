@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
             "does not exist"},
         UsageCase{"OutputFolderIsAFile",
                   {QStringLiteral("--output-folder=a.wav"), QStringLiteral("a.wav")},
-                  "does not exist"},
+                  "is not a folder"},
         UsageCase{"KeepFoldersAlone",
                   {QStringLiteral("--keep-folders"), QStringLiteral(".")},
                   "--keep-folders needs --output-folder"},

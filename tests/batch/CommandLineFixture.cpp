@@ -161,8 +161,13 @@ int CommandLineFixture::runWithStreams(const QList<QByteArray>& arguments,
         argv.push_back(argument.data());
     argv.push_back(nullptr);
     std::vector<QByteArray> environmentBytes;
-    for (const QString& entry : environment().toStringList())
+    QProcessEnvironment named = environment();
+    for (const QByteArray& entry : m_rawEnvironment)
+        named.remove(QString::fromUtf8(entry.left(entry.indexOf('='))));
+    for (const QString& entry : named.toStringList())
         environmentBytes.push_back(entry.toUtf8());
+    for (const QByteArray& entry : m_rawEnvironment)
+        environmentBytes.push_back(entry);
     std::vector<char*> envp;
     for (QByteArray& entry : environmentBytes)
         envp.push_back(entry.data());

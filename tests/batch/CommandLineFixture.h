@@ -59,6 +59,9 @@ protected:
     QTemporaryDir m_cache; // XDG_CACHE_HOME
     QString m_path;        // PATH for the child; tests may put another encoder first
     QString m_bin;         // the wrapped encoder's folder
+    // Entries of the environment as bytes ("NAME=value"), which may be no UTF-8, for
+    // runWithStreams() only; each replaces the variable of its name.
+    QList<QByteArray> m_rawEnvironment;
 };
 
 } // namespace brindlecast::test

@@ -4,7 +4,9 @@
 #include "convert/ConversionFixture.h"
 #include "core/PointerKind.h"
 #include "filelist/FileListView.h"
+#include "platform/EncoderStore.h"
 #include "support/QtPrinters.h"
+#include "support/TmpfsMount.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,7 +60,42 @@ TEST_F(SaveToFolder, NoRowsOrNoFolderOnlySaySo)
     expectOnlyTheMessage({input}, missing, noFolder);
     expectOnlyTheMessage({input}, QString(), noFolder);
     expectOnlyTheMessage({input}, input, noFolder); // a file is no folder
+    expectOnlyTheMessage({input},
+                         m_work.path() + QStringLiteral("/caf") + QChar::ReplacementCharacter,
+                         QStringLiteral("The folder's name is not valid UTF-8. Please select "
+                                        "another folder."));
     EXPECT_FALSE(QFile::exists(aacBeside(input)));
+}
+
+// An encoder that, as some builds do, ends with 0 when its output could not be closed.
+TEST_F(SaveToFolder, AFullDiskIsSaidToBeFull)
+{
+    const QString full = workPath(QStringLiteral("full"));
+    ASSERT_TRUE(QDir().mkpath(full));
+    TmpfsMount mount(full, "size=4k");
+    if (!mount.mounted())
+        GTEST_SKIP() << "mounting a small tmpfs needs root";
+    {
+        QFile filler(full + QStringLiteral("/filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        filler.write(QByteArray(4096, 'x'));
+    }
+    m_platform.encoderBytes =
+        "#!/bin/sh\n'" + QFile::encodeName(installedEncoderPath()) + "' \"$@\"\nexit 0\n";
+    const QString input = makeWav(QStringLiteral("a.wav"));
+    prepare({input}, QStringLiteral("64 kbps"), false);
+    saveToFolder(full);
+
+    clickStartConverting();
+
+    const QStringList closing = closingMessages();
+    ASSERT_EQ(closing.size(), 1);
+    EXPECT_TRUE(closing[0].contains(input + QStringLiteral(" - the encoder wrote no output: ")))
+        << closing[0].toStdString();
+    EXPECT_TRUE(closing[0].endsWith(QStringLiteral(": No space left on device")))
+        << closing[0].toStdString();
+    EXPECT_EQ(QDir(full).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("filler")});
 }
 
 TEST_F(SaveToFolder, ResultsGoIntoTheChosenFolder)

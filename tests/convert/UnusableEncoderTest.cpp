@@ -64,6 +64,24 @@ TEST_F(UnusableEncoder, EncoderNotInstalled)
     EXPECT_TRUE(temporaryFolderContents().isEmpty());
 }
 
+TEST_F(UnusableEncoder, AnEmptyEncoderOnPathIsSaidToBeEmpty)
+{
+    const QString bin = m_work.filePath(QStringLiteral("bin"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    QFile empty(bin + QStringLiteral("/ffmpeg"));
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    ASSERT_TRUE(empty.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    EnvironmentGuard path("PATH", QFile::encodeName(bin));
+
+    clickStartConverting();
+
+    expectNothingDeletedOrRun(
+        QStringLiteral("The ffmpeg encoder %1 is an empty file").arg(empty.fileName()),
+        QStringLiteral("11")); // 114 or 116, by the processor
+    EXPECT_TRUE(temporaryFolderContents().isEmpty());
+}
+
 TEST_F(UnusableEncoder, EmptyEncoderBytesAreNeverWrittenOrRun)
 {
     m_platform.encoderBytes = QByteArray();

@@ -104,6 +104,48 @@ TEST(EncoderDeployment, NoFolderWhereTheTemporaryFolderIsUnsafeAndNoFileFromNoBy
     removeEncoderFolder(folder);
 }
 
+std::optional<QString> refusalOf(const QString& temporaryFolder)
+{
+    try {
+        removeEncoderFolder(createEncoderFolder(temporaryFolder));
+    } catch (const Failure& failure) {
+        return failure.description();
+    }
+    return std::nullopt;
+}
+
+// Its owner can swap what is in it, however closed it is to everybody else.
+TEST(EncoderDeployment, ATemporaryFolderOfAnotherUserIsSaidToBeTheirs)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving a folder to another user needs root";
+    QTemporaryDir temp;
+    const QString theirs = temp.filePath(QStringLiteral("theirs"));
+    ASSERT_TRUE(QDir().mkpath(theirs));
+    ASSERT_EQ(::chmod(QFile::encodeName(theirs).constData(), 0700), 0);
+    ASSERT_EQ(::chown(QFile::encodeName(theirs).constData(), 4242, 4242), 0);
+    EXPECT_EQ(refusalOf(theirs),
+              QStringLiteral("The temporary folder %1 is owned by another user; the encoder is "
+                             "not put there")
+                  .arg(theirs));
+    EXPECT_TRUE(QDir(theirs).isEmpty());
+}
+
+TEST(EncoderDeployment, ATemporaryFolderNamedInBytesThatAreNoUtf8IsSaidToBe)
+{
+    QTemporaryDir temp;
+    const QByteArray name = QFile::encodeName(temp.path()) + "/caf\xe9";
+    ASSERT_EQ(::mkdir(name.constData(), 0700), 0);
+    EnvironmentGuard guard("TEMP", name);
+    const QString folder = QtPlatform().temporaryFolder();
+    const std::optional<QString> refusal = refusalOf(folder);
+    ASSERT_TRUE(refusal);
+    EXPECT_TRUE(refusal->contains(QStringLiteral("is not valid UTF-8; set TEMP to another folder")))
+        << refusal->toStdString();
+    // No QString names it, so QTemporaryDir could not remove it.
+    EXPECT_EQ(::rmdir(name.constData()), 0);
+}
+
 } // namespace
 
 } // namespace brindlecast::test

@@ -10,10 +10,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace brindlecast::test {
@@ -155,6 +161,166 @@ TEST(StaleFolder, FromWhichAProgramRunsIsLeftAlone)
 
     running.kill();
     running.waitForFinished(-1);
+    removeStaleEncoderFolders(temp.path());
+    EXPECT_FALSE(QFileInfo::exists(folder));
+}
+
+// Another process that holds a folder's lock until end() (or the object goes): a run that lives
+// on whatever its id says.
+class LockHolder {
+public:
+    explicit LockHolder(const QString& lockFile)
+    {
+        int ready[2];
+        int release[2];
+        EXPECT_EQ(::pipe(ready), 0);
+        EXPECT_EQ(::pipe(release), 0);
+        const QByteArray path = QFile::encodeName(lockFile);
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::close(ready[0]);
+            ::close(release[1]);
+            const int fd = ::open(path.constData(), O_RDONLY | O_CREAT | O_NOFOLLOW, 0600);
+            const char held = fd >= 0 && ::flock(fd, LOCK_EX) == 0 ? 'y' : 'n';
+            (void)!::write(ready[1], &held, 1);
+            char ignored;
+            (void)!::read(release[0], &ignored, 1); // until the test lets go
+            ::_exit(0);
+        }
+        ::close(ready[1]);
+        ::close(release[0]);
+        m_release = release[1];
+        char held = 'n';
+        EXPECT_EQ(::read(ready[0], &held, 1), 1);
+        ::close(ready[0]);
+        m_held = held == 'y';
+    }
+    ~LockHolder() { end(); }
+    LockHolder(const LockHolder&) = delete;
+    LockHolder& operator=(const LockHolder&) = delete;
+
+    bool held() const { return m_held; }
+
+    void end()
+    {
+        if (m_pid <= 0)
+            return;
+        ::close(m_release);
+        ::waitpid(m_pid, nullptr, 0);
+        m_pid = 0;
+    }
+
+private:
+    pid_t m_pid = 0;
+    int m_release = -1;
+    bool m_held = false;
+};
+
+QString lockFileIn(const QString& folder)
+{
+    return folder + u'/' + QLatin1String(kEncoderFolderLockName);
+}
+
+// The id in the name is free, as a run's is when seen from another PID namespace: only the lock
+// tells that the run lives.
+TEST(StaleFolder, WhoseLockIsHeldStaysUntilItsHolderEnds)
+{
+    QTemporaryDir temp;
+    const QString folder = makeRunFolder(temp.path(), folderName(endedProcess()));
+    LockHolder holder(lockFileIn(folder));
+    ASSERT_TRUE(holder.held());
+
+    removeStaleEncoderFolders(temp.path());
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/ffmpeg")));
+
+    holder.end();
+    removeStaleEncoderFolders(temp.path());
+    EXPECT_FALSE(QFileInfo::exists(folder));
+}
+
+// Even a folder named for a live process goes once its lock is free: the id may be another's.
+TEST(StaleFolder, WhoseLockIsFreeGoesWhateverItsName)
+{
+    QTemporaryDir temp;
+    const QString folder = makeRunFolder(temp.path(), folderName(::getppid()));
+    {
+        LockHolder holder(lockFileIn(folder));
+    }
+
+    removeStaleEncoderFolders(temp.path());
+    EXPECT_FALSE(QFileInfo::exists(folder));
+}
+
+TEST(StaleFolder, WhoseLockIsNoFileOfOursStays)
+{
+    QTemporaryDir temp;
+    const QString folder = makeRunFolder(temp.path(), folderName(endedProcess()));
+    ::chmod(QFile::encodeName(folder).constData(), 0700);
+    ASSERT_EQ(::symlink("/dev/null", QFile::encodeName(lockFileIn(folder)).constData()), 0);
+
+    removeStaleEncoderFolders(temp.path());
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/ffmpeg")));
+}
+
+// A run's own folder holds its lock for as long as the run keeps it, under any name.
+TEST(StaleFolder, OfALiveRunStaysWhenItsNameSaysOtherwise)
+{
+    QTemporaryDir temp;
+    PosixEncoderFolders run([] { return QString(); });
+    const QString own = run.createFolder(temp.path());
+    const QString renamed = temp.filePath(folderName(endedProcess()));
+    ASSERT_TRUE(QDir().rename(own, renamed));
+
+    PosixEncoderFolders next([] { return QString(); });
+    const QString nextOwn = next.createFolder(temp.path());
+    EXPECT_TRUE(QFileInfo::exists(lockFileIn(renamed)));
+    next.removeFolder(nextOwn);
+
+    ASSERT_TRUE(QDir().rename(renamed, own));
+    run.removeFolder(own);
+    EXPECT_FALSE(QFileInfo::exists(own));
+}
+
+// A container's run and the host's share the temporary folder but not their process ids.
+TEST(StaleFolder, OfARunInAnotherPidNamespaceStays)
+{
+    const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
+    const QString flock = QStandardPaths::findExecutable(QStringLiteral("flock"));
+    if (::geteuid() != 0 || unshare.isEmpty() || flock.isEmpty())
+        GTEST_SKIP() << "needs root, unshare and flock to start a run in a new PID namespace";
+    QTemporaryDir temp;
+    // An id that names no process here, for the holder to get in its namespace.
+    pid_t freeHere = 300;
+    while (::kill(freeHere, 0) == 0 || errno != ESRCH)
+        ++freeHere;
+    // In the namespace: ids are spent until the next is that one, the lock is held by a process
+    // of that id until its input closes, and the folder is named for it.
+    const QString script = QStringLiteral(
+        "umask 077; d=\"$1/brindlecast-1-nsHeld\"; mkdir \"$d\" && : >\"$d/ffmpeg\" && "
+        ": >\"$d/.lock\" || exit 1; "
+        "while [ \"$(sh -c 'echo $$')\" -lt $(($2 - 1)) ]; do :; done; "
+        "flock -x \"$d/.lock\" sh -c 'echo $PPID; read line'");
+    QProcess holder;
+    holder.start(unshare, {QStringLiteral("-pf"), QStringLiteral("sh"), QStringLiteral("-c"),
+                           script, QStringLiteral("sh"), temp.path(), QString::number(freeHere)});
+    ASSERT_TRUE(holder.waitForStarted(-1));
+    if (!holder.waitForReadyRead(-1)) {
+        holder.waitForFinished(-1);
+        GTEST_SKIP() << "unshare -pf is not permitted here: "
+                     << holder.readAllStandardError().toStdString();
+    }
+    const pid_t inNamespace = QString::fromLocal8Bit(holder.readLine()).trimmed().toInt();
+    const QString folder = temp.filePath(folderName(inNamespace, "nsHeld"));
+    ASSERT_TRUE(QDir().rename(temp.filePath(QStringLiteral("brindlecast-1-nsHeld")), folder));
+    ASSERT_TRUE(QFileInfo::exists(lockFileIn(folder))) << folder.toStdString();
+
+    PosixEncoderFolders run([] { return QString(); });
+    const QString own = run.createFolder(temp.path());
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/ffmpeg")));
+    run.removeFolder(own);
+
+    holder.closeWriteChannel();
+    ASSERT_TRUE(holder.waitForFinished(-1));
     removeStaleEncoderFolders(temp.path());
     EXPECT_FALSE(QFileInfo::exists(folder));
 }
