@@ -189,12 +189,23 @@ Timing measure(const QStringList& inputs, bool rateOfInput, int encodersAtOnce)
         timing.ok = false;
     }
 
-    // The same commands, with the installed encoder the run deployed a copy of.
+    // The same commands, with the installed encoder the run deployed a copy of, each writing the
+    // final name: the run's partial files were written through descriptors in private folders
+    // that are gone now.
     removeOutputs(inputs);
     const QString encoder = installedEncoderPath();
+    QStringList outputs;
+    for (const ProcessCommand& command : platform.encodes) {
+        const QString input = command.arguments.value(1).mid(int(qstrlen("file:")));
+        outputs << QStringLiteral("file:") + input.left(input.lastIndexOf(u'.')) +
+                       QStringLiteral(".aac");
+    }
     clock.restart();
-    for (const ProcessCommand& command : platform.encodes)
-        timing.ok = spawnAndWait(encoder, command.arguments) && timing.ok;
+    for (qsizetype i = 0; i < platform.encodes.size(); ++i) {
+        QStringList arguments = platform.encodes[i].arguments;
+        arguments.last() = outputs[i];
+        timing.ok = spawnAndWait(encoder, arguments) && timing.ok;
+    }
     timing.direct = clock.nsecsElapsed() / 1e9;
     removeOutputs(inputs);
     return timing;

@@ -76,8 +76,9 @@ std::optional<ScheduledJob> BatchRun::nextJob()
 std::optional<ScheduledJob> BatchRun::prepare(int file)
 {
     const PlannedFile& planned = m_plan.at(file);
-    auto prepared = m_files.prepare(
-        {file, planned.input, planned.output, [this, file] { return bitRateFor(file); }});
+    // Below the output folder, the layout kept is made without following links.
+    auto prepared = m_files.prepare({file, planned.input, planned.output, m_options.outputFolder,
+                                     [this, file] { return bitRateFor(file); }});
     if (const FileVerdict* verdict = std::get_if<FileVerdict>(&prepared)) {
         finished(file, *verdict);
         return std::nullopt;

@@ -210,7 +210,8 @@ std::optional<ScheduledJob> ConversionRun::prepareRow(int row, RunState& run)
     }
 
     // 142 is the rename of the whole new output over the old one, once the encode is judged.
-    auto prepared = run.files->prepare({row, input, *output, [&] { return bitRateFor(row, run); }});
+    auto prepared =
+        run.files->prepare({row, input, *output, {}, [&] { return bitRateFor(row, run); }});
     if (FileVerdict* verdict = std::get_if<FileVerdict>(&prepared)) {
         run.verdicts[row - 1] = *verdict;
         return std::nullopt;

@@ -79,8 +79,9 @@ std::variant<ScheduledJob, FileVerdict> FileEncoder::prepare(const EncodeRequest
     if (!files->input.isOpen())
         return FileVerdict::failed(QStringLiteral("the input is missing or not a regular file"));
     try {
-        outputs.makeFolders(FolderOfPath(request.output));
-        files->partial = outputs.createPartial(request.output);
+        files->partial = outputs.createPartial(
+            request.outputRoot.isEmpty() ? FolderOfPath(request.output) : request.outputRoot,
+            request.output);
     } catch (const Failure& failure) {
         return FileVerdict::failed(failure.description());
     }

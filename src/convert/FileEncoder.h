@@ -21,6 +21,9 @@ struct EncodeRequest {
     int file = 0; // its place in the run
     QString input;
     QString output; // the final name
+    // The folder the user named for the output, which may be followed as named; the output's
+    // folders below it are made and entered without following links. "": the output's folder.
+    QString outputRoot;
     // The bit-rate text ("128k"), asked once every check has passed; nullopt fails the file.
     std::function<std::optional<QString>()> bitRate;
 };

@@ -33,12 +33,12 @@ class OutputFiles {
 public:
     virtual ~OutputFiles() = default;
 
-    // Makes the folder and any missing folders above it. Throws Failure naming the cause.
-    virtual void makeFolders(const QString& folder) = 0;
-
-    // Creates the partial file of `output`, in a new private folder in the output's folder.
-    // Throws Failure naming the cause.
-    virtual std::unique_ptr<PartialOutput> createPartial(const QString& output) = 0;
+    // Creates the partial file of `output`, in a new private folder in the output's folder. The
+    // output lies in `root` (a folder the user named, taken as it is named) or below it: the
+    // folders between are entered, and made where missing, without following a link, so that
+    // nothing is ever written outside root's own tree. Throws Failure naming the cause.
+    virtual std::unique_ptr<PartialOutput> createPartial(const QString& root,
+                                                         const QString& output) = 0;
 
     // True when `output` is a file modified later than `input`.
     virtual bool isNewerThan(const QString& output, const QString& input) const = 0;
@@ -47,8 +47,8 @@ public:
 // The real files, through POSIX calls.
 class PosixOutputFiles final : public OutputFiles {
 public:
-    void makeFolders(const QString& folder) override;
-    std::unique_ptr<PartialOutput> createPartial(const QString& output) override;
+    std::unique_ptr<PartialOutput> createPartial(const QString& root,
+                                                 const QString& output) override;
     bool isNewerThan(const QString& output, const QString& input) const override;
 };
 

@@ -106,16 +106,52 @@ QByteArray newPrivateName()
            QByteArray::number(QRandomGenerator::global()->generate64(), 16).rightJustified(16, '0');
 }
 
+// The folder of `output`, entered from `root` one folder at a time, each made where missing and
+// none reached through a link.
+UniqueFd openOutputFolder(const QString& root, const QString& output)
+{
+    const QString folder = FolderOfPath(output);
+    QString rootFolder = root.endsWith(kNativeSeparator) ? root : root + kNativeSeparator;
+    if (!folder.startsWith(rootFolder))
+        rootFolder = folder;
+    UniqueFd current(
+        ::open(QFile::encodeName(rootFolder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!current.isOpen())
+        throw systemFailure(QStringLiteral("Cannot write in %1").arg(rootFolder), errno);
+    QString reached = rootFolder;
+    for (const QString& part :
+         folder.mid(rootFolder.size()).split(kNativeSeparator, Qt::SkipEmptyParts)) {
+        reached += part;
+        const QByteArray name = QFile::encodeName(part);
+        if (::mkdirat(current.get(), name.constData(), 0777) != 0 && errno != EEXIST)
+            throw systemFailure(QStringLiteral("Cannot make the folder %1").arg(reached), errno);
+        UniqueFd next(::openat(current.get(), name.constData(),
+                               O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!next.isOpen()) {
+            struct stat info {};
+            const bool isLink =
+                ::fstatat(current.get(), name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+                S_ISLNK(info.st_mode);
+            throw makeFailure(ErrorNumber::PathFileAccessError,
+                              isLink ? QStringLiteral("%1 is a link, which is not followed "
+                                                      "below the output folder")
+                                           .arg(reached)
+                                     : QStringLiteral("%1 is not a folder").arg(reached));
+        }
+        current = std::move(next);
+        reached += kNativeSeparator;
+    }
+    return current;
+}
+
 } // namespace
 
-std::unique_ptr<PartialOutput> PosixOutputFiles::createPartial(const QString& output)
+std::unique_ptr<PartialOutput> PosixOutputFiles::createPartial(const QString& root,
+                                                               const QString& output)
 {
     const QString folder = FolderOfPath(output);
     const QString cannotWrite = QStringLiteral("Cannot write in %1").arg(folder);
-    UniqueFd folderFd(
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!folderFd.isOpen())
-        throw systemFailure(cannotWrite, errno);
+    UniqueFd folderFd = openOutputFolder(root, output);
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QByteArray privateName = newPrivateName();
         if (::mkdirat(folderFd.get(), privateName.constData(), 0700) != 0) {

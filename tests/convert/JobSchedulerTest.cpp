@@ -65,8 +65,8 @@ public:
                 const int job = m_next++;
                 // Real partial files, as the engine makes them.
                 auto files = std::make_shared<JobFiles>();
-                files->partial =
-                    m_outputs.createPartial(m_folder.filePath(QStringLiteral("%1.aac").arg(job)));
+                files->partial = m_outputs.createPartial(
+                    m_folder.path(), m_folder.filePath(QStringLiteral("%1.aac").arg(job)));
                 return ScheduledJob{
                     job, {QStringLiteral("encoder"), {QString::number(job)}}, {}, {}, files};
             },
