@@ -20,6 +20,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QSet>
 #include <QTimer>
 #include <algorithm>
 #include <cstring>
@@ -126,6 +127,19 @@ QString leftOutText(int count)
                             .arg(count);
 }
 
+// An earlier run's output is no input of a run that writes it again: a rerun converts the
+// inputs, never what it wrote from them last time.
+QList<PlannedFile> withoutOutputsOfThisRun(QList<PlannedFile> plan)
+{
+    QSet<QString> outputs;
+    for (const PlannedFile& file : plan)
+        outputs.insert(file.output);
+    plan.removeIf([&outputs](const PlannedFile& file) {
+        return file.input != file.output && outputs.contains(file.input);
+    });
+    return plan;
+}
+
 void printSummary(TextConsole& console, const BatchCounts& counts, double seconds)
 {
     console.printLine(summaryLine(counts, seconds));
@@ -159,10 +173,10 @@ int convertAsAsked(const QStringList& arguments, BatchEnvironment& environment)
     clock.start();
     ConsoleErrorBox errorBox(console);
     int leftOut = options.undecodablePaths;
-    QList<PlannedFile> plan =
+    QList<PlannedFile> plan = withoutOutputsOfThisRun(
         planOutputs(gatherInputs(options.paths, options.extension, environment.currentFolder,
-                                 services.fileSystem, errorBox, &leftOut),
-                    options);
+                                 services.fileSystem, errorBox, &leftOut, options.outputFolder),
+                    options));
     if (leftOut > 0)
         console.printErrorLine(QLatin1String(kProgramName) + QStringLiteral(": ") +
                                leftOutText(leftOut));

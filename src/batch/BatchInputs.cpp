@@ -63,10 +63,19 @@ private:
 
 QList<BatchInput> gatherInputs(const QStringList& paths, const QString& extension,
                                const QString& currentFolder, const FileSystem& fileSystem,
-                               ErrorBox& errorBox, int* undecodableNames)
+                               ErrorBox& errorBox, int* undecodableNames,
+                               const QString& outputFolder)
 {
     QList<BatchInput> found;
     const QString pattern = QStringLiteral("*.") + extension;
+    // Met as if scanned already, so that no scan enters it, by any name.
+    QSet<FolderIdentity> outputs;
+    if (!outputFolder.isEmpty()) {
+        const FolderContents output =
+            fileSystem.readFolder(outputFolder, QString(), std::nullopt, {});
+        if (output.error == 0 && output.systemError == 0)
+            outputs.insert(output.identity);
+    }
     for (const QString& given : paths) {
         const QString path = absolutePath(currentFolder, given);
         if (!fileSystem.isFolder(path)) {
@@ -75,7 +84,7 @@ QList<BatchInput> gatherInputs(const QStringList& paths, const QString& extensio
         }
         const QString root = path.endsWith(kNativeSeparator) ? path : path + kNativeSeparator;
         EventPacer pace;
-        ScanSession scan{fileSystem, errorBox, pattern, pace, 0, {}};
+        ScanSession scan{fileSystem, errorBox, pattern, pace, 0, outputs};
         FolderList folders{ScannedFolder::named(root)};
         GetSubDirectories2016(scan, folders);
         CollectedRows rows(found, root);

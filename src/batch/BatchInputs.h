@@ -23,8 +23,10 @@ struct BatchInput {
 // paths are taken from currentFolder. A file met again (named twice, or inside a folder also
 // given, or by another name of the same file) is taken once. Failures of the scan go to the
 // error box; names left out because they are not valid UTF-8 are added to undecodableNames.
+// A scan never enters `outputFolder` (when given): what a run writes is never its input.
 QList<BatchInput> gatherInputs(const QStringList& paths, const QString& extension,
                                const QString& currentFolder, const FileSystem& fileSystem,
-                               ErrorBox& errorBox, int* undecodableNames = nullptr);
+                               ErrorBox& errorBox, int* undecodableNames = nullptr,
+                               const QString& outputFolder = QString());
 
 } // namespace brindlecast

@@ -74,4 +74,16 @@ std::optional<QString> encodeFailure(int result, const ChildProcess& process,
     return std::nullopt;
 }
 
+bool isWholeOutput(const QString& input, const QString& output, const FileSystem& fileSystem,
+                   const std::function<MediaInfoLibrary&()>& mediaInfo)
+{
+    if (fileSystem.regularFileSize(output) <= 0)
+        return false;
+    const std::optional<double> written = outputDuration(fileSystem, mediaInfo, output);
+    if (!written)
+        return false;
+    const std::optional<double> wanted = pcmWaveFileSeconds(input);
+    return !wanted || !isOutputCutOff(*wanted, *written);
+}
+
 } // namespace brindlecast

@@ -29,4 +29,9 @@ std::optional<QString> encodeFailure(int result, const ChildProcess& process,
                                      const EncodedFiles& files, const FileSystem& fileSystem,
                                      const std::function<MediaInfoLibrary&()>& mediaInfo);
 
+// True when an output already there is whole by the same rules: a regular file, not empty, whose
+// length can be read, and which lasts as long as its input where the input's header tells that.
+bool isWholeOutput(const QString& input, const QString& output, const FileSystem& fileSystem,
+                   const std::function<MediaInfoLibrary&()>& mediaInfo);
+
 } // namespace brindlecast

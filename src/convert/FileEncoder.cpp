@@ -52,7 +52,9 @@ std::variant<ScheduledJob, FileVerdict> FileEncoder::prepare(const EncodeRequest
         return FileVerdict::failed(*reason);
     const FileSystem& fileSystem = m_services.fileSystem;
     OutputFiles& outputs = m_services.outputFiles;
-    if (m_settings.skipExisting && outputs.isNewerThan(request.output, request.input))
+    // Only a whole output is up to date: one cut off by a killed run, or left empty, is not.
+    if (m_settings.skipExisting && outputs.isNewerThan(request.output, request.input) &&
+        isWholeOutput(request.input, request.output, fileSystem, m_services.mediaInfo))
         return FileVerdict{FileVerdict::Outcome::Skipped, {}};
     if (fileSystem.isFolder(request.output))
         return FileVerdict::failed(

@@ -10,7 +10,8 @@ bool PosixOutputFiles::isNewerThan(const QString& output, const QString& input) 
 {
     struct stat out {};
     struct stat in {};
-    if (::stat(QFile::encodeName(output).constData(), &out) != 0 || !S_ISREG(out.st_mode) ||
+    // A link is no output of ours, whatever it leads to.
+    if (::lstat(QFile::encodeName(output).constData(), &out) != 0 || !S_ISREG(out.st_mode) ||
         ::stat(QFile::encodeName(input).constData(), &in) != 0)
         return false;
     if (out.st_mtim.tv_sec != in.st_mtim.tv_sec)

@@ -40,7 +40,7 @@ public:
     virtual std::unique_ptr<PartialOutput> createPartial(const QString& root,
                                                          const QString& output) = 0;
 
-    // True when `output` is a file modified later than `input`.
+    // True when `output` is a regular file (not a link) modified later than `input`.
     virtual bool isNewerThan(const QString& output, const QString& input) const = 0;
 };
 

@@ -26,7 +26,7 @@ TEST(BatchUsage, TheHelpListsTheRatesLowestFirstInItsFixedLayout)
         "  --output-folder DIR    write every output into DIR (it must exist);\n"
         "                         without it each output goes beside its input\n"
         "  --keep-folders         below DIR, keep each file's path below the folder given\n"
-        "  --skip-existing        leave an output alone that is newer than its input\n"
+        "  --skip-existing        leave a whole output alone that is newer than its input\n"
         "  --jobs N               encoders at once (default: the usable processors)\n"
         "  --format aac|m4a       ADTS .aac (the default) or MP4 .m4a\n"
         "  --extension EXT        files taken from folders (default wav; * for all)\n"

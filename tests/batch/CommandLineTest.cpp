@@ -2,6 +2,7 @@
 #include "batch/CommandLineFixture.h"
 #include "support/CaseName.h"
 
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
@@ -243,6 +244,68 @@ TEST_F(CommandLineFixture, EachFileIsOneLineWhateverItsName)
         << result.err.toStdString();
     EXPECT_EQ(result.err.count(u'\n'), 1) << result.err.toStdString();
     EXPECT_GT(QFileInfo(workPath(QStringLiteral("two\nlines\tand \\ back.aac"))).size(), 0);
+}
+
+// The outputs go below the inputs' folder, and every file is taken from it: a rerun converts the
+// inputs again and never what it wrote from them.
+TEST_F(CommandLineFixture, ARerunNeverTakesItsOwnOutputsForInputs)
+{
+    makeWav(QStringLiteral("in/a.wav"));
+    makeWav(QStringLiteral("in/b.wav"));
+    ASSERT_TRUE(QDir().mkpath(workPath(QStringLiteral("in/out"))));
+    for (int round = 1; round <= 3; ++round) {
+        const Result result =
+            run({QStringLiteral("--convert"), QStringLiteral("--keep-folders"),
+                 QStringLiteral("--output-folder"), QStringLiteral("in/out"),
+                 QStringLiteral("--extension"), QStringLiteral("*"), QStringLiteral("in")});
+        EXPECT_EQ(result.status, 0) << round << result.err.toStdString();
+        EXPECT_TRUE(result.out.contains(QStringLiteral("2 of 2 files converted, 0 failed")))
+            << round << result.out.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(workPath(QStringLiteral("in/out/out"))));
+    EXPECT_EQ(QDir(workPath(QStringLiteral("in/out"))).entryList(QDir::Files),
+              (QStringList{QStringLiteral("a.aac"), QStringLiteral("b.aac")}));
+}
+
+// Only a whole output is up to date: an empty one, one cut off (as a killed run leaves it) and a
+// link to a newer file are converted again, and the link is replaced by a file.
+TEST_F(CommandLineFixture, SkipExistingTakesOnlyAWholeOutputForUpToDate)
+{
+    for (const char* name : {"empty", "cut", "link", "whole"})
+        makeWav(QString::fromLatin1(name) + QStringLiteral(".wav"), 2.0);
+    const QStringList arguments{QStringLiteral("--convert"), QStringLiteral("--bit-rate=32"),
+                                m_work.path()};
+    ASSERT_EQ(run(arguments).status, 0);
+    const auto later = [](const QString& path) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                     QFileDevice::FileModificationTime));
+    };
+    const QString empty = workPath(QStringLiteral("empty.aac"));
+    ASSERT_TRUE(QFile::resize(empty, 0));
+    later(empty);
+    const QString cut = workPath(QStringLiteral("cut.aac"));
+    ASSERT_TRUE(QFile::resize(cut, QFileInfo(cut).size() / 3));
+    later(cut);
+    const QString link = workPath(QStringLiteral("link.aac"));
+    ASSERT_TRUE(QFile::rename(link, workPath(QStringLiteral("elsewhere.aac"))));
+    ASSERT_TRUE(QFile::link(workPath(QStringLiteral("elsewhere.aac")), link));
+
+    const Result result = run(QStringList(arguments) << QStringLiteral("--skip-existing"));
+
+    EXPECT_EQ(result.status, 0) << result.err.toStdString();
+    for (const QString& name :
+         {QStringLiteral("empty"), QStringLiteral("cut"), QStringLiteral("link")})
+        EXPECT_TRUE(result.out.contains(
+            QStringLiteral("converted %1 ->").arg(workPath(name + QStringLiteral(".wav")))))
+            << name.toStdString() << ' ' << result.out.toStdString();
+    EXPECT_TRUE(result.out.contains(
+        QStringLiteral("skipped %1").arg(workPath(QStringLiteral("whole.wav")))));
+    EXPECT_TRUE(result.out.contains(QStringLiteral("3 of 4 files converted, 0 failed, 1 skipped")));
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
+    EXPECT_GT(QFileInfo(cut).size(),
+              QFileInfo(workPath(QStringLiteral("elsewhere.aac"))).size() / 2);
 }
 
 struct SignalCase {
