@@ -6,10 +6,15 @@
 #include "platform/UniqueFd.h"
 
 #include <QFile>
+#include <QPair>
 #include <QRandomGenerator>
+#include <QSet>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <mutex>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -100,6 +105,65 @@ private:
     bool m_replaced = false;
 };
 
+bool isPartialFolderName(const char* name)
+{
+    const QByteArray text(name);
+    const qsizetype prefix = qsizetype(std::strlen(kPartialFolderPrefix));
+    return text.size() == prefix + 16 && text.startsWith(kPartialFolderPrefix) &&
+           std::all_of(text.begin() + prefix, text.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+// Removes the partial outputs in the folder that this user's runs left when they were killed:
+// a private folder of ours whose partial file nobody holds locked any more. A live run (or the
+// encoder it left running) holds that lock for as long as it writes.
+void removeEndedRunsPartials(int folderFd)
+{
+    DIR* entries = ::fdopendir(::dup(folderFd));
+    if (!entries)
+        return;
+    while (const dirent* entry = ::readdir(entries)) {
+        if (!isPartialFolderName(entry->d_name))
+            continue;
+        UniqueFd privateFd(
+            ::openat(folderFd, entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        struct stat folder {};
+        if (!privateFd.isOpen() || ::fstat(privateFd.get(), &folder) != 0 ||
+            folder.st_uid != ::geteuid() || (folder.st_mode & 077) != 0)
+            continue;
+        UniqueFd partial(::openat(privateFd.get(), kPartialName,
+                                  O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat file {};
+        if (!partial.isOpen() || ::fstat(partial.get(), &file) != 0 || !S_ISREG(file.st_mode) ||
+            ::flock(partial.get(), LOCK_EX | LOCK_NB) != 0)
+            continue;
+        ::unlinkat(privateFd.get(), kPartialName, 0);
+        struct stat named {};
+        if (::fstatat(folderFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+            sameFile(named, folder))
+            ::unlinkat(folderFd, entry->d_name, AT_REMOVEDIR);
+    }
+    ::closedir(entries);
+}
+
+// Once per folder and process: the folders a run writes into are cleaned up on its first file.
+void removeEndedRunsPartialsOnce(int folderFd)
+{
+    static std::mutex guard;
+    static QSet<QPair<quint64, quint64>> cleaned;
+    struct stat folder {};
+    if (::fstat(folderFd, &folder) != 0)
+        return;
+    {
+        const std::lock_guard<std::mutex> lock(guard);
+        if (!cleaned.contains({quint64(folder.st_dev), quint64(folder.st_ino)}))
+            cleaned.insert({quint64(folder.st_dev), quint64(folder.st_ino)});
+        else
+            return;
+    }
+    removeEndedRunsPartials(folderFd);
+}
+
 QByteArray newPrivateName()
 {
     return QByteArray(kPartialFolderPrefix) +
@@ -152,6 +216,7 @@ std::unique_ptr<PartialOutput> PosixOutputFiles::createPartial(const QString& ro
     const QString folder = FolderOfPath(output);
     const QString cannotWrite = QStringLiteral("Cannot write in %1").arg(folder);
     UniqueFd folderFd = openOutputFolder(root, output);
+    removeEndedRunsPartialsOnce(folderFd.get());
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QByteArray privateName = newPrivateName();
         if (::mkdirat(folderFd.get(), privateName.constData(), 0700) != 0) {
@@ -177,8 +242,15 @@ std::unique_ptr<PartialOutput> PosixOutputFiles::createPartial(const QString& ro
             throw systemFailure(cannotWrite, error);
         }
         // Held by this descriptor and by the encoder's copy of it: while either lives, a later
-        // run knows the partial is being written.
-        ::flock(partial.get(), LOCK_EX | LOCK_NB);
+        // run knows the partial is being written. Another run that took it for a killed run's
+        // before the lock was taken has removed it: then it is made again.
+        struct stat made {};
+        if (::flock(partial.get(), LOCK_EX | LOCK_NB) != 0 || ::fstat(partial.get(), &made) != 0 ||
+            made.st_nlink == 0) {
+            ::unlinkat(privateFd.get(), kPartialName, 0);
+            ::unlinkat(folderFd.get(), privateName.constData(), AT_REMOVEDIR);
+            continue;
+        }
         return std::make_unique<PosixPartialOutput>(
             std::move(folderFd), QFile::encodeName(FileNameOfPath(output)), privateName,
             std::move(privateFd), std::move(partial));
