@@ -7,6 +7,7 @@
 #include "platform/OutputFiles.h"
 #include "platform/PosixFileSystem.h"
 #include "support/FakeEncoderFolders.h"
+#include "support/FileContents.h"
 #include "support/PartialFiles.h"
 #include "support/ScriptedChild.h"
 #include "support/ScriptedDialogs.h"
@@ -23,13 +24,6 @@ QByteArray contentOf(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void writeFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
 }
 
 // The run's rules with fake encoders on real files: which rate each file gets, what a failure

@@ -2,6 +2,7 @@
 // Another local user who can write where the outputs go must not be able to steer the run's
 // writes, and names swapped under the run must neither hang it nor feed it another file.
 #include "batch/CommandLineFixture.h"
+#include "support/FileContents.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -23,13 +24,6 @@ QByteArray contentOf(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void writeFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
 }
 
 // A second user, made for the test and removed after it; root only.

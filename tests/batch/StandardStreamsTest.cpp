@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program as anyone may start it: with standard streams closed, or writing to a full disk.
 #include "batch/CommandLineFixture.h"
+#include "support/FileContents.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,12 +12,6 @@
 
 namespace brindlecast::test {
 namespace {
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 using StartedOddly = CommandLineFixture;
 
