@@ -77,8 +77,9 @@ std::optional<ScheduledJob> BatchRun::prepare(int file)
 {
     const PlannedFile& planned = m_plan.at(file);
     // Below the output folder, the layout kept is made without following links.
-    auto prepared = m_files.prepare({file, planned.input, planned.output, m_options.outputFolder,
-                                     [this, file] { return bitRateFor(file); }});
+    auto prepared =
+        m_files.prepare({file, planned.input, planned.output, m_options.outputFolder,
+                         [this, file](const QString& opened) { return bitRateFor(file, opened); }});
     if (const FileVerdict* verdict = std::get_if<FileVerdict>(&prepared)) {
         finished(file, *verdict);
         return std::nullopt;
@@ -86,13 +87,13 @@ std::optional<ScheduledJob> BatchRun::prepare(int file)
     return std::get<ScheduledJob>(std::move(prepared));
 }
 
-std::optional<QString> BatchRun::bitRateFor(int file)
+std::optional<QString> BatchRun::bitRateFor(int file, const QString& openedInput)
 {
     if (m_options.bitRateKbps)
         return QStringLiteral("%1k").arg(*m_options.bitRateKbps);
     std::optional<QString> own;
     try {
-        own = m_services.inputBitRate(m_plan.at(file).input);
+        own = m_services.inputBitRate(openedInput);
     } catch (const std::exception&) {
         // An answer that does not convert, or no library: the fallback rate, said in the summary.
     }

@@ -49,7 +49,7 @@ private:
     // The job for a file, or nullopt when the file ended without one.
     std::optional<ScheduledJob> prepare(int file);
     void finished(int file, const FileVerdict& verdict);
-    std::optional<QString> bitRateFor(int file);
+    std::optional<QString> bitRateFor(int file, const QString& openedInput);
 
     BatchOptions m_options;
     QList<PlannedFile> m_plan;

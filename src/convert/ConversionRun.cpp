@@ -210,8 +210,9 @@ std::optional<ScheduledJob> ConversionRun::prepareRow(int row, RunState& run)
     }
 
     // 142 is the rename of the whole new output over the old one, once the encode is judged.
-    auto prepared =
-        run.files->prepare({row, input, *output, {}, [&] { return bitRateFor(row, run); }});
+    auto prepared = run.files->prepare({row, input, *output, {}, [&](const QString& opened) {
+                                            return bitRateFor(row, opened, run);
+                                        }});
     if (FileVerdict* verdict = std::get_if<FileVerdict>(&prepared)) {
         run.verdicts[row - 1] = *verdict;
         return std::nullopt;
@@ -222,7 +223,7 @@ std::optional<ScheduledJob> ConversionRun::prepareRow(int row, RunState& run)
     return std::get<ScheduledJob>(std::move(prepared));
 }
 
-std::optional<QString> ConversionRun::bitRateFor(int row, RunState& run)
+std::optional<QString> ConversionRun::bitRateFor(int row, const QString& openedInput, RunState& run)
 {
     StepReporter& steps = run.steps;
     const ConversionChoices& choices = run.choices;
@@ -231,7 +232,7 @@ std::optional<QString> ConversionRun::bitRateFor(int row, RunState& run)
         // The list's entry first: when the input's own rate cannot be read, the file is
         // converted at that rate.
         bitRate = getBitRate(choices.bitRateEntry);
-        run.atListRate[row - 1] = !probeInputBitRate(run.inputs[row - 1], *bitRate, run);
+        run.atListRate[row - 1] = !probeInputBitRate(openedInput, *bitRate, run);
     } else if (steps.check(148, [&] { return choices.constantBitRate; })) {
         steps.run(150, [&] { bitRate = getBitRate(choices.bitRateEntry); });
     }

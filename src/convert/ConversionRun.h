@@ -64,7 +64,7 @@ private:
     // The next row's job, after the steps that show and prepare it; nullopt when none is left.
     std::optional<ScheduledJob> prepareRow(int row, RunState& run);
     // The bit-rate text of a row (144 to 150); nullopt when none could be worked out.
-    std::optional<QString> bitRateFor(int row, RunState& run);
+    std::optional<QString> bitRateFor(int row, const QString& openedInput, RunState& run);
     // Replaces bitRate by the input's own; false when that could not be read.
     bool probeInputBitRate(const QString& input, QString& bitRate, RunState& run);
     // One cycle of the wait: up to 100 ms, less when a child ends; true when the time ran out.

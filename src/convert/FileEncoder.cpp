@@ -70,16 +70,16 @@ std::variant<ScheduledJob, FileVerdict> FileEncoder::prepare(const EncodeRequest
                 QStringLiteral("cannot write into %1 (%2)").arg(folder, refused));
         }
     }
-    const std::optional<QString> bitRate = request.bitRate();
-    if (!bitRate)
-        return FileVerdict::failed(QStringLiteral("no bit rate could be worked out"));
-
     // The file read is the one just checked: a name swapped for a pipe or a link meanwhile is
-    // found here, and the encoder gets the open file, never the name.
+    // found here, and the probe and the encoder get the open file, never the name.
     auto files = std::make_shared<JobFiles>();
     files->input = fileSystem.openRegularFile(request.input);
     if (!files->input.isOpen())
         return FileVerdict::failed(QStringLiteral("the input is missing or not a regular file"));
+    const std::optional<QString> bitRate =
+        request.bitRate(QStringLiteral("/proc/self/fd/%1").arg(files->input.get()));
+    if (!bitRate)
+        return FileVerdict::failed(QStringLiteral("no bit rate could be worked out"));
     try {
         files->partial = outputs.createPartial(
             request.outputRoot.isEmpty() ? FolderOfPath(request.output) : request.outputRoot,

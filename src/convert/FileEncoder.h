@@ -24,8 +24,10 @@ struct EncodeRequest {
     // The folder the user named for the output, which may be followed as named; the output's
     // folders below it are made and entered without following links. "": the output's folder.
     QString outputRoot;
-    // The bit-rate text ("128k"), asked once every check has passed; nullopt fails the file.
-    std::function<std::optional<QString>()> bitRate;
+    // The bit-rate text ("128k"), asked once every check has passed, given a name that leads to
+    // the very input opened (never one another user could swap for a pipe); nullopt fails the
+    // file.
+    std::function<std::optional<QString>(const QString& openedInput)> bitRate;
 };
 
 // How a file ended.

@@ -7,7 +7,9 @@
 #include <QFileInfo>
 #include <QTimer>
 #include <algorithm>
+#include <csignal>
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 #include <vector>
 
@@ -67,7 +69,13 @@ int QtChildProcess::start(const ProcessCommand& command)
     // Runs in the child between fork and exec, so only calls that are safe there: each file goes
     // first above the numbers it will take, then to its number, without the close-on-exec flag.
     const std::vector<int> descriptors(command.descriptors.begin(), command.descriptors.end());
-    m_process.setChildProcessModifier([descriptors] {
+    const pid_t parent = ::getpid();
+    m_process.setChildProcessModifier([descriptors, parent] {
+        // A child never outlives a program that was killed outright: it would go on writing
+        // a partial file that nobody renames or removes.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(127);
         int moved[kMostPassedDescriptors];
         const std::size_t count = std::min(descriptors.size(), std::size(moved));
         for (std::size_t i = 0; i < count; ++i)

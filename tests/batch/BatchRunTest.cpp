@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -64,7 +65,9 @@ protected:
                                             [] { return QStringLiteral("64"); },
                                             [](int) { return QByteArray(); }};
         BatchRunServices services{conversion, console, [] {},
-                                  [this](const QString& input) { return ownRates.value(input); },
+                                  [this](const QString& opened) {
+                                      return ownRates.value(QFileInfo(opened).symLinkTarget());
+                                  },
                                   [] { return 1.0; }};
         BatchRun batch(options, std::move(plan),
                        {QStringLiteral("/enc/ffmpeg"), QStringLiteral("aac")}, std::move(services));

@@ -77,7 +77,7 @@ TEST_F(KilledWindow, LeavesTheFinalNamesAsTheyWereAndSkipExistingFindsNoCutOffFi
     startWindow(window, {kept, fresh});
     if (HasFatalFailure())
         return;
-    // Its encoders are its only children; the kill leaves them running, so they are held here.
+    // Its encoders are its only children; they are held here to see that they end with it.
     std::vector<std::unique_ptr<WatchedProcess>> encoders;
     for (const pid_t child : childrenOf(pid_t(window.processId())))
         encoders.push_back(std::make_unique<WatchedProcess>(child));
@@ -85,7 +85,9 @@ TEST_F(KilledWindow, LeavesTheFinalNamesAsTheyWereAndSkipExistingFindsNoCutOffFi
     ASSERT_EQ(::kill(pid_t(window.processId()), SIGKILL), 0);
     ASSERT_TRUE(window.waitForFinished(60000));
     EXPECT_EQ(window.exitStatus(), QProcess::CrashExit);
+    // They end with it, and write no more.
     for (const auto& encoder : encoders) {
+        EXPECT_TRUE(encoder->waitForEnd(10000)) << "an encoder outlived the killed window";
         encoder->kill();
         EXPECT_TRUE(encoder->waitForEnd(60000));
     }
@@ -104,6 +106,9 @@ TEST_F(KilledWindow, LeavesTheFinalNamesAsTheyWereAndSkipExistingFindsNoCutOffFi
         << result.out.toStdString();
     EXPECT_EQ(contentOf(keptOutput), old);
     EXPECT_GT(QFileInfo(freshOutput).size(), 0);
+    // The killed run's partial files went with the next run into the folder.
+    EXPECT_TRUE(partialFiles(m_work.path()).isEmpty())
+        << partialFiles(m_work.path()).join(u' ').toStdString();
 }
 
 } // namespace
