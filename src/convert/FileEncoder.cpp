@@ -76,8 +76,7 @@ std::variant<ScheduledJob, FileVerdict> FileEncoder::prepare(const EncodeRequest
     files->input = fileSystem.openRegularFile(request.input);
     if (!files->input.isOpen())
         return FileVerdict::failed(QStringLiteral("the input is missing or not a regular file"));
-    const std::optional<QString> bitRate =
-        request.bitRate(QStringLiteral("/proc/self/fd/%1").arg(files->input.get()));
+    const std::optional<QString> bitRate = request.bitRate(files->input.openedFileName());
     if (!bitRate)
         return FileVerdict::failed(QStringLiteral("no bit rate could be worked out"));
     try {
@@ -98,8 +97,7 @@ std::variant<ScheduledJob, FileVerdict> FileEncoder::prepare(const EncodeRequest
 FileVerdict FileEncoder::finish(const ScheduledJob& job, const ChildProcess& child, int result)
 {
     PartialOutput& partial = *job.files->partial;
-    const EncodedFiles judged{QStringLiteral("/proc/self/fd/%1").arg(job.files->input.get()),
-                              partial.readablePath(),
+    const EncodedFiles judged{job.files->input.openedFileName(), partial.readablePath(),
                               encoderFileArgument(QLatin1String(kPassedInputName)),
                               encoderFileArgument(QLatin1String(kPassedOutputName))};
     std::optional<QString> failure =

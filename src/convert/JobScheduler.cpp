@@ -93,11 +93,6 @@ bool JobScheduler::collectEnded(const JobEnded& ended)
     return anyEnded;
 }
 
-const ScheduledJob* JobScheduler::latestRunning() const
-{
-    return m_running.empty() ? nullptr : &m_running.back()->job;
-}
-
 void JobScheduler::endAll()
 {
     // Children first, so that nothing writes any more, then their files.

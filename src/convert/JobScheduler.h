@@ -62,9 +62,6 @@ public:
     void interrupt() { m_interrupted = true; }
     bool interrupted() const { return m_interrupted; }
 
-    // The job started last, while its child runs; nullptr otherwise.
-    const ScheduledJob* latestRunning() const;
-
 private:
     struct Running;
 

@@ -51,10 +51,7 @@ public:
     ~PosixPartialOutput() override { discard(); }
 
     int descriptor() const override { return m_partial.get(); }
-    QString readablePath() const override
-    {
-        return QStringLiteral("/proc/self/fd/%1").arg(m_partial.get());
-    }
+    QString readablePath() const override { return m_partial.openedFileName(); }
 
     void replaceOutput() override
     {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
 #include <unistd.h>
 #include <utility>
 
@@ -30,6 +31,9 @@ public:
             ::close(m_fd);
         m_fd = fd;
     }
+
+    // A name that leads to this very file, whatever happens to its own name meanwhile.
+    QString openedFileName() const { return QStringLiteral("/proc/self/fd/%1").arg(m_fd); }
 
 private:
     int m_fd = -1;
