@@ -76,9 +76,11 @@ wait_until() {
 
 # The X server picks a free display number itself and reports it once it accepts clients. A
 # server that lost its number to another one (it ended, or does not answer there) is replaced.
+# It never resets: a reset when its last client (the check below) leaves refuses a client that
+# connects in that moment, which is how the program once found no display.
 start_x_server() {
   : >"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp \
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset \
     3>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   local deadline=$((SECONDS + wait_limit))
