@@ -40,11 +40,8 @@ QRect twips(int left, int top, int width, int height)
     return {px(left), px(top), px(width), px(height)};
 }
 
-template <typename Control> Control* place(Control* control, const QRect& geometry)
-{
-    control->setGeometry(geometry);
-    return control;
-}
+// The window's design size, where every control stands where it was placed.
+const QSize kOpeningSize = twips(0, 0, 8040, 7920).size();
 
 QFont arialBold(double pointSize)
 {
@@ -77,7 +74,8 @@ Form1::Form1(Platform& platform, QWidget* parent)
       m_options({Option1, Option2, Combo1, Option3, Option4, Frame4, Text1}, m_settings,
                 [this](const Failure& failure) { messageBox(failure.description()); }),
       m_conversion({conversionServicesOf(platform), *ListView1, *ProgressBar1, *this,
-                    [this](const QString& text) { messageBox(text); }}),
+                    [this](const QString& text) { messageBox(text); },
+                    [this](bool converting) { showConverting(converting); }}),
       m_drag(*ListView1, *this, platform.applicationFolder(), [this] { return m_hoverCursor; })
 {
     layOutControls();
@@ -132,9 +130,23 @@ void Form1::connectFileList()
 
 void Form1::PushButton2_Click()
 {
+    // During a run the button reads "Stop Converting" and asks as Escape does; it never starts
+    // a second run.
+    if (m_conversion.isConverting()) {
+        if (!m_conversion.isStopping())
+            offerToStopConverting();
+        return;
+    }
     m_conversion.start(conversionChoices());
     if (std::exchange(m_quitAfterRun, false))
         close();
+}
+
+void Form1::showConverting(bool converting)
+{
+    // Screen readers hear the new caption: the button has no accessible name of its own.
+    PushButton2->setText(converting ? QStringLiteral("Stop Converting")
+                                    : QStringLiteral("Start Converting"));
 }
 
 void Form1::addPathsAsDropped(const QStringList& paths)
@@ -156,32 +168,35 @@ void Form1::layOutControls()
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(twips(0, 0, 8040, 7920).size());
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(arialBold(9));
     setPalette(whiteWindowPalette());
     setAutoFillBackground(true);
 
-    place(ListView1, twips(120, 120, 7800, 2535));
+    using Across = WindowLayout::Across;
+    using Down = WindowLayout::Down;
+    WindowLayout& layout = m_layout;
+    // The list takes what the window grows by; what lies below it moves down and widens.
+    layout.place(ListView1, twips(120, 120, 7800, 2535), Across::Widens, Down::Grows);
     ListView1->setToolTip(QStringLiteral(
         "Drag and drop files here. Double-click item to remove it. Move | line to right and out "
         "of window to reveal full names."));
-    place(PushButton1, twips(120, 2750, 3840, 405));
-    place(PushButton3, twips(4080, 2750, 3840, 405));
-    place(PushButton4, twips(120, 3260, 3840, 405));
-    place(PushButton5, twips(4080, 3260, 3840, 405));
-    place(Frame2, twips(120, 3720, 7800, 1185));
-    place(Option1, twips(240, 300, 4695, 255));
-    place(Option2, twips(240, 700, 3460, 255));
-    place(Combo1, twips(3720, 655, 3840, 345));
-    place(Frame3, twips(120, 4960, 7800, 1815));
-    place(Option3, twips(240, 300, 3615, 255));
-    place(Frame4, twips(480, 510, 6840, 810));
-    place(Text1, twips(240, 300, 5670, 345));
-    place(PushButton7, twips(6000, 300, 600, 345));
-    place(Option4, twips(240, 1410, 3615, 255));
-    place(PushButton2, twips(120, 6900, 7800, 405));
-    place(ProgressBar1, twips(120, 7410, 7800, 405));
+    layout.place(PushButton1, twips(120, 2750, 3840, 405), Across::LeftHalf, Down::FollowsBottom);
+    layout.place(PushButton3, twips(4080, 2750, 3840, 405), Across::RightHalf, Down::FollowsBottom);
+    layout.place(PushButton4, twips(120, 3260, 3840, 405), Across::LeftHalf, Down::FollowsBottom);
+    layout.place(PushButton5, twips(4080, 3260, 3840, 405), Across::RightHalf, Down::FollowsBottom);
+    layout.place(Frame2, twips(120, 3720, 7800, 1185), Across::Widens, Down::FollowsBottom);
+    layout.place(Option1, twips(240, 300, 4695, 255), Across::Stays);
+    layout.place(Option2, twips(240, 700, 3460, 255), Across::Stays);
+    layout.place(Combo1, twips(3720, 655, 3840, 345), Across::Stays);
+    layout.place(Frame3, twips(120, 4960, 7800, 1815), Across::Widens, Down::FollowsBottom);
+    layout.place(Option3, twips(240, 300, 3615, 255), Across::Stays);
+    layout.place(Frame4, twips(480, 510, 6840, 810), Across::Widens);
+    layout.place(Text1, twips(240, 300, 5670, 345), Across::Widens);
+    layout.place(PushButton7, twips(6000, 300, 600, 345), Across::FollowsRight);
+    layout.place(Option4, twips(240, 1410, 3615, 255), Across::Stays);
+    layout.place(PushButton2, twips(120, 6900, 7800, 405), Across::Widens, Down::FollowsBottom);
+    layout.place(ProgressBar1, twips(120, 7410, 7800, 405), Across::Widens, Down::FollowsBottom);
     ProgressBar1->setText(QStringLiteral("Progress Bar"));
 
     for (QPushButton* button :
@@ -195,8 +210,22 @@ void Form1::layOutControls()
         option->setChecked(true);
     }
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    // The window opens at its design size, or at the screen's size where that is smaller, and
+    // is never made smaller than it opened.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(), kOpeningSize);
+    const QSize opening = kOpeningSize.boundedTo(available.size());
+    setMinimumSize(opening);
+    resize(opening);
+    m_layout.fit(opening - kOpeningSize);
+    if (screen)
+        move(available.center() - rect().center());
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_layout.fit(size() - kOpeningSize);
 }
 
 void Form1::watchPointerMoves()

@@ -4,6 +4,7 @@
 #include "app/MainWindowPointer.h"
 #include "app/OutputOptions.h"
 #include "app/SkinFramework.h"
+#include "app/WindowLayout.h"
 #include "convert/ConversionRun.h"
 #include "core/PointerKind.h"
 #include "core/Settings.h"
@@ -65,7 +66,7 @@ public:
     QLineEdit* const Text1;              // the output folder
     QPushButton* const PushButton7;      // "...", picks the output folder
     QRadioButton* const Option4;         // "Save results in folder of original file"
-    QPushButton* const PushButton2;      // "Start Converting"
+    QPushButton* const PushButton2;      // "Start Converting", "Stop Converting" during a run
     TextProgressBar* const ProgressBar1; // "Progress Bar"
 
 signals:
@@ -74,11 +75,14 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Form_Load();
     // "Start Converting".
     void PushButton2_Click();
+    // "Stop Converting" while a run converts, "Start Converting" otherwise.
+    void showConverting(bool converting);
     void SetApplicationTitle();
     void loadHoverPointer(const QString& path);
     void layOutControls();
@@ -100,6 +104,7 @@ private:
     ConversionRun m_conversion;
     bool m_quitAfterRun = false; // the window was closed during the run
     RowDrag m_drag;
+    WindowLayout m_layout;
 };
 
 } // namespace brindlecast

@@ -65,7 +65,7 @@ void Form1::Form_Load()
     }
     steps.run(174, [&] {
         const std::optional<QString> stored = m_settings.stored(SettingKey::OutputFolder);
-        m_options.setOutputFolderText(stored ? *stored : GetDesktopFolder(m_platform));
+        m_options.setOutputFolderText(stored ? *stored : defaultOutputFolder(m_platform));
     });
     if (steps.check(176,
                     [&] { return settingToInt16(m_settings.read(SettingKey::BitRateMode)) == 1; }))

@@ -22,6 +22,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTimer>
 #include <optional>
@@ -89,6 +90,13 @@ void ConversionRun::start(const ConversionChoices& choices)
         return;
     }
     steps.run(108, [&] { m_targets.pointer.setMousePointer(PointerBusy); });
+    const auto showConverting = [this](bool converting) {
+        if (m_targets.convertingChanged)
+            m_targets.convertingChanged(converting);
+    };
+    showConverting(true);
+    // However the run ends, the window is told that it has.
+    auto showEnded = qScopeGuard([&] { showConverting(false); });
 
     // Whether the encoder can be used is settled before any row is touched.
     RunState run(choices, steps);
@@ -121,6 +129,8 @@ void ConversionRun::start(const ConversionChoices& choices)
     steps.run(158, [&] { m_targets.pointer.setMousePointer(PointerDefault); });
     steps.run(160, [&] { bar.setRealValue(0); });
     steps.run(162, [&] { bar.setText(QStringLiteral("Progress Bar")); });
+    showEnded.dismiss();
+    showConverting(false);
     // In the list's order, however the encodes overlapped.
     for (int row = 1; row <= run.fileCount && !unusable; ++row) {
         const std::optional<FileVerdict>& verdict = run.verdicts[row - 1];

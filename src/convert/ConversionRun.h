@@ -36,6 +36,9 @@ struct ConversionTargets {
     ProgressDisplay& progress;
     WindowPointer& pointer;
     std::function<void(const QString& text)> messageBox;
+    // Told when the run begins converting (after its checks) and when it has ended, before the
+    // closing message; may be empty.
+    std::function<void(bool converting)> convertingChanged = {};
 };
 
 // "Start Converting": converts every row of the list, up to the chosen number of encoder

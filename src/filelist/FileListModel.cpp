@@ -14,9 +14,12 @@ int FileListModel::rowCount(const QModelIndex& parent) const
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || index.column() != 0 || !holds(index.row()))
+    if (index.column() != 0 || !holds(index.row()))
         return {};
-    return text(index.row());
+    // A row too long for the column is cut in its middle; its tooltip is the whole path.
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+        return text(index.row());
+    return {};
 }
 
 QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -59,7 +62,7 @@ void FileListModel::setText(int position, const QString& path)
         return;
     m_rows[size_t(position)] = pack(path);
     const QModelIndex changed = index(position);
-    emit dataChanged(changed, changed, {Qt::DisplayRole});
+    emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::ToolTipRole});
 }
 
 void FileListModel::remove(int position)

@@ -11,8 +11,15 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QResizeEvent>
+#include <algorithm>
 
 namespace brindlecast {
+
+namespace {
+// However narrow the list gets, a few letters of each row stay readable.
+constexpr int kNarrowestColumn = 60;
+} // namespace
 
 FileListView::FileListView(QWidget* parent) : QTableView(parent), m_rows(new FileListModel(this))
 {
@@ -29,7 +36,13 @@ FileListView::FileListView(QWidget* parent) : QTableView(parent), m_rows(new Fil
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);
-    horizontalHeader()->setStretchLastSection(true);
+    // The column may be dragged wider than the list, which then scrolls sideways; a path too
+    // long for the column loses its middle, so that the file's name stays in sight.
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setTextElideMode(Qt::ElideMiddle);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -146,6 +159,20 @@ void FileListView::showPointer()
         viewport()->setCursor(Qt::ArrowCursor);
     else
         viewport()->unsetCursor();
+}
+
+bool FileListView::viewportEvent(QEvent* event)
+{
+    // The column keeps its distance from the list's right edge as the list widens or narrows
+    // (the window grows, the vertical scroll bar comes and goes); dragged wider than the list,
+    // the list scrolls sideways.
+    if (event->type() == QEvent::Resize) {
+        const auto* resize = static_cast<QResizeEvent*>(event);
+        const int change = resize->size().width() - resize->oldSize().width();
+        if (resize->oldSize().width() > 0 && change != 0 && horizontalHeader()->count() > 0)
+            setColumnWidth(0, std::max(columnWidth(0) + change, kNarrowestColumn));
+    }
+    return QTableView::viewportEvent(event);
 }
 
 void FileListView::changeEvent(QEvent* event)

@@ -66,6 +66,7 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -32,6 +32,10 @@ public:
     // The user's desktop folder without a trailing separator, or "" when it cannot be resolved.
     virtual QString desktopFolder() const = 0;
 
+    // The user's music folder and home folder, likewise; neither need exist.
+    virtual QString musicFolder() const = 0;
+    virtual QString homeFolder() const = 0;
+
     // "" when the variable is unset.
     virtual QString environmentVariable(const QString& name) const = 0;
 

@@ -24,6 +24,16 @@ QString QtPlatform::desktopFolder() const
     return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
 }
 
+QString QtPlatform::musicFolder() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+}
+
+QString QtPlatform::homeFolder() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+}
+
 QString QtPlatform::environmentVariable(const QString& name) const
 {
     return qEnvironmentVariable(name.toLocal8Bit().constData());

@@ -19,6 +19,8 @@ public:
     FileSystem& fileSystem() override { return m_fileSystem; }
     QString applicationFolder() const override;
     QString desktopFolder() const override;
+    QString musicFolder() const override;
+    QString homeFolder() const override;
     QString environmentVariable(const QString& name) const override;
     void endProcessNow() override;
     ExitCleanup& exitCleanup() override { return m_exitCleanup; }

@@ -155,7 +155,10 @@ TEST_F(StartUp, PlatformFailuresAreReportedAtTheirSteps)
     ASSERT_TRUE(image.open(QIODevice::WriteOnly | QIODevice::Truncate));
     image.write("not an image");
     image.close();
+    // No desktop, music or home folder can be told.
     m_platform.desktop.clear();
+    m_platform.music.clear();
+    m_platform.home.clear();
     Form1& form = start();
     EXPECT_EQ(errorBoxLines(),
               (QStringList{QStringLiteral("in Tessaly2021/08/31.Form1.Form_Load at line 106"),

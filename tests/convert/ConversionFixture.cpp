@@ -148,9 +148,9 @@ QStringList partialsBeside(const QString& path)
     return partialFilesIn(QFileInfo(path).path());
 }
 
-bool partialBegunBeside(const QString& path)
+bool partialMadeBeside(const QString& path)
 {
-    return partialBegunIn(QFileInfo(path).path());
+    return partialMadeIn(QFileInfo(path).path());
 }
 
 ::testing::AssertionResult encodes(const ProcessCommand& command, const QString& encoder,

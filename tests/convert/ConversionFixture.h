@@ -78,9 +78,9 @@ private:
 };
 
 QString aacBeside(const QString& wav);
-// The hidden partial files in the folder of a path, and whether one of them has begun to fill.
+// The hidden partial files in the folder of a path, and whether there is one.
 QStringList partialsBeside(const QString& path);
-bool partialBegunBeside(const QString& path);
+bool partialMadeBeside(const QString& path);
 // Whether the command runs the encoder on the input at the rate, writing a hidden partial file
 // beside the output.
 ::testing::AssertionResult encodes(const ProcessCommand& command, const QString& encoder,

@@ -28,7 +28,7 @@ TEST_F(EndDuringRun, ClosingTheWindowEndsTheEncoderAndRemovesWhatItLeaves)
     std::unique_ptr<WatchedProcess> encoder;
     m_platform.onWait = [&](const ProcessCommand& command) {
         if (!encoderFolder.isEmpty() || !command.arguments.contains(QStringLiteral("-ab")) ||
-            !partialBegunBeside(output))
+            !partialMadeBeside(output))
             return;
         encoderFolder = QFileInfo(command.program).path();
         // The encoder at work is the only child of this process.

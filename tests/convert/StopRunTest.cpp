@@ -5,8 +5,11 @@
 #include "filelist/FileListView.h"
 #include "platform/EncoderStore.h"
 
+#include <QAccessible>
 #include <QFile>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace brindlecast::test {
 namespace {
@@ -29,7 +32,7 @@ protected:
     {
         m_platform.onWait = [this, input](const ProcessCommand& command) {
             if (m_pressed || !command.arguments.contains(QStringLiteral("file:") + input) ||
-                !partialBegunBeside(input))
+                !partialMadeBeside(input))
                 return;
             m_pressed = true;
             QTest::keyClick(m_form->ListView1, Qt::Key_Escape);
@@ -99,7 +102,7 @@ TEST_F(StopRun, NoKeepsConverting)
     int asked = 0;
     m_platform.onWait = [&](const ProcessCommand& command) {
         if (asked > 0 || !command.arguments.contains(QStringLiteral("file:") + first) ||
-            !partialBegunBeside(first))
+            !partialMadeBeside(first))
             return;
         asked = 2;
         QTest::keyClick(m_form->ListView1, Qt::Key_Escape);
@@ -116,6 +119,48 @@ TEST_F(StopRun, NoKeepsConverting)
     EXPECT_TRUE(isAacOf(aacBeside(second), 0.5, 64));
     EXPECT_TRUE(m_form->isVisible());
     EXPECT_EQ(m_platform.endProcessCalls, 0);
+}
+
+TEST_F(StopRun, TheStartButtonReadsStopDuringTheRunAndAsksAsEscapeDoes)
+{
+    const QString first = makeWav(QStringLiteral("first.wav"), {8000, 1, 16, 1.0});
+    const QString second = makeWav(QStringLiteral("second.wav"), {8000, 1, 16, 30.0});
+    prepare({first, second}, QStringLiteral("64 kbps"), false);
+    QPushButton* button = m_form->PushButton2;
+    const auto spokenName = [button] {
+        return QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(spokenName(), QStringLiteral("Start Converting"));
+    // No while the first file converts, Yes while the second does.
+    m_platform.scripted.messageAnswers = {MessageAnswer::No, MessageAnswer::Yes};
+    QStringList captions;
+    QStringList spokenNames;
+    m_platform.onWait = [&](const ProcessCommand& command) {
+        const QString input = captions.isEmpty() ? first : second;
+        if (captions.size() == 2 || !command.arguments.contains(QStringLiteral("file:") + input) ||
+            !partialMadeBeside(input))
+            return;
+        captions.append(button->text());
+        spokenNames.append(spokenName());
+        // From the window's event loop, as a user's click comes.
+        QTimer::singleShot(0, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });
+    };
+
+    clickStartConverting();
+
+    EXPECT_EQ(captions,
+              (QStringList{QStringLiteral("Stop Converting"), QStringLiteral("Stop Converting")}));
+    EXPECT_EQ(spokenNames, captions);
+    EXPECT_EQ(closingMessages(),
+              (QStringList{QStringLiteral("Stop converting?"), QStringLiteral("Stop converting?"),
+                           QStringLiteral("Stopped.\r\n\r\n1 of 2 files were converted.")}));
+    // The first No went on, and no click started another run.
+    EXPECT_TRUE(isAacOf(aacBeside(first), 1.0, 64));
+    EXPECT_FALSE(QFile::exists(aacBeside(second)));
+    EXPECT_EQ(encodesStarted(), 2);
+    EXPECT_EQ(button->text(), QStringLiteral("Start Converting"));
+    EXPECT_EQ(spokenName(), QStringLiteral("Start Converting"));
+    EXPECT_FALSE(m_form->conversion().isConverting());
 }
 
 } // namespace

@@ -23,12 +23,13 @@ inline QStringList partialFilesIn(const QString& folder, bool below = false)
     return found;
 }
 
-// Whether a partial output in the folder has begun to fill.
-inline bool partialBegunIn(const QString& folder)
+// Whether a partial output is in the folder: an encode into it is under way. (Its first bytes
+// may come much later: the encoder writes in large blocks.)
+inline bool partialMadeIn(const QString& folder)
 {
     const QStringList partials = partialFilesIn(folder);
     return std::any_of(partials.begin(), partials.end(), [](const QString& partial) {
-        return QFileInfo(partial + QStringLiteral("/part")).size() > 0;
+        return QFileInfo::exists(partial + QStringLiteral("/part"));
     });
 }
 

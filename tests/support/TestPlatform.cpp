@@ -10,7 +10,9 @@ TestPlatform::TestPlatform()
     : encoderCache(m_root.filePath(QStringLiteral("cache/brindlecast-studio")))
 {
     appFolder = m_root.filePath(QStringLiteral("app"));
-    desktop = m_root.filePath(QStringLiteral("Desktop"));
+    home = m_root.filePath(QStringLiteral("home"));
+    desktop = home + QStringLiteral("/Desktop");
+    music = home + QStringLiteral("/Music");
     QDir().mkpath(appFolder);
     QDir().mkpath(desktop);
     const QString assets = QStringLiteral(BRINDLECAST_ASSETS_DIR);

@@ -19,13 +19,17 @@ public:
 
     ScriptedDialogs scripted;
     QString appFolder;
-    QString desktop;
+    QString desktop;                  // made
+    QString music;                    // not made
+    QString home;                     // made
     FileAacEncoderCache encoderCache; // in a folder not yet made
     int endProcessCalls = 0;
 
     Dialogs& dialogs() override { return scripted; }
     QString applicationFolder() const override { return appFolder; }
     QString desktopFolder() const override { return desktop; }
+    QString musicFolder() const override { return music; }
+    QString homeFolder() const override { return home; }
     void endProcessNow() override { ++endProcessCalls; }
     AacEncoderCache& aacEncoderCache() override { return encoderCache; }
 };
