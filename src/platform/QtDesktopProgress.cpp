@@ -80,8 +80,11 @@ void QtDesktopProgress::notifyRunEnded(const QString& title, const QString& text
         QStringLiteral("org.freedesktop.Notifications"),
         QStringLiteral("/org/freedesktop/Notifications"),
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    // The desktop entry ties the notice to the program's entry and icon.
+    const QVariantMap hints{
+        {QStringLiteral("desktop-entry"), QStringLiteral("brindlecast-studio")}};
     notify << title << uint(0) << QStringLiteral("brindlecast-studio") << title << text
-           << QStringList() << QVariantMap() << int(-1);
+           << QStringList() << hints << int(-1);
     // The answer (the notice's id, or that nobody serves notices) is of no use: not waited for.
     connection->asyncCall(notify, kNotifyTimeoutMs);
 }

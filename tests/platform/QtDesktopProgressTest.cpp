@@ -75,6 +75,8 @@ TEST_F(DesktopBus, ANoticeReachesTheNotificationServer)
     EXPECT_EQ(notice.body, QStringLiteral("Converted 2 of 3 files (1 failed)"));
     EXPECT_EQ(notice.replacesId, 0u);
     EXPECT_EQ(notice.expireTimeout, -1);
+    EXPECT_EQ(notice.hints.value(QStringLiteral("desktop-entry")).toString(),
+              QStringLiteral("brindlecast-studio"));
 }
 
 TEST_F(DesktopBus, WithoutANotificationServerTheNoticeIsDroppedAndTheBusStaysUsable)

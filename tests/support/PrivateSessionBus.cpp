@@ -108,9 +108,9 @@ bool DesktopBusListener::waitForHiddenProgress()
 
 uint DesktopBusListener::Notify(const QString& appName, uint replacesId, const QString&,
                                 const QString& summary, const QString& body, const QStringList&,
-                                const QVariantMap&, int expireTimeout)
+                                const QVariantMap& hints, int expireTimeout)
 {
-    notices.append({appName, replacesId, summary, body, expireTimeout});
+    notices.append({appName, replacesId, summary, body, hints, expireTimeout});
     return uint(notices.size());
 }
 

@@ -49,6 +49,7 @@ public:
         uint replacesId = 0;
         QString summary;
         QString body;
+        QVariantMap hints;
         int expireTimeout = 0;
     };
 
