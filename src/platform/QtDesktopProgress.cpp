@@ -4,6 +4,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QFileInfo>
 #include <QVariantMap>
 #include <algorithm>
 #include <atomic>
@@ -16,6 +17,20 @@ QString uniqueConnectionName()
 {
     static std::atomic<int> next{0};
     return QStringLiteral("brindlecast-desktop-%1").arg(++next);
+}
+
+// Read at the first use. Without an address, the user session's bus where systemd puts it; no
+// bus is ever started on the program's behalf.
+QString sessionBusAddress()
+{
+    const QString address = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
+    if (!address.isEmpty())
+        return address;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QString socket = runtime + QStringLiteral("/bus");
+    if (runtime.isEmpty() || !QFileInfo(socket).exists())
+        return {};
+    return QStringLiteral("unix:path=") + socket;
 }
 
 } // namespace
@@ -32,8 +47,7 @@ std::optional<QDBusConnection> QtDesktopProgress::bus()
 {
     if (!m_tried) {
         m_tried = true;
-        // Read at the first use; without an address no bus is started on the program's behalf.
-        const QString address = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
+        const QString address = sessionBusAddress();
         if (!address.isEmpty()) {
             m_connected = QDBusConnection::connectToBus(address, m_connectionName).isConnected();
         }

@@ -79,6 +79,25 @@ TEST_F(DesktopBus, ANoticeReachesTheNotificationServer)
               QStringLiteral("brindlecast-studio"));
 }
 
+TEST_F(DesktopBus, WithoutAnAddressTheSessionsOwnBusIsUsed)
+{
+    // The bus where systemd puts a user session's: the runtime folder's "bus".
+    QTemporaryDir runtime;
+    ASSERT_TRUE(runtime.isValid());
+    const QString path = m_bus.address().section(u'=', 1).section(u',', 0, 0);
+    ASSERT_TRUE(m_bus.address().startsWith(u"unix:path=")) << m_bus.address().toStdString();
+    ASSERT_TRUE(QFile::link(path, runtime.filePath(QStringLiteral("bus"))));
+    EnvironmentGuard runtimeVariable("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    m_busVariable.unset();
+    const auto listener = listen(DesktopBusListener::Notices::NotServed);
+    QtDesktopProgress desktop;
+
+    desktop.clearProgress();
+
+    ASSERT_TRUE(listener->waitForHiddenProgress());
+    EXPECT_EQ(listener->updates.size(), 1);
+}
+
 TEST_F(DesktopBus, WithoutANotificationServerTheNoticeIsDroppedAndTheBusStaysUsable)
 {
     const auto listener = listen(DesktopBusListener::Notices::NotServed);
@@ -95,9 +114,11 @@ TEST_F(DesktopBus, WithoutANotificationServerTheNoticeIsDroppedAndTheBusStaysUsa
 
 TEST(NoDesktopBus, EveryCallReturnsAndTheNextBusIsNotTouched)
 {
-    // A bus address whose socket does not exist, and then none at all.
+    // A bus address whose socket does not exist, and then none at all, in a session whose
+    // runtime folder holds no bus either.
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
+    EnvironmentGuard runtime("XDG_RUNTIME_DIR", QFile::encodeName(folder.path()));
     for (const QByteArray& address :
          {QByteArray("unix:path=") + QFile::encodeName(folder.filePath(QStringLiteral("none"))),
           QByteArray()}) {
