@@ -73,6 +73,31 @@ TEST(QtMessageBox, OpenFolderStandsBesideOkAndIsAnsweredAsPressed)
     }
 }
 
+// The offscreen platform has nothing that opens folders, as a desktop without a file manager:
+// the real box says so, titled as asked.
+TEST(QtMessageBox, AFolderThatCannotBeOpenedIsSaidSo)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QString title;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            title = box->windowTitle();
+            text = box->text();
+        }
+        if (QWidget* left = QApplication::activeModalWidget())
+            left->close();
+    });
+
+    QtDialogs().openFolderOrExplain(folder.path(), QStringLiteral("Brindlecast"));
+
+    EXPECT_EQ(title, QStringLiteral("Brindlecast"));
+    EXPECT_EQ(text, QStringLiteral("The folder %1 could not be opened: no file manager is set up "
+                                   "for folders.")
+                        .arg(folder.path()));
+}
+
 TEST(QtFolderPicker, OpensAtTheStartFolderAndReturnsTheConfirmedFolder)
 {
     QTemporaryDir dir;
