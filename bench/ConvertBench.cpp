@@ -54,7 +54,7 @@ public:
     QString openFiles(const OpenFileRequest&) override { return {}; }
     QString browseForFolder(const QString&, const QString&) override { return {}; }
     QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    void openFolder(const QString&) override {}
+    bool openFolder(const QString&) override { return true; }
 };
 
 // The real platform, noting every encoder command that the run starts.

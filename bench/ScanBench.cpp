@@ -59,7 +59,7 @@ public:
     QString openFiles(const OpenFileRequest&) override { return {}; }
     QString browseForFolder(const QString&, const QString&) override { return folder; }
     QString inputBox(const QString&, const QString&, const QString&) override { return extension; }
-    void openFolder(const QString&) override {}
+    bool openFolder(const QString&) override { return true; }
 };
 
 class BenchPlatform final : public QtPlatform {

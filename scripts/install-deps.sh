@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang-format git
   qt6-base-dev libgl-dev libgtest-dev
+  # the task-bar and notification tests start a private session bus
+  dbus-daemon
   ffmpeg libmediainfo0v5
   # the command line's recipe for large archives is tested with GNU parallel
   parallel

@@ -73,9 +73,14 @@ Form1::Form1(Platform& platform, QWidget* parent)
       ProgressBar1(new TextProgressBar(this)), m_platform(platform),
       m_options({Option1, Option2, Combo1, Option3, Option4, Frame4, Text1}, m_settings,
                 [this](const Failure& failure) { messageBox(failure.description()); }),
+      m_runFeedback(*this, platform.dialogs(), platform.desktopProgress(), m_applicationTitle),
       m_conversion({conversionServicesOf(platform), *ListView1, *ProgressBar1, *this,
                     [this](const QString& text) { messageBox(text); },
-                    [this](bool converting) { showConverting(converting); }}),
+                    [this](bool converting) { showConverting(converting); },
+                    [this](const RunProgress& progress) { m_runFeedback.progress(progress); },
+                    [this](const QString& text, const QString& folder) {
+                        m_runFeedback.closingMessage(text, folder);
+                    }}),
       m_drag(*ListView1, *this, platform.applicationFolder(), [this] { return m_hoverCursor; })
 {
     layOutControls();

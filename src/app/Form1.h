@@ -3,6 +3,7 @@
 
 #include "app/MainWindowPointer.h"
 #include "app/OutputOptions.h"
+#include "app/RunFeedback.h"
 #include "app/SkinFramework.h"
 #include "app/WindowLayout.h"
 #include "convert/ConversionRun.h"
@@ -97,6 +98,7 @@ private:
     SkinFramework m_skin;
     OutputOptions m_options;
     QString m_applicationTitle;
+    RunFeedback m_runFeedback;
     MainWindowPointer m_pointer{*this,
                                 [this](PointerKind kind) { emit mousePointerChanged(kind); }};
     // The hand image, for the list's drag when it has no image of its own.

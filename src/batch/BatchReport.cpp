@@ -2,7 +2,9 @@
 #include "batch/BatchReport.h"
 
 #include "core/ConstantBitRates.h"
+#include "core/TimeLeft.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace brindlecast {
@@ -26,25 +28,12 @@ QString fallbackRateLine(const BatchCounts& counts)
         .arg(kFallbackBitRateKbps);
 }
 
-QString clockText(double seconds)
-{
-    const qint64 whole = std::llround(std::max(0.0, seconds));
-    const qint64 hours = whole / 3600;
-    const QString minutesSeconds =
-        QStringLiteral("%1:%2")
-            .arg(hours > 0 ? QStringLiteral("%1").arg(whole / 60 % 60, 2, 10, QLatin1Char('0'))
-                           : QString::number(whole / 60))
-            .arg(whole % 60, 2, 10, QLatin1Char('0'));
-    return hours > 0 ? QString::number(hours) + u':' + minutesSeconds : minutesSeconds;
-}
-
 QString progressLine(const BatchCounts& counts, double fractionDone, double elapsedSeconds)
 {
     const double fraction = std::clamp(fractionDone, 0.0, 1.0);
-    const QString left = fraction > 0
-                             ? QStringLiteral("about %1 left")
-                                   .arg(clockText(elapsedSeconds * (1 - fraction) / fraction))
-                             : QStringLiteral("time left not known yet");
+    const std::optional<double> toGo = secondsLeft(fraction, elapsedSeconds);
+    const QString left = toGo ? QStringLiteral("about %1 left").arg(clockText(*toGo))
+                              : QStringLiteral("time left not known yet");
     return QStringLiteral("%1 of %2 files, %3 %, %4 elapsed, %5")
         .arg(counts.done())
         .arg(counts.total)

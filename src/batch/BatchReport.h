@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/TimeLeft.h"
+
 #include <QString>
 
 namespace brindlecast {
@@ -25,8 +27,5 @@ QString fallbackRateLine(const BatchCounts& counts);
 // The live line: files done of all, the share of the work done (by input size), the time so
 // far and the time still to go, estimated from the pace so far.
 QString progressLine(const BatchCounts& counts, double fractionDone, double elapsedSeconds);
-
-// "0:07", "12:30", "1:02:03".
-QString clockText(double seconds);
 
 } // namespace brindlecast

@@ -3,6 +3,7 @@
 
 #include "core/ConstantBitRates.h"
 #include "core/LineText.h"
+#include "core/TimeLeft.h"
 #include "platform/FileSystem.h"
 #include "platform/StandardStreams.h"
 
@@ -56,11 +57,8 @@ void BatchRun::showProgress()
 {
     if (!m_services.console.errorIsTerminal())
         return;
-    // By input size, so that one long recording among short ones weighs what it takes; a run of
-    // empty inputs goes by the count.
-    const double fraction = m_totalBytes > 0     ? double(m_doneBytes) / double(m_totalBytes)
-                            : m_counts.total > 0 ? double(m_counts.done()) / m_counts.total
-                                                 : 1.0;
+    const double fraction =
+        fractionDone(m_doneBytes, m_totalBytes, m_counts.done(), m_counts.total);
     m_services.console.showStatus(progressLine(m_counts, fraction, m_services.elapsedSeconds()));
 }
 

@@ -15,16 +15,19 @@
 #include "core/ProgressDisplay.h"
 #include "core/RunReport.h"
 #include "core/StepReporter.h"
+#include "core/TimeLeft.h"
 #include "platform/ChildProcess.h"
 #include "platform/EncoderFolders.h"
 #include "platform/FileSystem.h"
 #include "platform/MediaInfoProbe.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QScopeGuard>
 #include <QSet>
 #include <QTimer>
+#include <algorithm>
 #include <optional>
 
 namespace brindlecast {
@@ -48,6 +51,12 @@ struct ConversionRun::RunState {
     // The bar's sign of life follows the file started last.
     std::optional<WaitAnimation> animation;
     int animatedRow = 0;
+    // The share done goes by input size.
+    QList<qint64> inputBytes;
+    qint64 totalBytes = 0;
+    qint64 doneBytes = 0;
+    int filesEnded = 0;
+    QElapsedTimer clock;
 };
 
 ConversionRun::ConversionRun(ConversionTargets targets) : m_targets(std::move(targets)) {}
@@ -115,6 +124,12 @@ void ConversionRun::start(const ConversionChoices& choices)
             run.inputs.append(rows.rowText(row));
     });
     run.fileCount = int(run.inputs.size());
+    run.clock.start();
+    for (const QString& input : std::as_const(run.inputs)) {
+        run.inputBytes.append(std::max<qint64>(0, services.fileSystem.regularFileSize(input)));
+        run.totalBytes += run.inputBytes.last();
+    }
+    reportProgress(run, {});
     RunReport report;
     if (unusable)
         report.setEncoderUnusable(*unusable);
@@ -131,6 +146,10 @@ void ConversionRun::start(const ConversionChoices& choices)
     steps.run(162, [&] { bar.setText(QStringLiteral("Progress Bar")); });
     showEnded.dismiss();
     showConverting(false);
+    RunProgress outcome;
+    outcome.ended = true;
+    outcome.failed = unusable ? run.fileCount : 0;
+    bool wroteOutput = false;
     // In the list's order, however the encodes overlapped.
     for (int row = 1; row <= run.fileCount && !unusable; ++row) {
         const std::optional<FileVerdict>& verdict = run.verdicts[row - 1];
@@ -138,15 +157,46 @@ void ConversionRun::start(const ConversionChoices& choices)
             continue;
         if (verdict->outcome == FileVerdict::Outcome::Failed) {
             report.addFailure(run.inputs[row - 1], verdict->reason);
+            ++outcome.failed;
         } else {
             report.addConverted();
+            ++outcome.converted;
+            wroteOutput = wroteOutput || verdict->outcome == FileVerdict::Outcome::Converted;
             if (run.atListRate[row - 1])
                 report.addListRateFile(choices.bitRateEntry);
         }
     }
     if (m_stopping)
         report.setStopped();
-    steps.run(164, [&] { m_targets.messageBox(report.closingMessage(run.fileCount)); });
+    reportProgress(run, outcome);
+    // Only a folder of the user's choosing is offered; beside the inputs there may be many.
+    const QString offered = choices.saveToFolder && wroteOutput ? choices.outputFolder : QString();
+    steps.run(164, [&] {
+        const QString text = report.closingMessage(run.fileCount);
+        if (m_targets.closingMessage)
+            m_targets.closingMessage(text, offered);
+        else
+            m_targets.messageBox(text);
+    });
+}
+
+void ConversionRun::fileEnded(int row, RunState& run)
+{
+    ++run.filesEnded;
+    run.doneBytes += run.inputBytes.value(row - 1);
+    reportProgress(run, {});
+}
+
+void ConversionRun::reportProgress(const RunState& run, const RunProgress& progress) const
+{
+    if (!m_targets.onProgress)
+        return;
+    RunProgress told = progress;
+    told.filesEnded = run.filesEnded;
+    told.fileCount = run.fileCount;
+    told.fractionDone = fractionDone(run.doneBytes, run.totalBytes, run.filesEnded, run.fileCount);
+    told.elapsedSeconds = double(run.clock.elapsed()) / 1000.0;
+    m_targets.onProgress(told);
 }
 
 void ConversionRun::convertRows(RunState& run)
@@ -179,7 +229,7 @@ void ConversionRun::convertRows(RunState& run)
             }
             return std::nullopt;
         },
-        [&run](const ScheduledJob& job, ChildProcess& child, int result) {
+        [this, &run](const ScheduledJob& job, ChildProcess& child, int result) {
             const FileVerdict verdict = run.files->finish(job, child, result);
             if (verdict.replaceFailed)
                 run.steps.report(verdict.reason, 142);
@@ -188,6 +238,7 @@ void ConversionRun::convertRows(RunState& run)
                 run.animation.reset();
             }
             run.verdicts[job.file - 1] = verdict;
+            fileEnded(job.file, run);
         });
     m_scheduler = nullptr;
 }
@@ -216,6 +267,7 @@ std::optional<ScheduledJob> ConversionRun::prepareRow(int row, RunState& run)
     if (!output) {
         run.verdicts[row - 1] =
             FileVerdict::failed(QStringLiteral("no output file name could be made"));
+        fileEnded(row, run);
         return std::nullopt;
     }
 
@@ -225,6 +277,7 @@ std::optional<ScheduledJob> ConversionRun::prepareRow(int row, RunState& run)
                                         }});
     if (FileVerdict* verdict = std::get_if<FileVerdict>(&prepared)) {
         run.verdicts[row - 1] = *verdict;
+        fileEnded(row, run);
         return std::nullopt;
     }
     // 152: the encode starts; the bar's counter and band are this file's from now on.

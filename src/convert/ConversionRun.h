@@ -28,6 +28,17 @@ struct ConversionChoices {
     int encodersAtOnce = 1;       // files converted side by side
 };
 
+// How far a run has come.
+struct RunProgress {
+    int filesEnded = 0; // converted, skipped or failed so far
+    int fileCount = 0;
+    double fractionDone = 0; // by input size, 0 to 1
+    double elapsedSeconds = 0;
+    bool ended = false; // the run is over; the counts below are its outcome
+    int converted = 0;
+    int failed = 0;
+};
+
 // What a run reads and drives: the services, the list, the bar, the window's pointer and its
 // plain box.
 struct ConversionTargets {
@@ -39,6 +50,12 @@ struct ConversionTargets {
     // Told when the run begins converting (after its checks) and when it has ended, before the
     // closing message; may be empty.
     std::function<void(bool converting)> convertingChanged = {};
+    // Told when the rows are taken, after each file and once when the run is over, before the
+    // closing message.
+    std::function<void(const RunProgress&)> onProgress = {};
+    // Shows the closing message; a folder that is not "" holds outputs of this run, and the box
+    // offers to open it. The plain box when not set.
+    std::function<void(const QString& text, const QString& outputFolder)> closingMessage = {};
 };
 
 // "Start Converting": converts every row of the list, up to the chosen number of encoder
@@ -70,6 +87,9 @@ private:
     std::optional<QString> bitRateFor(int row, const QString& openedInput, RunState& run);
     // Replaces bitRate by the input's own; false when that could not be read.
     bool probeInputBitRate(const QString& input, QString& bitRate, RunState& run);
+    // A file of the run has ended, converted or not.
+    void fileEnded(int row, RunState& run);
+    void reportProgress(const RunState& run, const RunProgress& progress) const;
     // One cycle of the wait: up to 100 ms, less when a child ends; true when the time ran out.
     bool waitOneCycle();
 

@@ -8,8 +8,9 @@
 namespace brindlecast {
 
 enum class MessageIcon { None, Exclamation, Question };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+// OkOpenFolder: OK and "Open Folder" beside it.
+enum class MessageButtons { Ok, YesNo, OkOpenFolder };
+enum class MessageAnswer { Ok, Yes, No, OpenFolder };
 
 struct MessageRequest {
     QString text; // exact characters: CR LF and lone CRs are kept as given
@@ -47,7 +48,12 @@ public:
     virtual QString inputBox(const QString& prompt, const QString& title,
                              const QString& defaultText) = 0;
 
-    virtual void openFolder(const QString& path) = 0;
+    // Shows the folder in the file manager; false when the desktop has nothing that opens
+    // folders.
+    virtual bool openFolder(const QString& path) = 0;
+
+    // openFolder, and when the folder could not be opened a plain box that says so.
+    void openFolderOrExplain(const QString& path, const QString& title);
 };
 
 } // namespace brindlecast

@@ -9,6 +9,7 @@ namespace brindlecast {
 
 class AacEncoderCache;
 class ChildProcess;
+class DesktopProgress;
 class Dialogs;
 class EncoderFolders;
 class ExitCleanup;
@@ -25,6 +26,9 @@ public:
     virtual Dialogs& dialogs() = 0;
 
     virtual FileSystem& fileSystem() = 0;
+
+    // Progress on the task bar and the notice of a run that ended unseen.
+    virtual DesktopProgress& desktopProgress() = 0;
 
     // Folder of the executable, without a trailing separator.
     virtual QString applicationFolder() const = 0;

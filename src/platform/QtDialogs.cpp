@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 namespace brindlecast {
@@ -49,7 +50,14 @@ MessageAnswer QtDialogs::showMessage(const MessageRequest& request)
     QMessageBox box(qtIcon(request.icon), request.title, displayedMessageText(request.text),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, ownerWindow());
     box.setTextFormat(Qt::PlainText);
+    const QPushButton* openFolder =
+        request.buttons == MessageButtons::OkOpenFolder
+            ? box.addButton(QCoreApplication::translate("Dialogs", "Open Folder"),
+                            QMessageBox::ActionRole)
+            : nullptr;
     const int answer = box.exec();
+    if (openFolder && box.clickedButton() == openFolder)
+        return MessageAnswer::OpenFolder;
     if (!yesNo)
         return MessageAnswer::Ok;
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
@@ -87,9 +95,9 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& title, const Q
     return accepted ? text : QString();
 }
 
-void QtDialogs::openFolder(const QString& path)
+bool QtDialogs::openFolder(const QString& path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 } // namespace brindlecast

@@ -12,7 +12,7 @@ public:
     QString browseForFolder(const QString& title, const QString& startFolder) override;
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
-    void openFolder(const QString& path) override;
+    bool openFolder(const QString& path) override;
 };
 
 // The message text as a Qt box shows it: CR LF and lone CRs become line breaks.

@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "platform/PosixEncoderFolders.h"
 #include "platform/PosixFileSystem.h"
+#include "platform/QtDesktopProgress.h"
 #include "platform/QtDialogs.h"
 
 namespace brindlecast {
@@ -17,6 +18,7 @@ class QtPlatform : public Platform {
 public:
     Dialogs& dialogs() override { return m_dialogs; }
     FileSystem& fileSystem() override { return m_fileSystem; }
+    DesktopProgress& desktopProgress() override { return m_desktopProgress; }
     QString applicationFolder() const override;
     QString desktopFolder() const override;
     QString musicFolder() const override;
@@ -45,6 +47,7 @@ private:
     ExitCleanup m_exitCleanup;
     PosixEncoderFolders m_encoderFolders;
     PosixOutputFiles m_outputFiles;
+    QtDesktopProgress m_desktopProgress;
     std::unique_ptr<FileAacEncoderCache> m_aacEncoderCache; // made at its first use
 };
 

@@ -36,7 +36,7 @@ void LoadSampleFiles(FileRows& list, const FileSystem& fileSystem, Dialogs& dial
         dialogs.showMessage({QString::fromLatin1(kOpenSamplesQuestion), applicationTitle,
                              MessageIcon::None, MessageButtons::YesNo});
     if (answer == MessageAnswer::Yes)
-        dialogs.openFolder(samplesPrefix);
+        dialogs.openFolderOrExplain(samplesPrefix, applicationTitle);
 }
 
 void PushButton5_Click(FileRows& list, const FileSystem& fileSystem, Dialogs& dialogs,

@@ -36,7 +36,7 @@ TEST_F(ConversionRunTest, ConvertsFormatsAndOddNamesAndEndsCleanly)
     QDir(m_work.path()).mkpath(QStringLiteral("Music"));
     inputs.append(makeWav(QStringLiteral("Music/Take 1.wav")));
     prepare(inputs, QStringLiteral("128 kbps"), false);
-    // A second click while the first encoder works must start nothing.
+    // A second click while the first encoder works asks to stop; its No starts nothing.
     bool clickedDuringRun = false;
     m_platform.onStart = [&](const ProcessCommand& command) {
         if (!command.arguments.contains(QStringLiteral("-ab")) ||
@@ -59,7 +59,8 @@ TEST_F(ConversionRunTest, ConvertsFormatsAndOddNamesAndEndsCleanly)
     EXPECT_EQ(encodesStarted(), inputs.size());
     EXPECT_TRUE(encodes(lastEncode(), encoderUsed(), inputs.last(), QStringLiteral("128k"),
                         workPath(QStringLiteral("Music/Take 1.aac"))));
-    EXPECT_EQ(closingMessages(), QStringList{QStringLiteral("Done.")});
+    EXPECT_EQ(closingMessages(),
+              (QStringList{QStringLiteral("Stop converting?"), QStringLiteral("Done.")}));
     EXPECT_TRUE(messagesTitled(QLatin1String(kApplicationErrorTitle)).isEmpty());
     EXPECT_EQ(m_form->ProgressBar1->wholeValue(), 0);
     EXPECT_EQ(m_form->ProgressBar1->text(), QStringLiteral("Progress Bar"));

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -40,6 +42,62 @@ TEST(QtOpenFilesDialog, AResultOverTheLimitFailsWithItsNumber)
 
 // The real folder picker opens at the start folder, offers folders only, and gives the folder
 // confirmed or "" when cancelled.
+// The closing message of a run into a chosen folder: OK and "Open Folder" beside it, the answer
+// naming the button pressed.
+TEST(QtMessageBox, OpenFolderStandsBesideOkAndIsAnsweredAsPressed)
+{
+    for (const bool pressOpenFolder : {true, false}) {
+        QStringList captions;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            QAbstractButton* pressed = nullptr;
+            for (QAbstractButton* button : box->buttons()) {
+                captions.append(button->text().remove(u'&'));
+                if (button->text().remove(u'&') ==
+                    (pressOpenFolder ? QStringLiteral("Open Folder") : QStringLiteral("OK")))
+                    pressed = button;
+            }
+            if (pressed)
+                pressed->click();
+            else
+                box->close();
+        });
+        const MessageAnswer answer =
+            QtDialogs().showMessage({QStringLiteral("Done."), QStringLiteral("Brindlecast"),
+                                     MessageIcon::None, MessageButtons::OkOpenFolder});
+        captions.sort();
+        EXPECT_EQ(captions, (QStringList{QStringLiteral("OK"), QStringLiteral("Open Folder")}));
+        EXPECT_EQ(answer, pressOpenFolder ? MessageAnswer::OpenFolder : MessageAnswer::Ok);
+    }
+}
+
+// The offscreen platform has nothing that opens folders, as a desktop without a file manager:
+// the real box says so, titled as asked.
+TEST(QtMessageBox, AFolderThatCannotBeOpenedIsSaidSo)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QString title;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            title = box->windowTitle();
+            text = box->text();
+        }
+        if (QWidget* left = QApplication::activeModalWidget())
+            left->close();
+    });
+
+    QtDialogs().openFolderOrExplain(folder.path(), QStringLiteral("Brindlecast"));
+
+    EXPECT_EQ(title, QStringLiteral("Brindlecast"));
+    EXPECT_EQ(text, QStringLiteral("The folder %1 could not be opened: no file manager is set up "
+                                   "for folders.")
+                        .arg(folder.path()));
+}
+
 TEST(QtFolderPicker, OpensAtTheStartFolderAndReturnsTheConfirmedFolder)
 {
     QTemporaryDir dir;

@@ -88,6 +88,23 @@ TEST_F(SampleFiles, ARemovedSampleComesBackAndYesOpensTheFolder)
     EXPECT_EQ(m_platform.scripted.openedFolders, QStringList{samplesFolder() + u'/'});
 }
 
+TEST_F(SampleFiles, AFolderTheDesktopCannotOpenIsSaidSo)
+{
+    addSample(QStringLiteral("Chord.wav"));
+    m_platform.scripted.openFolderAnswers.push_back(false);
+
+    press(MessageAnswer::Yes);
+
+    ASSERT_EQ(m_platform.scripted.messages.size(), 2);
+    const MessageRequest& told = m_platform.scripted.messages[1];
+    EXPECT_EQ(told.text, QStringLiteral("The folder %1/ could not be opened: no file manager is "
+                                        "set up for folders.")
+                             .arg(samplesFolder()));
+    EXPECT_EQ(told.title, m_form->applicationTitle());
+    EXPECT_EQ(told.buttons, MessageButtons::Ok);
+    EXPECT_EQ(told.icon, MessageIcon::None);
+}
+
 TEST_F(SampleFiles, AMissingSamplesFolderAddsNothingAndStillAsks)
 {
     press();

@@ -23,6 +23,7 @@ MessageAnswer ScriptedDialogs::showMessage(const MessageRequest& request)
     messages.append(request);
     if (onMessage)
         onMessage(request);
+    // Cancelling a question is its No; every other box is closed with OK.
     const MessageAnswer fallback =
         request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
     return takeFront(messageAnswers, fallback);
@@ -58,9 +59,10 @@ QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title,
     return takeFront(inputAnswers, QString());
 }
 
-void ScriptedDialogs::openFolder(const QString& path)
+bool ScriptedDialogs::openFolder(const QString& path)
 {
     openedFolders.append(path);
+    return takeFront(openFolderAnswers, true);
 }
 
 QStringList ScriptedDialogs::messageTexts() const

@@ -30,6 +30,8 @@ public:
     // Runs when the folder picker is shown, before it is answered.
     std::function<void()> onBrowseForFolder;
     std::deque<QString> inputAnswers;
+    // Whether each folder opens; an empty queue opens it.
+    std::deque<bool> openFolderAnswers;
 
     // Runs when a message box is shown, before it is answered (for example to act during a run).
     std::function<void(const MessageRequest&)> onMessage;
@@ -39,7 +41,7 @@ public:
     QString browseForFolder(const QString& title, const QString& startFolder) override;
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
-    void openFolder(const QString& path) override;
+    bool openFolder(const QString& path) override;
 
     QStringList messageTexts() const;
 };

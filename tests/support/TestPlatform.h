@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/QtPlatform.h"
+#include "support/RecordingDesktop.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QTemporaryDir>
@@ -25,7 +26,13 @@ public:
     FileAacEncoderCache encoderCache; // in a folder not yet made
     int endProcessCalls = 0;
 
+    // The task bar and notices are recorded; a test that means the real desktop bus
+    // points progressOnDesktop at it.
+    RecordingDesktop recordingDesktop;
+    DesktopProgress* progressOnDesktop = &recordingDesktop;
+
     Dialogs& dialogs() override { return scripted; }
+    DesktopProgress& desktopProgress() override { return *progressOnDesktop; }
     QString applicationFolder() const override { return appFolder; }
     QString desktopFolder() const override { return desktop; }
     QString musicFolder() const override { return music; }

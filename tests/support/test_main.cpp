@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Shared entry point of every test executable: an offscreen application whose settings, cache
-// and standard folders point away from the user's own, also for the programs it runs.
+// Shared entry point of every test executable: an offscreen application whose settings, cache,
+// standard folders and session bus point away from the user's own, also for the programs it runs.
 #include <QApplication>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -12,6 +12,10 @@ int main(int argc, char* argv[])
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(home.filePath(QStringLiteral("cache"))));
+    // No run of a test reaches the user's session bus (task bar, notices); the tests of those
+    // start a bus of their own.
+    qputenv("DBUS_SESSION_BUS_ADDRESS",
+            "unix:path=" + QFile::encodeName(home.filePath(QStringLiteral("no-session-bus"))));
     QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
