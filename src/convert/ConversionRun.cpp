@@ -209,7 +209,7 @@ std::optional<ScheduledJob> ConversionRun::prepareRow(int row, RunState& run)
         steps.run(136, [&] {
             output = outputInFolder(choices.outputFolder, input, run.baseFolders[row - 1],
                                     choices.keepFolders);
-            outputRoot = CollapseBackslashes(choices.outputFolder + kNativeSeparator);
+            outputRoot = outputRootOf(choices.outputFolder);
         });
     } else if (steps.check(138, [&] { return choices.saveBesideInput; })) {
         steps.run(140, [&] { output = outputPathIn(FolderOfPath(input), input); });

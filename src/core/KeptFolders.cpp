@@ -33,4 +33,10 @@ QString outputInFolder(const QString& outputFolder, const QString& input, const 
     return CollapseBackslashes(outputFolder + kNativeSeparator + below + name);
 }
 
+QString outputRootOf(const QString& outputFolder)
+{
+    // The same join as outputInFolder's, so that the collapsing treats it alike.
+    return CollapseBackslashes(outputFolder + kNativeSeparator);
+}
+
 } // namespace brindlecast

@@ -20,4 +20,9 @@ QString subfolderBelow(const QString& input, const QString& baseFolder);
 QString outputInFolder(const QString& outputFolder, const QString& input, const QString& baseFolder,
                        bool keepFolders, OutputFormat format = OutputFormat::Aac);
 
+// The output folder as every output of outputInFolder begins, ending in the separator: the root
+// below which the outputs' subfolders are made, whatever doubled separators the folder's text
+// has.
+QString outputRootOf(const QString& outputFolder);
+
 } // namespace brindlecast
