@@ -5,6 +5,8 @@
 #include "app/TextProgressBar.h"
 #include "filelist/FileListView.h"
 
+#include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,6 +21,8 @@ void nameControlsForScreenReaders(Form1& form)
     form.Frame4->setAccessibleName(QStringLiteral("Folder for results"));
     form.Text1->setAccessibleName(QStringLiteral("Output folder"));
     form.PushButton7->setAccessibleName(QStringLiteral("Browse for output folder"));
+    form.Check1->setAccessibleName(QCoreApplication::translate(
+        "AccessibleNames", "Keep subfolders of added folders below the output folder"));
     form.ProgressBar1->setAccessibleName(QStringLiteral("Conversion progress"));
 }
 

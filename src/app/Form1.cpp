@@ -17,6 +17,7 @@
 #include "platform/Platform.h"
 #include "samples/SampleFiles.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -69,9 +70,10 @@ Form1::Form1(Platform& platform, QWidget* parent)
       Frame4(new QGroupBox(Frame3)), Text1(new QLineEdit(Frame4)),
       PushButton7(new QPushButton(QStringLiteral("..."), Frame4)),
       Option4(new QRadioButton(QStringLiteral("Save results in folder of original file"), Frame3)),
+      Check1(new QCheckBox(tr("Keep subfolders"), Frame3)),
       PushButton2(new QPushButton(QStringLiteral("Start Converting"), this)),
       ProgressBar1(new TextProgressBar(this)), m_platform(platform),
-      m_options({Option1, Option2, Combo1, Option3, Option4, Frame4, Text1}, m_settings,
+      m_options({Option1, Option2, Combo1, Option3, Option4, Frame4, Text1, Check1}, m_settings,
                 [this](const Failure& failure) { messageBox(failure.description()); }),
       m_runFeedback(*this, platform.dialogs(), platform.desktopProgress(), m_applicationTitle),
       m_conversion({conversionServicesOf(platform), *ListView1, *ProgressBar1, *this,
@@ -166,7 +168,7 @@ ConversionChoices Form1::conversionChoices() const
     const int encodersAtOnce = encodersAtOnceFromSetting(
         m_settings.stored(SettingKey::EncodersAtOnce), m_platform.usableProcessors());
     return {Option1->isChecked(), Option2->isChecked(), Combo1->currentText(), Option3->isChecked(),
-            Text1->text(),        Option4->isChecked(), encodersAtOnce};
+            Text1->text(),        Option4->isChecked(), encodersAtOnce,        Check1->isChecked()};
 }
 
 void Form1::layOutControls()
@@ -196,6 +198,7 @@ void Form1::layOutControls()
     layout.place(Combo1, twips(3720, 655, 3840, 345), Across::Stays);
     layout.place(Frame3, twips(120, 4960, 7800, 1815), Across::Widens, Down::FollowsBottom);
     layout.place(Option3, twips(240, 300, 3615, 255), Across::Stays);
+    layout.place(Check1, twips(4080, 300, 3480, 255), Across::Stays);
     layout.place(Frame4, twips(480, 510, 6840, 810), Across::Widens);
     layout.place(Text1, twips(240, 300, 5670, 345), Across::Widens);
     layout.place(PushButton7, twips(6000, 300, 600, 345), Across::FollowsRight);

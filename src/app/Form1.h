@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -67,6 +68,7 @@ public:
     QLineEdit* const Text1;              // the output folder
     QPushButton* const PushButton7;      // "...", picks the output folder
     QRadioButton* const Option4;         // "Save results in folder of original file"
+    QCheckBox* const Check1;             // "Keep subfolders", beside Option3
     QPushButton* const PushButton2;      // "Start Converting", "Stop Converting" during a run
     TextProgressBar* const ProgressBar1; // "Progress Bar"
 

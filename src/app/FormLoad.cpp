@@ -9,6 +9,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -80,10 +81,20 @@ void Form1::Form_Load()
         m_options.setOptionSelected(Option4,
                                     settingToBool(m_settings.read(SettingKey::SaveBesideInput)));
     });
-    if (steps.check(186, [&] { return Option3->isChecked(); }))
-        steps.run(188, [&] { Frame4->setEnabled(true); });
-    else
-        steps.run(190, [&] { Frame4->setEnabled(false); });
+    if (steps.check(186, [&] { return Option3->isChecked(); })) {
+        steps.run(188, [&] {
+            Frame4->setEnabled(true);
+            Check1->setEnabled(true);
+        });
+    } else {
+        steps.run(190, [&] {
+            Frame4->setEnabled(false);
+            Check1->setEnabled(false);
+        });
+    }
+    steps.run(192, [&] {
+        m_options.showKeepFolders(keepFoldersFromSetting(m_settings.read(SettingKey::KeepFolders)));
+    });
 }
 
 } // namespace brindlecast

@@ -5,6 +5,7 @@
 #include "core/Failure.h"
 #include "core/Settings.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -34,6 +35,8 @@ OutputOptions::OutputOptions(OutputOptionControls controls, SettingsStore& setti
             [this] { runForUser(&OutputOptions::Combo1_Click); });
     connect(m_controls.folderBox, &QLineEdit::textChanged, this,
             [this] { runForUser(&OutputOptions::Text1_Change); });
+    connect(m_controls.keepFolders, &QCheckBox::toggled, this,
+            [this] { runForUser(&OutputOptions::Check1_Click); });
 }
 
 void OutputOptions::Option1_Click()
@@ -62,6 +65,8 @@ void OutputOptions::storeSaveMode()
 {
     const bool toFolder = m_controls.saveToFolder->isChecked();
     m_controls.folderRow->setEnabled(toFolder);
+    // Subfolders are kept below the chosen folder only; beside each input there is nothing to keep.
+    m_controls.keepFolders->setEnabled(toFolder);
     // Both keys are always tried; the first failure is the one told.
     std::optional<Failure> failed;
     for (const auto& [key, selected] :
@@ -86,6 +91,11 @@ void OutputOptions::Combo1_Click()
 void OutputOptions::Text1_Change()
 {
     store(SettingKey::OutputFolder, m_controls.folderBox->text());
+}
+
+void OutputOptions::Check1_Click()
+{
+    store(SettingKey::KeepFolders, keepFoldersSettingText(m_controls.keepFolders->isChecked()));
 }
 
 void OutputOptions::selectOption(QRadioButton* option)
@@ -133,6 +143,12 @@ void OutputOptions::setOutputFolderText(const QString& text)
     }
     const QScopedValueRollback callerHasErrorBox(m_callerHasErrorBox, true);
     Text1_Change();
+}
+
+void OutputOptions::showKeepFolders(bool keep)
+{
+    const QSignalBlocker blocker(m_controls.keepFolders);
+    m_controls.keepFolders->setChecked(keep);
 }
 
 void OutputOptions::store(SettingKey key, const QString& text)

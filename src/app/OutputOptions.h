@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -24,6 +25,7 @@ struct OutputOptionControls {
     QRadioButton* saveBesideInput; // Option4
     QGroupBox* folderRow;          // Frame4: the folder box and its "..." button
     QLineEdit* folderBox;          // Text1
+    QCheckBox* keepFolders;        // Check1: "Keep subfolders", used only with Option3
 };
 
 // The bit-rate and save options: each change is stored at once and enables or disables the
@@ -45,6 +47,7 @@ public:
     void Option4_Click();
     void Combo1_Click();
     void Text1_Change();
+    void Check1_Click();
 
     // Changes made by a handler with an error box (start-up, "..."): they run the control's
     // handler just as a user's action would, and every failed write passes to the caller.
@@ -52,6 +55,9 @@ public:
     void setOptionSelected(QRadioButton* option, bool selected);
     void selectBitRate(const QString& entryText);
     void setOutputFolderText(const QString& text);
+    // Restores the box from the store without writing to it: a store that cannot be written has
+    // told so already, and any stored text but "1" reads as unchecked whatever it is.
+    void showKeepFolders(bool keep);
 
 private:
     void store(SettingKey key, const QString& text);

@@ -19,17 +19,17 @@ namespace {
 // The scan's rows, collected for the run instead of shown in a list.
 class CollectedRows final : public FileRows {
 public:
-    CollectedRows(QList<BatchInput>& inputs, QString root)
-        : m_inputs(inputs), m_root(std::move(root))
-    {
-    }
+    explicit CollectedRows(QList<BatchInput>& inputs) : m_inputs(inputs) {}
     int rowCount() const override { return static_cast<int>(m_inputs.size()); }
     QString rowText(int row) const override { return m_inputs.at(row - 1).path; }
-    void appendRow(const QString& path) override { m_inputs.append({path, m_root}); }
+    QString rowBaseFolder(int row) const override { return m_inputs.at(row - 1).root; }
+    void appendRow(const QString& path, const QString& baseFolder) override
+    {
+        m_inputs.append({path, baseFolder});
+    }
 
 private:
     QList<BatchInput>& m_inputs;
-    QString m_root;
 };
 
 QString absolutePath(const QString& currentFolder, const QString& path)
@@ -87,9 +87,9 @@ QList<BatchInput> gatherInputs(const QStringList& paths, const QString& extensio
         ScanSession scan{fileSystem, errorBox, pattern, pace, 0, outputs};
         FolderList folders{ScannedFolder::named(root)};
         GetSubDirectories2016(scan, folders);
-        CollectedRows rows(found, root);
+        CollectedRows rows(found);
         StepReporter steps(errorBox, addFolderLocationText(QStringLiteral("ListMatchingFiles")));
-        appendFolderFiles(scan, folders, rows, steps);
+        appendFolderFiles(scan, folders, root, rows, steps);
         if (undecodableNames)
             *undecodableNames += scan.undecodableNames;
     }

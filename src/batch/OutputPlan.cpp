@@ -1,20 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/OutputPlan.h"
 
+#include "core/KeptFolders.h"
 #include "core/PathHelpers.h"
 
 namespace brindlecast {
 
 QString plannedOutput(const BatchInput& input, const BatchOptions& options)
 {
-    const QString name =
-        StripExtension(FileNameOfPath(input.path)) + outputExtension(options.format);
-    if (options.outputFolder.isEmpty())
-        return FolderOfPath(input.path) + name;
-    QString below;
-    if (options.keepFolders && !input.root.isEmpty() && input.path.startsWith(input.root))
-        below = FolderOfPath(input.path).mid(input.root.size());
-    return CollapseBackslashes(options.outputFolder + kNativeSeparator + below + name);
+    if (options.outputFolder.isEmpty()) {
+        return FolderOfPath(input.path) + StripExtension(FileNameOfPath(input.path)) +
+               outputExtension(options.format);
+    }
+    return outputInFolder(options.outputFolder, input.path, input.root, options.keepFolders,
+                          options.format);
 }
 
 QList<PlannedFile> planOutputs(const QList<BatchInput>& inputs, const BatchOptions& options)

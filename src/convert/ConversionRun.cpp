@@ -9,6 +9,7 @@
 #include "core/ErrorReport.h"
 #include "core/Failure.h"
 #include "core/FileRows.h"
+#include "core/KeptFolders.h"
 #include "core/PathHelpers.h"
 #include "core/PointerKind.h"
 #include "core/ProgressAnimation.h"
@@ -41,7 +42,8 @@ struct ConversionRun::RunState {
     const ConversionChoices& choices;
     StepReporter& steps;
     DeployedEncoder encoder;
-    QStringList inputs; // the rows as they stood when the run started
+    QStringList inputs;      // the rows as they stood when the run started
+    QStringList baseFolders; // by row
     int fileCount = 0;
     int nextRow = 1;
     std::optional<FileEncoder> files;
@@ -120,8 +122,10 @@ void ConversionRun::start(const ConversionChoices& choices)
     // it works shape the next run.
     steps.run(122, [&] {
         const FileRows& rows = m_targets.rows;
-        for (int row = 1; row <= rows.rowCount(); ++row)
+        for (int row = 1; row <= rows.rowCount(); ++row) {
             run.inputs.append(rows.rowText(row));
+            run.baseFolders.append(rows.rowBaseFolder(row));
+        }
     });
     run.fileCount = int(run.inputs.size());
     run.clock.start();
@@ -260,10 +264,17 @@ std::optional<ScheduledJob> ConversionRun::prepareRow(int row, RunState& run)
     // A step that makes no output name or no bit rate for this file skips it: the values of the
     // previous file would overwrite that file's result.
     std::optional<QString> output;
-    if (steps.check(134, [&] { return choices.saveToFolder; }))
-        steps.run(136, [&] { output = outputPathIn(choices.outputFolder, input); });
-    else if (steps.check(138, [&] { return choices.saveBesideInput; }))
+    // The folder the user named; the subfolders kept below it are made without following links.
+    QString outputRoot;
+    if (steps.check(134, [&] { return choices.saveToFolder; })) {
+        steps.run(136, [&] {
+            output = outputInFolder(choices.outputFolder, input, run.baseFolders[row - 1],
+                                    choices.keepFolders);
+            outputRoot = outputRootOf(choices.outputFolder);
+        });
+    } else if (steps.check(138, [&] { return choices.saveBesideInput; })) {
         steps.run(140, [&] { output = outputPathIn(FolderOfPath(input), input); });
+    }
     if (!output) {
         run.verdicts[row - 1] =
             FileVerdict::failed(QStringLiteral("no output file name could be made"));
@@ -272,9 +283,9 @@ std::optional<ScheduledJob> ConversionRun::prepareRow(int row, RunState& run)
     }
 
     // 142 is the rename of the whole new output over the old one, once the encode is judged.
-    auto prepared = run.files->prepare({row, input, *output, {}, [&](const QString& opened) {
-                                            return bitRateFor(row, opened, run);
-                                        }});
+    auto prepared =
+        run.files->prepare({row, input, *output, outputRoot,
+                            [&](const QString& opened) { return bitRateFor(row, opened, run); }});
     if (FileVerdict* verdict = std::get_if<FileVerdict>(&prepared)) {
         run.verdicts[row - 1] = *verdict;
         fileEnded(row, run);

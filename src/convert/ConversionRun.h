@@ -26,6 +26,9 @@ struct ConversionChoices {
     QString outputFolder;
     bool saveBesideInput = false; // "Save results in folder of original file"
     int encodersAtOnce = 1;       // files converted side by side
+    // "Keep subfolders": with saveToFolder, a row found by searching a folder is saved at its
+    // path below that folder.
+    bool keepFolders = false;
 };
 
 // How far a run has come.

@@ -31,6 +31,7 @@ constexpr std::array kSettingTable{
     SettingEntry{SettingKey::AddFolderExtension, "Extension", "wav"},
     SettingEntry{SettingKey::LastAddFolder, "LastFolder", ""},
     SettingEntry{SettingKey::EncodersAtOnce, "Encoders At Once", ""},
+    SettingEntry{SettingKey::KeepFolders, "Keep Folders", "0"},
 };
 
 const SettingEntry& entryOf(SettingKey key)
@@ -220,6 +221,16 @@ int encodersAtOnceFromSetting(const std::optional<QString>& stored, int usablePr
             return number;
     }
     return std::clamp(usableProcessors, 1, kMostEncodersAtOnce);
+}
+
+bool keepFoldersFromSetting(const QString& stored)
+{
+    return stored == QLatin1String("1");
+}
+
+QString keepFoldersSettingText(bool keep)
+{
+    return keep ? QStringLiteral("1") : QStringLiteral("0");
 }
 
 } // namespace brindlecast

@@ -22,6 +22,7 @@ enum class SettingKey {
     AddFolderExtension,     // "Extension": the last answer of "Add All ... In Folder"
     LastAddFolder,          // "LastFolder": where that folder picker opens
     EncodersAtOnce,         // "Encoders At Once": files the window converts side by side
+    KeepFolders,            // "Keep Folders": "1" keeps the subfolders of searched rows
 };
 
 // The stored name of a key ("kbps", "Output Folder", ...).
@@ -87,5 +88,10 @@ inline constexpr int kMostEncodersAtOnce = 64;
 // "Encoders At Once" as stored: a whole number from 1 to 64. Anything else, a missing value
 // included, gives the processors the process may use (at most 64).
 int encodersAtOnceFromSetting(const std::optional<QString>& stored, int usableProcessors);
+
+// "Keep Folders" as stored: exactly "1" keeps the subfolders; anything else, a missing value
+// included, does not.
+bool keepFoldersFromSetting(const QString& stored);
+QString keepFoldersSettingText(bool keep);
 
 } // namespace brindlecast

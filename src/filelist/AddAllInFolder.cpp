@@ -70,7 +70,7 @@ void PushButton3_Click(const FolderAddTargets& targets)
     steps.run(114, [&] { folders = {ScannedFolder::named(chosen + kNativeSeparator)}; });
     steps.run(116, [&] { GetSubDirectories2016(scan, folders); });
 
-    appendFolderFiles(scan, folders, targets.list, steps);
+    appendFolderFiles(scan, folders, chosen, targets.list, steps);
     steps.run(136, [&] { targets.pointer.setMousePointer(PointerDefault); });
     if (scan.undecodableNames > 0)
         targets.dialogs.showPlainMessage(leftOutNotice(scan.undecodableNames),

@@ -31,7 +31,7 @@ int appendFolderTree(const QString& folder, FileRows& list, const FileSystem& fi
     GetSubDirectories2016(scan, folders);
     SilentErrorBox quiet;
     StepReporter steps(quiet, QString());
-    appendFolderFiles(scan, folders, list, steps);
+    appendFolderFiles(scan, folders, folder, list, steps);
     return scan.undecodableNames;
 }
 

@@ -2,6 +2,7 @@
 #include "filelist/FileListModel.h"
 
 #include <cstring>
+#include <utility>
 
 namespace brindlecast {
 
@@ -19,6 +20,8 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
     // A row too long for the column is cut in its middle; its tooltip is the whole path.
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return text(index.row());
+    if (role == BaseFolderRole)
+        return baseFolder(index.row());
     return {};
 }
 
@@ -42,27 +45,43 @@ void FileListModel::setHeaderText(const QString& text)
     emit headerDataChanged(Qt::Horizontal, 0, 0);
 }
 
-void FileListModel::append(const QString& path)
+void FileListModel::append(const QString& path, const QString& baseFolder)
 {
     const int position = int(m_rows.size());
-    PackedText packed = pack(path);
+    Row row{pack(path), baseFolder.isEmpty() ? -1 : baseFolderNumber(baseFolder)};
     beginInsertRows({}, position, position);
-    m_rows.push_back(std::move(packed));
+    m_rows.push_back(std::move(row));
     endInsertRows();
 }
 
 QString FileListModel::text(int position) const
 {
-    return holds(position) ? QString::fromUtf8(m_rows[size_t(position)].get()) : QString();
+    return holds(position) ? QString::fromUtf8(m_rows[size_t(position)].text.get()) : QString();
+}
+
+QString FileListModel::baseFolder(int position) const
+{
+    return holds(position) ? m_baseFolders.value(m_rows[size_t(position)].baseFolder) : QString();
 }
 
 void FileListModel::setText(int position, const QString& path)
 {
     if (!holds(position))
         return;
-    m_rows[size_t(position)] = pack(path);
+    m_rows[size_t(position)].text = pack(path);
     const QModelIndex changed = index(position);
     emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::ToolTipRole});
+}
+
+void FileListModel::swap(int first, int second)
+{
+    if (!holds(first) || !holds(second) || first == second)
+        return;
+    std::swap(m_rows[size_t(first)], m_rows[size_t(second)]);
+    for (const int position : {first, second}) {
+        const QModelIndex changed = index(position);
+        emit dataChanged(changed, changed, {Qt::DisplayRole, BaseFolderRole});
+    }
 }
 
 void FileListModel::remove(int position)
@@ -77,7 +96,9 @@ void FileListModel::remove(int position)
 void FileListModel::clear()
 {
     beginResetModel();
-    std::vector<PackedText>().swap(m_rows);
+    std::vector<Row>().swap(m_rows);
+    m_baseFolders.clear();
+    m_baseFolderNumbers.clear();
     endResetModel();
 }
 
@@ -87,6 +108,18 @@ FileListModel::PackedText FileListModel::pack(const QString& text)
     PackedText packed(new char[size_t(utf8.size()) + 1]);
     std::memcpy(packed.get(), utf8.constData(), size_t(utf8.size()) + 1);
     return packed;
+}
+
+int FileListModel::baseFolderNumber(const QString& folder)
+{
+    // A search adds its rows one after another, all with the same folder.
+    if (!m_baseFolders.isEmpty() && m_baseFolders.back() == folder)
+        return int(m_baseFolders.size()) - 1;
+    const auto known = m_baseFolderNumbers.constFind(folder);
+    if (known != m_baseFolderNumbers.constEnd())
+        return known.value();
+    m_baseFolders.append(folder);
+    return m_baseFolderNumbers[folder] = int(m_baseFolders.size()) - 1;
 }
 
 bool FileListModel::holds(int position) const

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -17,6 +19,8 @@ namespace brindlecast {
 class FileListModel : public QAbstractListModel {
     Q_OBJECT
 public:
+    static constexpr int BaseFolderRole = Qt::UserRole + 1;
+
     explicit FileListModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -26,18 +30,31 @@ public:
 
     void setHeaderText(const QString& text);
     // Positions here start at 0, as the model's rows do.
-    void append(const QString& path);
+    void append(const QString& path, const QString& baseFolder = QString());
     QString text(int position) const;
+    // "" for a row added as a single file.
+    QString baseFolder(int position) const;
+    // Replaces the path; the row keeps its base folder.
     void setText(int position, const QString& path);
+    // Exchanges two rows, each with its base folder.
+    void swap(int first, int second);
     void remove(int position);
     void clear();
 
 private:
     using PackedText = std::unique_ptr<char[]>;
+    struct Row {
+        PackedText text;
+        int baseFolder = -1; // in m_baseFolders; -1 for none
+    };
     static PackedText pack(const QString& text);
     bool holds(int position) const;
+    int baseFolderNumber(const QString& folder);
 
-    std::vector<PackedText> m_rows;
+    std::vector<Row> m_rows;
+    // Every base folder the rows have had since the list was last cleared, each once.
+    QStringList m_baseFolders;
+    QHash<QString, int> m_baseFolderNumbers;
     QString m_header;
 };
 

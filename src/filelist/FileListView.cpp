@@ -63,12 +63,12 @@ void FileListView::setColumnHeader(const QString& text)
     m_rows->setHeaderText(text);
 }
 
-void FileListView::appendRow(const QString& path)
+void FileListView::appendRow(const QString& path, const QString& baseFolder)
 {
     // The ways in leave such paths out and say so; a NUL would cut the path short where it
     // reaches the system, and name another file.
     if (isNameablePath(path))
-        m_rows->append(path);
+        m_rows->append(path, baseFolder);
 }
 
 int FileListView::rowCount() const
@@ -79,6 +79,16 @@ int FileListView::rowCount() const
 QString FileListView::rowText(int row) const
 {
     return m_rows->text(row - 1);
+}
+
+QString FileListView::rowBaseFolder(int row) const
+{
+    return m_rows->baseFolder(row - 1);
+}
+
+void FileListView::swapRows(int first, int second)
+{
+    m_rows->swap(first - 1, second - 1);
 }
 
 void FileListView::setRowText(int row, const QString& text)

@@ -28,10 +28,14 @@ public:
     void setColumnHeader(const QString& text);
     QHeaderView* header() const { return horizontalHeader(); }
 
-    void appendRow(const QString& path) override;
+    using FileRows::appendRow;
+    void appendRow(const QString& path, const QString& baseFolder) override;
     int rowCount() const override;
     QString rowText(int row) const override;
+    QString rowBaseFolder(int row) const override;
     void setRowText(int row, const QString& text);
+    // Exchanges two rows, each keeping its base folder.
+    void swapRows(int first, int second);
     void removeRow(int row);
     void removeAllRows();
 

@@ -28,7 +28,8 @@ const QList<FileEntry>& filesOf(ScanSession& scan, ScannedFolder& folder)
 
 } // namespace
 
-void appendFolderFiles(ScanSession& scan, FolderList& folders, FileRows& list, StepReporter& steps)
+void appendFolderFiles(ScanSession& scan, FolderList& folders, const QString& baseFolder,
+                       FileRows& list, StepReporter& steps)
 {
     static const QList<FileEntry> none;
     for (ScannedFolder& entry : folders) {
@@ -44,7 +45,7 @@ void appendFolderFiles(ScanSession& scan, FolderList& folders, FileRows& list, S
             steps.run(128, [&] { path = folder + kNativeSeparator + file.name; });
             // What could not be looked at is left out, as the scan leaves it out.
             if (file.attributes >= 0 && file.attributes != kHiddenFile)
-                steps.run(132, [&] { list.appendRow(CollapseBackslashes(path)); });
+                steps.run(132, [&] { list.appendRow(CollapseBackslashes(path), baseFolder); });
         }
         // The names are done with: a scan of a whole disk holds no more of them than it must.
         entry.files = {};

@@ -70,8 +70,8 @@ void RowDrag::dragToPointer(const QPoint& position, const QPoint& screenPosition
     if (draggedText == targetText)
         return;
 
-    m_list.setRowText(dragged, targetText);
-    m_list.setRowText(target, draggedText);
+    // Each path moves with the folder it was found under.
+    m_list.swapRows(dragged, target);
     m_list.selectRow(target);
     m_dragItem = m_list.rowHandle(target);
     scrollNear(target, screenPosition.y());

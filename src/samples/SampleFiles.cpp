@@ -30,7 +30,7 @@ void LoadSampleFiles(FileRows& list, const FileSystem& fileSystem, Dialogs& dial
     for (int index = 1; index <= names.highestIndex(); ++index) {
         const QString path = samplesPrefix + names.at(index);
         if (fileSystem.exists(path) && !IsInList(list, path))
-            list.appendRow(path);
+            list.appendRow(path, samplesFolder);
     }
     const MessageAnswer answer =
         dialogs.showMessage({QString::fromLatin1(kOpenSamplesQuestion), applicationTitle,

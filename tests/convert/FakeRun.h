@@ -46,7 +46,15 @@ struct FakeRows final : FileRows {
     QStringList paths;
     int rowCount() const override { return int(paths.size()); }
     QString rowText(int row) const override { return paths.value(row - 1); }
-    void appendRow(const QString& path) override { paths.append(path); }
+    using FileRows::appendRow;
+    QStringList baseFolders; // by row; a row pushed directly has none
+    QString rowBaseFolder(int row) const override { return baseFolders.value(row - 1); }
+    void appendRow(const QString& path, const QString& baseFolder) override
+    {
+        paths.append(path);
+        baseFolders.resize(paths.size() - 1);
+        baseFolders.append(baseFolder);
+    }
 };
 
 struct FakeBar final : ProgressDisplay {

@@ -276,7 +276,15 @@ struct RowList : FileRows {
     QStringList rows;
     int rowCount() const override { return int(rows.size()); }
     QString rowText(int row) const override { return rows.value(row - 1); }
-    void appendRow(const QString& path) override { rows << path; }
+    using FileRows::appendRow;
+    QStringList baseFolders; // by row; a row pushed directly has none
+    QString rowBaseFolder(int row) const override { return baseFolders.value(row - 1); }
+    void appendRow(const QString& path, const QString& baseFolder) override
+    {
+        rows.append(path);
+        baseFolders.resize(rows.size() - 1);
+        baseFolders.append(baseFolder);
+    }
 };
 
 // A file below a dropped folder whose attributes cannot be read (it vanished mid-drop) is

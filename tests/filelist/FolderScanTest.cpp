@@ -53,7 +53,15 @@ struct RowList : FileRows {
     QStringList rows;
     int rowCount() const override { return int(rows.size()); }
     QString rowText(int row) const override { return rows.value(row - 1); }
-    void appendRow(const QString& path) override { rows << path; }
+    using FileRows::appendRow;
+    QStringList baseFolders; // by row; a row pushed directly has none
+    QString rowBaseFolder(int row) const override { return baseFolders.value(row - 1); }
+    void appendRow(const QString& path, const QString& baseFolder) override
+    {
+        rows.append(path);
+        baseFolders.resize(rows.size() - 1);
+        baseFolders.append(baseFolder);
+    }
 };
 
 class FolderScan : public ::testing::Test {
@@ -259,7 +267,7 @@ protected:
         SilentErrorBox quiet;
         StepReporter steps(quiet, QString());
         RowList list;
-        appendFolderFiles(session, folders, list, steps);
+        appendFolderFiles(session, folders, tree.root(), list, steps);
         return list.rows;
     }
 
@@ -334,7 +342,7 @@ TEST_F(FolderScan, EveryPhasePumpsEventsAtAStepPace)
     listSeen = &list;
     SilentErrorBox quiet;
     StepReporter steps(quiet, QString());
-    appendFolderFiles(session, folders, list, steps);
+    appendFolderFiles(session, folders, tree.root(), list, steps);
     ASSERT_EQ(list.rowCount(), 1200);
 
     // A pump at most every ten clock questions; every entry read and every row asks at least once.

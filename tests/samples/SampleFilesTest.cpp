@@ -137,7 +137,15 @@ TEST(SampleFilesFailure, AnUnreadableSamplesFolderShowsTheBoxAtLine100)
         QStringList rows;
         int rowCount() const override { return int(rows.size()); }
         QString rowText(int row) const override { return rows.value(row - 1); }
-        void appendRow(const QString& path) override { rows << path; }
+        using FileRows::appendRow;
+        QStringList baseFolders; // by row; a row pushed directly has none
+        QString rowBaseFolder(int row) const override { return baseFolders.value(row - 1); }
+        void appendRow(const QString& path, const QString& baseFolder) override
+        {
+            rows.append(path);
+            baseFolders.resize(rows.size() - 1);
+            baseFolders.append(baseFolder);
+        }
     } list;
 
     PushButton5_Click(list, files, dialogs, application.path(), QStringLiteral("Brindlecast"));
