@@ -55,6 +55,9 @@ MessageAnswer QtDialogs::showMessage(const MessageRequest& request)
             ? box.addButton(QCoreApplication::translate("Dialogs", "Open Folder"),
                             QMessageBox::ActionRole)
             : nullptr;
+    // Escape and the title bar's close answer OK, as they do where OK stands alone.
+    if (openFolder)
+        box.setEscapeButton(QMessageBox::Ok);
     const int answer = box.exec();
     if (openFolder && box.clickedButton() == openFolder)
         return MessageAnswer::OpenFolder;

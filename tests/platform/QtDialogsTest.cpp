@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -70,6 +71,33 @@ TEST(QtMessageBox, OpenFolderStandsBesideOkAndIsAnsweredAsPressed)
         captions.sort();
         EXPECT_EQ(captions, (QStringList{QStringLiteral("OK"), QStringLiteral("Open Folder")}));
         EXPECT_EQ(answer, pressOpenFolder ? MessageAnswer::OpenFolder : MessageAnswer::Ok);
+    }
+}
+
+// Escape, and closing the box by its title bar, answer OK: neither leaves the box up.
+TEST(QtMessageBox, EscapeAndClosingTheOpenFolderBoxAnswerOk)
+{
+    for (const bool byEscape : {true, false}) {
+        bool closedByHand = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            if (byEscape)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                box->close();
+            // A box that ignored the key or the close is ended here, so the test goes on.
+            if (box->isVisible()) {
+                closedByHand = true;
+                box->done(QMessageBox::Ok);
+            }
+        });
+        const MessageAnswer answer =
+            QtDialogs().showMessage({QStringLiteral("Done."), QStringLiteral("Brindlecast"),
+                                     MessageIcon::None, MessageButtons::OkOpenFolder});
+        EXPECT_FALSE(closedByHand) << (byEscape ? "Escape" : "close");
+        EXPECT_EQ(answer, MessageAnswer::Ok);
     }
 }
 
