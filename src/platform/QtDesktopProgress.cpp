@@ -8,6 +8,11 @@
 #include <QVariantMap>
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <utility>
 
 namespace brindlecast {
 
@@ -35,22 +40,47 @@ QString sessionBusAddress()
 
 } // namespace
 
+// The connection attempt, shared with the thread that makes it: a bus that accepts the socket but
+// never answers holds that thread, not the window, and not the end of this object.
+struct QtDesktopProgress::Connecting {
+    std::mutex mutex;
+    std::condition_variable ended;
+    bool done = false;
+    bool connected = false;
+};
+
 QtDesktopProgress::QtDesktopProgress() : m_connectionName(uniqueConnectionName()) {}
 
 QtDesktopProgress::~QtDesktopProgress()
 {
-    if (m_tried)
+    if (m_connected)
         QDBusConnection::disconnectFromBus(m_connectionName);
 }
 
 std::optional<QDBusConnection> QtDesktopProgress::bus()
 {
-    if (!m_tried) {
-        m_tried = true;
+    if (!m_connecting) {
+        m_connecting = std::make_shared<Connecting>();
         const QString address = sessionBusAddress();
-        if (!address.isEmpty()) {
-            m_connected = QDBusConnection::connectToBus(address, m_connectionName).isConnected();
+        if (address.isEmpty()) {
+            m_connecting->done = true;
+        } else {
+            std::thread([attempt = m_connecting, address, name = m_connectionName] {
+                const bool connected = QDBusConnection::connectToBus(address, name).isConnected();
+                const std::lock_guard lock(attempt->mutex);
+                attempt->connected = connected;
+                attempt->done = true;
+                attempt->ended.notify_all();
+            }).detach();
         }
+    }
+    if (!m_connected) {
+        // Only the first use waits: later ones take the connection once it is there.
+        const int waitMs = std::exchange(m_waited, true) ? 0 : kNotifyTimeoutMs;
+        std::unique_lock lock(m_connecting->mutex);
+        m_connecting->ended.wait_for(lock, std::chrono::milliseconds(waitMs),
+                                     [this] { return m_connecting->done; });
+        m_connected = m_connecting->connected;
     }
     if (!m_connected)
         return std::nullopt;

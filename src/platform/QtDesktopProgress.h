@@ -4,6 +4,7 @@
 #include "platform/DesktopProgress.h"
 
 #include <QString>
+#include <memory>
 #include <optional>
 
 class QDBusConnection;
@@ -16,8 +17,9 @@ inline constexpr int kNotifyTimeoutMs = 250;
 
 // Task-bar progress through the launcher entry's Update signal and notices through the desktop
 // notification service, on the session bus. The bus is reached at the first use, through a
-// connection of this object's own; without a bus every call does nothing. No call waits for an
-// answer.
+// connection of this object's own made on a thread of its own; without a bus every call does
+// nothing. No call waits more than kNotifyTimeoutMs: not for an answer, and not for a bus that
+// takes longer to accept the connection (what comes before it is then dropped).
 class QtDesktopProgress final : public DesktopProgress {
 public:
     QtDesktopProgress();
@@ -34,9 +36,12 @@ private:
     std::optional<QDBusConnection> bus();
     void sendUpdate(double fraction, bool visible);
 
+    struct Connecting;
+
     QString m_connectionName;
-    bool m_tried = false;
+    std::shared_ptr<Connecting> m_connecting; // from the first use on
     bool m_connected = false;
+    bool m_waited = false;
 };
 
 } // namespace brindlecast

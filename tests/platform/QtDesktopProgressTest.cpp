@@ -10,8 +10,16 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <gtest/gtest.h>
 #include <memory>
+#include <mutex>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
 
 namespace brindlecast::test {
 namespace {
@@ -133,6 +141,72 @@ TEST(NoDesktopBus, EveryCallReturnsAndTheNextBusIsNotTouched)
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                   QStringList());
     }
+}
+
+// A bus that takes connections into its socket's queue and never answers them. Once a generous
+// time has passed the socket is closed, which releases whoever still waits on it, so that a test
+// which would hang fails instead.
+class HungBus {
+public:
+    explicit HungBus(const QString& path)
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(path);
+        std::copy(name.begin(), name.end(), address.sun_path);
+        m_socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        m_listening =
+            m_socket >= 0 &&
+            ::bind(m_socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+            ::listen(m_socket, 16) == 0;
+        m_watch = std::thread([this] {
+            std::unique_lock lock(m_mutex);
+            if (!m_wake.wait_for(lock, std::chrono::seconds(20), [this] { return m_ended; }))
+                m_released = true;
+            ::close(m_socket);
+        });
+    }
+    ~HungBus()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_ended = true;
+        }
+        m_wake.notify_all();
+        m_watch.join();
+    }
+    HungBus(const HungBus&) = delete;
+    HungBus& operator=(const HungBus&) = delete;
+
+    bool isListening() const { return m_listening; }
+    bool hadToRelease() const { return m_released; }
+
+private:
+    int m_socket = -1;
+    bool m_listening = false;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_ended = false;
+    std::atomic<bool> m_released = false;
+    std::thread m_watch;
+};
+
+TEST(HungDesktopBus, NoCallWaitsForABusThatNeverAnswers)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString socket = folder.filePath(QStringLiteral("bus"));
+    HungBus bus(socket);
+    ASSERT_TRUE(bus.isListening());
+    EnvironmentGuard variable("DBUS_SESSION_BUS_ADDRESS",
+                              QByteArray("unix:path=") + QFile::encodeName(socket));
+    {
+        QtDesktopProgress desktop;
+        desktop.showProgress(0.5);
+        desktop.notifyRunEnded(QStringLiteral("Brindlecast"), QStringLiteral("Converted"));
+        desktop.clearProgress();
+    }
+    EXPECT_FALSE(bus.hadToRelease()) << "a call waited until the bus was closed";
 }
 
 } // namespace
