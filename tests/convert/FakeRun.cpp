@@ -75,7 +75,7 @@ QString FakeRunFixture::contentOf(const QString& path)
 
 void FakeRunFixture::convert(const QStringList& inputs)
 {
-    m_rows.paths = inputs;
+    m_rows.rows = inputs;
     m_run->start(m_choices);
 }
 

@@ -11,6 +11,7 @@
 #include "platform/OutputFiles.h"
 #include "platform/PosixFileSystem.h"
 #include "support/FakeEncoderFolders.h"
+#include "support/RecordedRows.h"
 #include "support/ScriptedChild.h"
 #include "support/ScriptedDialogs.h"
 
@@ -42,20 +43,7 @@ public:
     }
 };
 
-struct FakeRows final : FileRows {
-    QStringList paths;
-    int rowCount() const override { return int(paths.size()); }
-    QString rowText(int row) const override { return paths.value(row - 1); }
-    using FileRows::appendRow;
-    QStringList baseFolders; // by row; a row pushed directly has none
-    QString rowBaseFolder(int row) const override { return baseFolders.value(row - 1); }
-    void appendRow(const QString& path, const QString& baseFolder) override
-    {
-        paths.append(path);
-        baseFolders.resize(paths.size() - 1);
-        baseFolders.append(baseFolder);
-    }
-};
+using FakeRows = RecordedRows;
 
 struct FakeBar final : ProgressDisplay {
     QString shown = QStringLiteral("Progress Bar");

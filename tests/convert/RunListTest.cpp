@@ -28,8 +28,8 @@ TEST_P(ListChangedDuringRun, LeavesTheRunsOwnRowsAlone)
     QStringList changed;
     m_onEncode = [&](const QString& input) {
         if (input == inputs[1]) {
-            GetParam().change(m_rows.paths);
-            changed = m_rows.paths;
+            GetParam().change(m_rows.rows);
+            changed = m_rows.rows;
         }
     };
 
@@ -46,7 +46,7 @@ TEST_P(ListChangedDuringRun, LeavesTheRunsOwnRowsAlone)
         EXPECT_EQ(contentOf(outputOf(input)), QStringLiteral("whole output"));
     EXPECT_EQ(m_boxes, QStringList{QStringLiteral("Done.")});
     EXPECT_TRUE(errorBoxes().isEmpty()) << errorBoxes().join(u'\n').toStdString();
-    EXPECT_EQ(m_rows.paths, changed);
+    EXPECT_EQ(m_rows.rows, changed);
 }
 
 INSTANTIATE_TEST_SUITE_P(

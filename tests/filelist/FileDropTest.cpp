@@ -5,6 +5,7 @@
 #include "core/FileRows.h"
 #include "filelist/CommandLinePaths.h"
 #include "support/ByteNamedEntries.h"
+#include "support/RecordedRows.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedFileSystem.h"
 
@@ -271,21 +272,7 @@ TEST(CommandLinePaths, ArgumentsThatAreNotUtf8AreLeftOutAndCounted)
     EXPECT_EQ(leftOut, 0);
 }
 
-// Rows kept in a plain list.
-struct RowList : FileRows {
-    QStringList rows;
-    int rowCount() const override { return int(rows.size()); }
-    QString rowText(int row) const override { return rows.value(row - 1); }
-    using FileRows::appendRow;
-    QStringList baseFolders; // by row; a row pushed directly has none
-    QString rowBaseFolder(int row) const override { return baseFolders.value(row - 1); }
-    void appendRow(const QString& path, const QString& baseFolder) override
-    {
-        rows.append(path);
-        baseFolders.resize(rows.size() - 1);
-        baseFolders.append(baseFolder);
-    }
-};
+using RowList = RecordedRows;
 
 // A file below a dropped folder whose attributes cannot be read (it vanished mid-drop) is
 // skipped, as the scan skips what it cannot read; a dropped file itself is added as given.

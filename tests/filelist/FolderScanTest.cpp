@@ -10,6 +10,7 @@
 #include "filelist/NameOrder.h"
 #include "support/ByteNamedEntries.h"
 #include "support/CaseName.h"
+#include "support/RecordedRows.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -48,21 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"QuestionMark", QStringLiteral("why?"), true}),
     CaseName());
 
-// Rows kept in a plain list.
-struct RowList : FileRows {
-    QStringList rows;
-    int rowCount() const override { return int(rows.size()); }
-    QString rowText(int row) const override { return rows.value(row - 1); }
-    using FileRows::appendRow;
-    QStringList baseFolders; // by row; a row pushed directly has none
-    QString rowBaseFolder(int row) const override { return baseFolders.value(row - 1); }
-    void appendRow(const QString& path, const QString& baseFolder) override
-    {
-        rows.append(path);
-        baseFolders.resize(rows.size() - 1);
-        baseFolders.append(baseFolder);
-    }
-};
+using RowList = RecordedRows;
 
 class FolderScan : public ::testing::Test {
 protected:

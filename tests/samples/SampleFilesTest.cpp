@@ -4,6 +4,7 @@
 #include "core/FileRows.h"
 #include "filelist/FileListView.h"
 #include "support/QtPrinters.h"
+#include "support/RecordedRows.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedFileSystem.h"
 #include "support/WindowFixture.h"
@@ -133,20 +134,7 @@ TEST(SampleFilesFailure, AnUnreadableSamplesFolderShowsTheBoxAtLine100)
     ScriptedFileSystem files;
     files.deniedFolders << samples;
     ScriptedDialogs dialogs;
-    struct : FileRows {
-        QStringList rows;
-        int rowCount() const override { return int(rows.size()); }
-        QString rowText(int row) const override { return rows.value(row - 1); }
-        using FileRows::appendRow;
-        QStringList baseFolders; // by row; a row pushed directly has none
-        QString rowBaseFolder(int row) const override { return baseFolders.value(row - 1); }
-        void appendRow(const QString& path, const QString& baseFolder) override
-        {
-            rows.append(path);
-            baseFolders.resize(rows.size() - 1);
-            baseFolders.append(baseFolder);
-        }
-    } list;
+    RecordedRows list;
 
     PushButton5_Click(list, files, dialogs, application.path(), QStringLiteral("Brindlecast"));
     EXPECT_TRUE(list.rows.isEmpty());
