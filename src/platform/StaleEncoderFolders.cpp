@@ -139,14 +139,20 @@ void removeIfStale(int temporaryFd, const QByteArray& temporaryName, const QByte
 
 int lockEncoderFolder(const QString& encoderFolder)
 {
-    const QByteArray path = QFile::encodeName(encoderFolder + u'/') + kEncoderFolderLockName;
+    // The lock is taken under another name and only then given its own: a lock file that is
+    // there unlocked means an ended run to every other run's clean-up, which would remove the
+    // folder in the moment between making the file and locking it.
+    const QByteArray folder = QFile::encodeName(encoderFolder + u'/');
+    const QByteArray path = folder + kEncoderFolderLockName;
+    const QByteArray unnamed = path + ".new";
     const int fd =
-        ::open(path.constData(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::open(unnamed.constData(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0 ||
+        ::rename(unnamed.constData(), path.constData()) != 0) {
         const int error = errno;
         if (fd >= 0) {
             ::close(fd);
-            ::unlink(path.constData());
+            ::unlink(unnamed.constData());
         }
         throw makeFailure(ErrorNumber::PathFileAccessError,
                           QStringLiteral("Cannot lock the encoder folder %1: %2")
