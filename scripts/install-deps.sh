@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang-format git
   qt6-base-dev libgl-dev libgtest-dev
+  # lupdate and lrelease for the catalogues; Qt's own catalogues for its dialogs
+  qt6-l10n-tools qt6-translations-l10n
   # the task-bar and notification tests start a private session bus
   dbus-daemon
   ffmpeg libmediainfo0v5

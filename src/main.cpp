@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Form1.h"
+#include "app/Translations.h"
 #include "batch/BatchCommand.h"
 #include "batch/BatchOptions.h"
 #include "filelist/CommandLinePaths.h"
@@ -33,6 +34,7 @@ QSet<qsizetype> undecodableArguments(int argc, char* argv[], int skipped)
 int runWithoutWindow(int argc, char* argv[], const QStringList& commandArguments, int skipped)
 {
     QCoreApplication application(argc, argv);
+    brindlecast::installTranslations(application);
     brindlecast::QtPlatform platform;
     brindlecast::StandardStreams console;
     brindlecast::BatchEnvironment environment{platform, console, platform.usableProcessors(),
@@ -56,6 +58,7 @@ int main(int argc, char* argv[])
         return runWithoutWindow(argc, argv, texts, 0);
 
     QApplication application(argc, argv);
+    brindlecast::installTranslations(application);
     brindlecast::QtPlatform platform;
     brindlecast::TerminationSignals endOnSignal(
         [&platform](int signalNumber) { platform.endProcessOnSignal(signalNumber); });

@@ -15,15 +15,19 @@ namespace brindlecast {
 
 void nameControlsForScreenReaders(Form1& form)
 {
-    form.ListView1->setAccessibleName(QStringLiteral("Files to convert"));
+    form.ListView1->setAccessibleName(
+        QCoreApplication::translate("AccessibleNames", "Files to convert"));
     // A tooltip is only seen by hovering; the hint on dropping and removing is spoken instead.
     form.ListView1->setAccessibleDescription(form.ListView1->toolTip());
-    form.Frame4->setAccessibleName(QStringLiteral("Folder for results"));
-    form.Text1->setAccessibleName(QStringLiteral("Output folder"));
-    form.PushButton7->setAccessibleName(QStringLiteral("Browse for output folder"));
+    form.Frame4->setAccessibleName(
+        QCoreApplication::translate("AccessibleNames", "Folder for results"));
+    form.Text1->setAccessibleName(QCoreApplication::translate("AccessibleNames", "Output folder"));
+    form.PushButton7->setAccessibleName(
+        QCoreApplication::translate("AccessibleNames", "Browse for output folder"));
     form.Check1->setAccessibleName(QCoreApplication::translate(
         "AccessibleNames", "Keep subfolders of added folders below the output folder"));
-    form.ProgressBar1->setAccessibleName(QStringLiteral("Conversion progress"));
+    form.ProgressBar1->setAccessibleName(
+        QCoreApplication::translate("AccessibleNames", "Conversion progress"));
 }
 
 } // namespace brindlecast

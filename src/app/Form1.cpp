@@ -20,6 +20,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -56,22 +57,20 @@ QFont arialBold(double pointSize)
 
 Form1::Form1(Platform& platform, QWidget* parent)
     : QWidget(parent), ListView1(new FileListView(this)),
-      PushButton1(new QPushButton(QStringLiteral("Add WAV File(s)"), this)),
-      PushButton3(new QPushButton(QStringLiteral("Add All WAV File(s) In Folder"), this)),
-      PushButton4(new QPushButton(QStringLiteral("Clear List"), this)),
-      PushButton5(new QPushButton(QStringLiteral("Load Sample/Example Files"), this)),
-      Frame2(new QGroupBox(QStringLiteral("Bit Rate Of Output File"), this)),
-      Option1(new QRadioButton(QStringLiteral("Use same bit rate as input file (most efficient)"),
-                               Frame2)),
-      Option2(
-          new QRadioButton(QStringLiteral("Use this constant bit rate for all files:"), Frame2)),
-      Combo1(new QComboBox(Frame2)), Frame3(new QGroupBox(QStringLiteral("Save Option"), this)),
-      Option3(new QRadioButton(QStringLiteral("Save results to this folder:"), Frame3)),
+      PushButton1(new QPushButton(tr("Add WAV File(s)"), this)),
+      PushButton3(new QPushButton(tr("Add All WAV File(s) In Folder"), this)),
+      PushButton4(new QPushButton(tr("Clear List"), this)),
+      PushButton5(new QPushButton(tr("Load Sample/Example Files"), this)),
+      Frame2(new QGroupBox(tr("Bit Rate Of Output File"), this)),
+      Option1(new QRadioButton(tr("Use same bit rate as input file (most efficient)"), Frame2)),
+      Option2(new QRadioButton(tr("Use this constant bit rate for all files:"), Frame2)),
+      Combo1(new QComboBox(Frame2)), Frame3(new QGroupBox(tr("Save Option"), this)),
+      Option3(new QRadioButton(tr("Save results to this folder:"), Frame3)),
       Frame4(new QGroupBox(Frame3)), Text1(new QLineEdit(Frame4)),
       PushButton7(new QPushButton(QStringLiteral("..."), Frame4)),
-      Option4(new QRadioButton(QStringLiteral("Save results in folder of original file"), Frame3)),
+      Option4(new QRadioButton(tr("Save results in folder of original file"), Frame3)),
       Check1(new QCheckBox(tr("Keep subfolders"), Frame3)),
-      PushButton2(new QPushButton(QStringLiteral("Start Converting"), this)),
+      PushButton2(new QPushButton(tr("Start Converting"), this)),
       ProgressBar1(new TextProgressBar(this)), m_platform(platform),
       m_options({Option1, Option2, Combo1, Option3, Option4, Frame4, Text1, Check1}, m_settings,
                 [this](const Failure& failure) { messageBox(failure.description()); }),
@@ -152,8 +151,7 @@ void Form1::PushButton2_Click()
 void Form1::showConverting(bool converting)
 {
     // Screen readers hear the new caption: the button has no accessible name of its own.
-    PushButton2->setText(converting ? QStringLiteral("Stop Converting")
-                                    : QStringLiteral("Start Converting"));
+    PushButton2->setText(converting ? tr("Stop Converting") : tr("Start Converting"));
 }
 
 void Form1::addPathsAsDropped(const QStringList& paths)
@@ -185,9 +183,9 @@ void Form1::layOutControls()
     WindowLayout& layout = m_layout;
     // The list takes what the window grows by; what lies below it moves down and widens.
     layout.place(ListView1, twips(120, 120, 7800, 2535), Across::Widens, Down::Grows);
-    ListView1->setToolTip(QStringLiteral(
-        "Drag and drop files here. Double-click item to remove it. Move | line to right and out "
-        "of window to reveal full names."));
+    ListView1->setToolTip(
+        tr("Drag and drop files here. Double-click item to remove it. Move | line to right and out "
+           "of window to reveal full names."));
     layout.place(PushButton1, twips(120, 2750, 3840, 405), Across::LeftHalf, Down::FollowsBottom);
     layout.place(PushButton3, twips(4080, 2750, 3840, 405), Across::RightHalf, Down::FollowsBottom);
     layout.place(PushButton4, twips(120, 3260, 3840, 405), Across::LeftHalf, Down::FollowsBottom);
@@ -205,7 +203,7 @@ void Form1::layOutControls()
     layout.place(Option4, twips(240, 1410, 3615, 255), Across::Stays);
     layout.place(PushButton2, twips(120, 6900, 7800, 405), Across::Widens, Down::FollowsBottom);
     layout.place(ProgressBar1, twips(120, 7410, 7800, 405), Across::Widens, Down::FollowsBottom);
-    ProgressBar1->setText(QStringLiteral("Progress Bar"));
+    ProgressBar1->setText(QCoreApplication::translate("ProgressBar", "Progress Bar"));
 
     for (QPushButton* button :
          {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton7}) {
@@ -283,8 +281,8 @@ void Form1::loadHoverPointer(const QString& path)
 
 bool Form1::offerToStopConverting()
 {
-    const MessageRequest question{QStringLiteral("Stop converting?"), m_applicationTitle,
-                                  MessageIcon::Question, MessageButtons::YesNo};
+    const MessageRequest question{tr("Stop converting?"), m_applicationTitle, MessageIcon::Question,
+                                  MessageButtons::YesNo};
     if (m_platform.dialogs().showMessage(question) != MessageAnswer::Yes)
         return false;
     m_conversion.stop();

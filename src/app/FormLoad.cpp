@@ -40,7 +40,7 @@ void Form1::Form_Load()
     if (steps.check(104, [&] { return m_platform.fileSystem().exists(handPointer); }))
         steps.run(106, [&] { loadHoverPointer(handPointer); });
 
-    steps.run(132, [&] { ListView1->setColumnHeader(QStringLiteral(" WAV File(s)")); });
+    steps.run(132, [&] { ListView1->setColumnHeader(tr(" WAV File(s)")); });
     steps.run(134, [&] {
         // The header would otherwise stretch the last column over the set width.
         ListView1->header()->setStretchLastSection(false);

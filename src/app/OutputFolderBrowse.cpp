@@ -9,6 +9,8 @@
 #include "filelist/BrowseForFolder.h"
 #include "platform/Dialogs.h"
 
+#include <QCoreApplication>
+
 namespace brindlecast {
 
 void PushButton7_Click(Dialogs& dialogs, SettingsStore& settings, OutputOptions& options)
@@ -18,7 +20,8 @@ void PushButton7_Click(Dialogs& dialogs, SettingsStore& settings, OutputOptions&
     QString chosen;
     steps.run(100, [&] { lastFolder = settings.read(SettingKey::LastOutputBrowseFolder); });
     steps.run(100, [&] {
-        chosen = BrowseForFolder(dialogs, QString::fromLatin1(kBrowseFolderTitle), lastFolder);
+        chosen = BrowseForFolder(
+            dialogs, QCoreApplication::translate("FileList", kBrowseFolderTitle), lastFolder);
     });
     if (steps.check(102, [&] { return chosen.isEmpty(); }))
         return;

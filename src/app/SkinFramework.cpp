@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -27,7 +28,9 @@ void SkinFramework::loadSkin(const QString& skinPath)
 {
     QFile file(skinPath);
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("Could not load the skin file: %1").arg(file.errorString()));
+        throw Failure(
+            QCoreApplication::translate("SkinFramework", "Could not load the skin file: %1")
+                .arg(file.errorString()));
     m_styleSheet = QString::fromUtf8(file.readAll());
     m_loaded = true;
 }

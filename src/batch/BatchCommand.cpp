@@ -47,7 +47,7 @@ private:
 
 int usageError(TextConsole& console, const QString& message)
 {
-    console.printErrorLine(QStringLiteral("%1: %2 (see --help)")
+    console.printErrorLine(QCoreApplication::translate("BatchCommand", "%1: %2 (see --help)")
                                .arg(QLatin1String(kProgramName), escapedForLine(message)));
     return kExitUsage;
 }
@@ -78,12 +78,13 @@ std::optional<int> completeOptions(BatchOptions& options, const BatchEnvironment
         options.outputFolder =
             QDir::cleanPath(QDir(environment.currentFolder).absoluteFilePath(options.outputFolder));
         if (!fileSystem.isFolder(options.outputFolder)) {
-            const QString problem = fileSystem.exists(options.outputFolder)
-                                        ? QStringLiteral("is not a folder")
-                                        : QStringLiteral("does not exist");
-            return usageError(
-                environment.console,
-                QStringLiteral("the output folder %1 %2").arg(options.outputFolder, problem));
+            const QString problem =
+                fileSystem.exists(options.outputFolder)
+                    ? QCoreApplication::translate("BatchCommand",
+                                                  "the output folder %1 is not a folder")
+                    : QCoreApplication::translate("BatchCommand",
+                                                  "the output folder %1 does not exist");
+            return usageError(environment.console, problem.arg(options.outputFolder));
         }
     }
     if (options.jobs == 0)
@@ -113,18 +114,23 @@ bool placeEncoder(const ConversionServices& services, TextConsole& console,
     if (!encoder.folder.isEmpty())
         services.encoderFolders.removeFolder(encoder.folder);
     encoder.removeOnExit.release();
-    console.printErrorLine(QStringLiteral("%1: the encoder cannot be put in place: %2")
-                               .arg(QLatin1String(kProgramName), escapedForLine(*failure)));
+    console.printErrorLine(
+        QCoreApplication::translate("BatchCommand", "%1: the encoder cannot be put in place: %2")
+            .arg(QLatin1String(kProgramName), escapedForLine(*failure)));
     return false;
 }
 
 // Files and folders that no text can name are never converted as another file.
 QString leftOutText(int count)
 {
-    return count == 1 ? QStringLiteral("1 file or folder was left out: its name is not valid UTF-8")
-                      : QStringLiteral("%1 files or folders were left out: their names are not "
-                                       "valid UTF-8")
-                            .arg(count);
+    // English says one file apart; the other languages choose their plural forms by %n.
+    return count == 1
+               ? QCoreApplication::translate(
+                     "BatchCommand", "1 file or folder was left out: its name is not valid UTF-8")
+               : QCoreApplication::translate(
+                     "BatchCommand",
+                     "%n files or folders were left out: their names are not valid UTF-8", "",
+                     count);
 }
 
 // An earlier run's output is no input of a run that writes it again: a rerun converts the
@@ -221,7 +227,7 @@ int runBatchCommand(const QStringList& arguments, BatchEnvironment& environment)
     TextConsole& console = environment.console;
     if (const int error = console.outputWriteError()) {
         console.printErrorLine(
-            QStringLiteral("%1: write error: %2")
+            QCoreApplication::translate("BatchCommand", "%1: write error: %2")
                 .arg(QLatin1String(kProgramName), QString::fromLocal8Bit(std::strerror(error))));
         return std::max(status, kExitSomeFailed);
     }

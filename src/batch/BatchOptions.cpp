@@ -3,6 +3,7 @@
 
 #include "core/ConstantBitRates.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace brindlecast {
@@ -33,18 +34,20 @@ QString applyOption(const QString& name, const QString& value, BatchOptions& opt
         }
         options.bitRateKbps = listedBitRate(value);
         if (!options.bitRateKbps) {
-            return QStringLiteral("--bit-rate must be \"same\" or one of %1, not \"%2\"")
+            return QCoreApplication::translate(
+                       "BatchOptions", "--bit-rate must be \"same\" or one of %1, not \"%2\"")
                 .arg(constantBitRatesAscendingText(), value);
         }
     } else if (name == QLatin1String("--output-folder")) {
         if (value.isEmpty())
-            return QStringLiteral("--output-folder needs a folder");
+            return QCoreApplication::translate("BatchOptions", "--output-folder needs a folder");
         options.outputFolder = value;
     } else if (name == QLatin1String("--jobs")) {
         bool isNumber = false;
         options.jobs = value.toInt(&isNumber);
         if (!isNumber || options.jobs < 1 || options.jobs > kMostJobs)
-            return QStringLiteral("--jobs must be a number from 1 to %1, not \"%2\"")
+            return QCoreApplication::translate("BatchOptions",
+                                               "--jobs must be a number from 1 to %1, not \"%2\"")
                 .arg(kMostJobs)
                 .arg(value);
     } else if (name == QLatin1String("--format")) {
@@ -53,11 +56,14 @@ QString applyOption(const QString& name, const QString& value, BatchOptions& opt
         else if (value == QLatin1String("m4a"))
             options.format = OutputFormat::M4a;
         else
-            return QStringLiteral("--format must be aac or m4a, not \"%1\"").arg(value);
+            return QCoreApplication::translate("BatchOptions",
+                                               "--format must be aac or m4a, not \"%1\"")
+                .arg(value);
     } else if (name == QLatin1String("--extension")) {
         QString extension = value.startsWith(u'.') ? value.mid(1) : value;
         if (extension.isEmpty() || extension.contains(u'/'))
-            return QStringLiteral("--extension needs an extension such as wav, or *");
+            return QCoreApplication::translate("BatchOptions",
+                                               "--extension needs an extension such as wav, or *");
         options.extension = extension;
     }
     return {};
@@ -125,32 +131,39 @@ ParsedArguments parseBatchArguments(const QStringList& arguments,
         const QString name = equals < 0 ? argument : argument.left(equals);
         if (isFlag(name)) {
             if (equals >= 0)
-                return usageError(QStringLiteral("%1 takes no value").arg(name));
+                return usageError(
+                    QCoreApplication::translate("BatchOptions", "%1 takes no value").arg(name));
             (name == QLatin1String("--keep-folders") ? options.keepFolders : options.skipExisting) =
                 true;
             continue;
         }
         if (!takesValue(name))
-            return usageError(QStringLiteral("unknown option \"%1\"").arg(argument));
+            return usageError(
+                QCoreApplication::translate("BatchOptions", "unknown option \"%1\"").arg(argument));
         QString value;
         if (equals >= 0) {
             value = argument.mid(equals + 1);
         } else if (i + 1 < arguments.size()) {
             value = arguments.at(++i);
         } else {
-            return usageError(QStringLiteral("%1 needs a value").arg(name));
+            return usageError(
+                QCoreApplication::translate("BatchOptions", "%1 needs a value").arg(name));
         }
         // Its text would name another file, or none.
         if (undecodable.contains(i))
-            return usageError(QStringLiteral("the value of %1 is not valid UTF-8").arg(name));
+            return usageError(
+                QCoreApplication::translate("BatchOptions", "the value of %1 is not valid UTF-8")
+                    .arg(name));
         const QString error = applyOption(name, value, options);
         if (!error.isEmpty())
             return usageError(error);
     }
     if (options.paths.isEmpty() && options.undecodablePaths == 0)
-        return usageError(QStringLiteral("no file or folder to convert"));
+        return usageError(
+            QCoreApplication::translate("BatchOptions", "no file or folder to convert"));
     if (options.keepFolders && options.outputFolder.isEmpty())
-        return usageError(QStringLiteral("--keep-folders needs --output-folder"));
+        return usageError(
+            QCoreApplication::translate("BatchOptions", "--keep-folders needs --output-folder"));
     parsed.action = BatchAction::Convert;
     return parsed;
 }

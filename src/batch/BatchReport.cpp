@@ -4,6 +4,7 @@
 #include "core/ConstantBitRates.h"
 #include "core/TimeLeft.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -11,9 +12,10 @@ namespace brindlecast {
 
 QString summaryLine(const BatchCounts& counts, double seconds)
 {
-    return QStringLiteral("%1 of %2 files converted, %3 failed, %4 skipped in %5 s")
+    return QCoreApplication::translate("BatchReport",
+                                       "%1 of %n files converted, %2 failed, %3 skipped in %4 s",
+                                       "", counts.total)
         .arg(counts.converted)
-        .arg(counts.total)
         .arg(counts.failed)
         .arg(counts.skipped)
         .arg(seconds, 0, 'f', 1);
@@ -23,8 +25,9 @@ QString fallbackRateLine(const BatchCounts& counts)
 {
     if (counts.atFallbackRate == 0)
         return {};
-    return QStringLiteral("%1 of them at %2 kbps: their own bit rate could not be read")
-        .arg(counts.atFallbackRate)
+    return QCoreApplication::translate(
+               "BatchReport", "%n of them at %1 kbps: their own bit rate could not be read", "",
+               counts.atFallbackRate)
         .arg(kFallbackBitRateKbps);
 }
 
@@ -32,11 +35,12 @@ QString progressLine(const BatchCounts& counts, double fractionDone, double elap
 {
     const double fraction = std::clamp(fractionDone, 0.0, 1.0);
     const std::optional<double> toGo = secondsLeft(fraction, elapsedSeconds);
-    const QString left = toGo ? QStringLiteral("about %1 left").arg(clockText(*toGo))
-                              : QStringLiteral("time left not known yet");
-    return QStringLiteral("%1 of %2 files, %3 %, %4 elapsed, %5")
+    const QString left =
+        toGo ? QCoreApplication::translate("BatchReport", "about %1 left").arg(clockText(*toGo))
+             : QCoreApplication::translate("BatchReport", "time left not known yet");
+    return QCoreApplication::translate("BatchReport", "%1 of %n files, %2 %, %3 elapsed, %4", "",
+                                       counts.total)
         .arg(counts.done())
-        .arg(counts.total)
         .arg(int(std::floor(fraction * 100)))
         .arg(clockText(elapsedSeconds), left);
 }

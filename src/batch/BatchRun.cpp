@@ -7,6 +7,7 @@
 #include "platform/FileSystem.h"
 #include "platform/StandardStreams.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace brindlecast {
@@ -111,16 +112,21 @@ void BatchRun::finished(int file, const FileVerdict& verdict)
         ++m_counts.converted;
         if (m_atFallback.at(file))
             ++m_counts.atFallbackRate;
-        console.printLine(QStringLiteral("converted %1 -> %2").arg(input, output));
+        // The leading word is for scripts and stays English; what follows is translated.
+        console.printLine(QStringLiteral("converted ") +
+                          QCoreApplication::translate("BatchRun", "%1 -> %2").arg(input, output));
         break;
     case FileVerdict::Outcome::Skipped:
         ++m_counts.skipped;
-        console.printLine(QStringLiteral("skipped %1 (%2 is up to date)").arg(input, output));
+        console.printLine(
+            QStringLiteral("skipped ") +
+            QCoreApplication::translate("BatchRun", "%1 (%2 is up to date)").arg(input, output));
         break;
     case FileVerdict::Outcome::Failed:
         ++m_counts.failed;
-        console.printErrorLine(
-            QStringLiteral("failed %1: %2").arg(input, escapedForLine(verdict.reason)));
+        console.printErrorLine(QStringLiteral("failed ") +
+                               QCoreApplication::translate("BatchRun", "%1: %2")
+                                   .arg(input, escapedForLine(verdict.reason)));
         break;
     }
     m_doneBytes += m_sizes.at(file);

@@ -3,12 +3,15 @@
 
 #include "core/ConstantBitRates.h"
 
+#include <QCoreApplication>
+
 namespace brindlecast {
 
 QString usageText()
 {
     // The rates come from the table, so that the help lists what --bit-rate takes.
-    const QString text = QStringLiteral(
+    const QString text = QCoreApplication::translate(
+        "BatchUsage",
         "Usage: brindlecast-studio [FILE...]\n"
         "       brindlecast-studio --convert [OPTIONS] PATH...\n"
         "\n"

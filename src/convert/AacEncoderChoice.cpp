@@ -11,6 +11,7 @@
 #include "platform/ChildProcess.h"
 #include "platform/ExitCleanup.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 
 namespace brindlecast {
@@ -25,16 +26,19 @@ QString aacEncoderOf(const ConversionServices& services, const QString& encoderP
     // for the run, not as a bare exit code for every file.
     const QString errorOutput = process->errorOutputTail();
     if (isStartFailureResult(result))
-        throw Failure(QStringLiteral("The encoder %1 could not be started (%2)")
-                          .arg(encoderPath, errorOutput));
+        throw Failure(
+            QCoreApplication::translate("ConversionRun", "The encoder %1 could not be started (%2)")
+                .arg(encoderPath, errorOutput));
     if (result != 0) {
         const QString line = encoderErrorLine(errorOutput);
-        throw Failure(
-            QStringLiteral("The encoder %1 does not work: asked for its encoders, it ended with "
-                           "exit code %2%3")
-                .arg(encoderPath, QString::number(result),
-                     line.isEmpty() ? QStringLiteral(" and no message")
-                                    : QStringLiteral(": ") + line));
+        throw Failure(QCoreApplication::translate(
+                          "ConversionRun",
+                          "The encoder %1 does not work: asked for its encoders, it ended with "
+                          "exit code %2%3")
+                          .arg(encoderPath, QString::number(result),
+                               line.isEmpty()
+                                   ? QCoreApplication::translate("ConversionRun", " and no message")
+                                   : QStringLiteral(": ") + line));
     }
     return aacEncoderFromList(process->standardOutput());
 }

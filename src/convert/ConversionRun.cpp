@@ -83,7 +83,9 @@ void ConversionRun::start(const ConversionChoices& choices)
     ProgressDisplay& bar = m_targets.progress;
 
     if (!steps.check(104, [&] { return m_targets.rows.rowCount() > 0; })) {
-        steps.run(168, [&] { m_targets.messageBox(QStringLiteral("No files added.")); });
+        steps.run(168, [&] {
+            m_targets.messageBox(QCoreApplication::translate("ConversionRun", "No files added."));
+        });
         return;
     }
     if (!steps.check(106, [&] {
@@ -94,9 +96,11 @@ void ConversionRun::start(const ConversionChoices& choices)
         steps.run(166, [&] {
             m_targets.messageBox(
                 undecodable
-                    ? QStringLiteral("The folder's name is not valid UTF-8. Please select "
-                                     "another folder.")
-                    : QStringLiteral("Folder does not exist. Please select another folder."));
+                    ? QCoreApplication::translate(
+                          "ConversionRun", "The folder's name is not valid UTF-8. Please select "
+                                           "another folder.")
+                    : QCoreApplication::translate(
+                          "ConversionRun", "Folder does not exist. Please select another folder."));
         });
         return;
     }
@@ -147,7 +151,8 @@ void ConversionRun::start(const ConversionChoices& choices)
     });
     steps.run(158, [&] { m_targets.pointer.setMousePointer(PointerDefault); });
     steps.run(160, [&] { bar.setRealValue(0); });
-    steps.run(162, [&] { bar.setText(QStringLiteral("Progress Bar")); });
+    steps.run(162,
+              [&] { bar.setText(QCoreApplication::translate("ProgressBar", "Progress Bar")); });
     showEnded.dismiss();
     showConverting(false);
     RunProgress outcome;
@@ -255,7 +260,10 @@ std::optional<ScheduledJob> ConversionRun::prepareRow(int row, RunState& run)
     const QString input = run.inputs[row - 1]; // 124
     // Of the run's own files, whatever the list shows meanwhile.
     steps.run(126, [&] { bar.setRealValue(double(row) / run.fileCount * 100.0); });
-    steps.run(128, [&] { bar.setText(QStringLiteral("Processing: ") + FileNameOfPath(input)); });
+    steps.run(128, [&] {
+        bar.setText(QCoreApplication::translate("ProgressBar", "Processing: %1")
+                        .arg(FileNameOfPath(input)));
+    });
     QCoreApplication::processEvents(); // 130
     if (m_stopping)
         return std::nullopt;
@@ -276,8 +284,8 @@ std::optional<ScheduledJob> ConversionRun::prepareRow(int row, RunState& run)
         steps.run(140, [&] { output = outputPathIn(FolderOfPath(input), input); });
     }
     if (!output) {
-        run.verdicts[row - 1] =
-            FileVerdict::failed(QStringLiteral("no output file name could be made"));
+        run.verdicts[row - 1] = FileVerdict::failed(
+            QCoreApplication::translate("ConversionRun", "no output file name could be made"));
         fileEnded(row, run);
         return std::nullopt;
     }

@@ -11,6 +11,8 @@
 #include "platform/MediaHeaders.h"
 #include "platform/MediaInfoProbe.h"
 
+#include <QCoreApplication>
+
 namespace brindlecast {
 
 namespace {
@@ -48,27 +50,33 @@ std::optional<QString> encodeFailure(int result, const ChildProcess& process,
     const QString errorOutput = process.errorOutputTail();
     const QString& outputArgument = files.outputArgument;
     if (isStartFailureResult(result))
-        return QStringLiteral("the encoder could not be started (%1)").arg(errorOutput);
+        return QCoreApplication::translate("ConversionRun", "the encoder could not be started (%1)")
+            .arg(errorOutput);
     if (result != 0) {
         const QString line = encoderErrorLine(errorOutput, files.inputArgument, outputArgument);
-        const QString reason = QStringLiteral("the encoder failed (exit code %1)").arg(result);
+        const QString reason =
+            QCoreApplication::translate("ConversionRun", "the encoder failed (exit code %1)")
+                .arg(result);
         return line.isEmpty() ? reason : reason + QStringLiteral(": ") + line;
     }
     if (fileSystem.regularFileSize(output) <= 0) {
         // A full disk, say, even where the encoder still ended with 0.
         const QString cause =
             encoderCauseLine(errorOutput, encoderFileArgument(input), outputArgument);
-        const QString reason = QStringLiteral("the encoder wrote no output");
+        const QString reason =
+            QCoreApplication::translate("ConversionRun", "the encoder wrote no output");
         return cause.isEmpty() ? reason : reason + QStringLiteral(": ") + cause;
     }
     const QString writeError = outputWriteErrorLine(errorOutput, outputArgument);
     if (!writeError.isEmpty())
-        return QStringLiteral("the output is incomplete: ") + writeError;
+        return QCoreApplication::translate("ConversionRun", "the output is incomplete: %1")
+            .arg(writeError);
     const std::optional<double> wanted = pcmWaveFileSeconds(input);
     const std::optional<double> written =
         wanted ? outputDuration(fileSystem, mediaInfo, output) : std::nullopt;
     if (wanted && written && isOutputCutOff(*wanted, *written)) {
-        return QStringLiteral("the output is cut off: it lasts %1 s of %2 s")
+        return QCoreApplication::translate("ConversionRun",
+                                           "the output is cut off: it lasts %1 s of %2 s")
             .arg(seconds(*written), seconds(*wanted));
     }
     return std::nullopt;

@@ -8,6 +8,7 @@
 #include "platform/EncoderFolders.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 namespace brindlecast {
 
@@ -31,8 +32,10 @@ std::optional<QString> putEncoderInPlace(const ConversionServices& services,
         return failure;
     return step(120, [&] {
         if (!folders.isTrusted(placed.program)) {
-            throw Failure(QStringLiteral("The encoder %1 could have been changed by another user, "
-                                         "so it was not run")
+            throw Failure(QCoreApplication::translate(
+                              "ConversionRun",
+                              "The encoder %1 could have been changed by another user, "
+                              "so it was not run")
                               .arg(placed.program));
         }
         placed.codec = aacEncoders.forBuild(services, placed.program, bytes);
@@ -41,7 +44,8 @@ std::optional<QString> putEncoderInPlace(const ConversionServices& services,
 
 QString untrustedEncoderReason()
 {
-    return QStringLiteral("the encoder could have been changed by another user, so it was not run");
+    return QCoreApplication::translate(
+        "ConversionRun", "the encoder could have been changed by another user, so it was not run");
 }
 
 } // namespace brindlecast

@@ -9,6 +9,8 @@
 #include "platform/FileSystem.h"
 #include "platform/OutputFiles.h"
 
+#include <QCoreApplication>
+
 namespace brindlecast {
 
 namespace {
@@ -36,11 +38,14 @@ std::optional<QString> FileEncoder::refusal(const EncodeRequest& request)
     if (!fileSystem.isRegularFile(request.input)) {
         // Bytes that are no UTF-8 do not survive into a name the program can open again.
         return request.input.contains(QChar::ReplacementCharacter)
-                   ? QStringLiteral("its name is not valid UTF-8, which cannot be converted")
-                   : QStringLiteral("the input is missing or not a regular file");
+                   ? QCoreApplication::translate(
+                         "ConversionRun", "its name is not valid UTF-8, which cannot be converted")
+                   : QCoreApplication::translate("ConversionRun",
+                                                 "the input is missing or not a regular file");
     }
     if (fileSystem.isSameFile(request.input, request.output))
-        return QStringLiteral("the output file would replace the input file");
+        return QCoreApplication::translate("ConversionRun",
+                                           "the output file would replace the input file");
     if (const QString clash = m_claims.claim(request.input, request.output); !clash.isEmpty())
         return clash;
     return std::nullopt;
@@ -58,7 +63,8 @@ std::variant<ScheduledJob, FileVerdict> FileEncoder::prepare(const EncodeRequest
         return FileVerdict{FileVerdict::Outcome::Skipped, {}};
     if (fileSystem.isFolder(request.output))
         return FileVerdict::failed(
-            QStringLiteral("a folder is in the way of the output %1").arg(request.output));
+            QCoreApplication::translate("ConversionRun", "a folder is in the way of the output %1")
+                .arg(request.output));
     // Checked again for every file: the encoder's folder could have been changed meanwhile.
     if (!m_services.encoderFolders.isTrusted(m_settings.encoder))
         return FileVerdict::failed(untrustedEncoderReason());
@@ -67,7 +73,8 @@ std::variant<ScheduledJob, FileVerdict> FileEncoder::prepare(const EncodeRequest
     if (fileSystem.isFolder(folder)) {
         if (const QString refused = fileSystem.writeRefusal(folder); !refused.isEmpty()) {
             return FileVerdict::failed(
-                QStringLiteral("cannot write into %1 (%2)").arg(folder, refused));
+                QCoreApplication::translate("ConversionRun", "cannot write into %1 (%2)")
+                    .arg(folder, refused));
         }
     }
     // The file read is the one just checked: a name swapped for a pipe or a link meanwhile is
@@ -75,10 +82,12 @@ std::variant<ScheduledJob, FileVerdict> FileEncoder::prepare(const EncodeRequest
     auto files = std::make_shared<JobFiles>();
     files->input = fileSystem.openRegularFile(request.input);
     if (!files->input.isOpen())
-        return FileVerdict::failed(QStringLiteral("the input is missing or not a regular file"));
+        return FileVerdict::failed(QCoreApplication::translate(
+            "ConversionRun", "the input is missing or not a regular file"));
     const std::optional<QString> bitRate = request.bitRate(files->input.openedFileName());
     if (!bitRate)
-        return FileVerdict::failed(QStringLiteral("no bit rate could be worked out"));
+        return FileVerdict::failed(
+            QCoreApplication::translate("ConversionRun", "no bit rate could be worked out"));
     try {
         files->partial = outputs.createPartial(
             request.outputRoot.isEmpty() ? FolderOfPath(request.output) : request.outputRoot,

@@ -4,6 +4,8 @@
 #include "core/PathHelpers.h"
 #include "platform/FileSystem.h"
 
+#include <QCoreApplication>
+
 namespace brindlecast {
 
 namespace {
@@ -40,9 +42,11 @@ QString OutputClaims::sameAs(const QHash<QString, QStringList>& byName, const QS
 QString OutputClaims::claim(const QString& input, const QString& output)
 {
     if (const QString other = sameAs(m_inputs, output, input); !other.isEmpty())
-        return QStringLiteral("its output %1 is an input of this run").arg(output);
+        return QCoreApplication::translate("ConversionRun", "its output %1 is an input of this run")
+            .arg(output);
     if (const QString earlier = sameAs(m_outputs, output, QString()); !earlier.isEmpty()) {
-        return QStringLiteral("its output %1 is already written from %2")
+        return QCoreApplication::translate("ConversionRun",
+                                           "its output %1 is already written from %2")
             .arg(output, m_writers.value(earlier));
     }
     m_outputs[nameKey(output)].append(output);

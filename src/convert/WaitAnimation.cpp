@@ -4,6 +4,8 @@
 #include "core/ProgressAnimation.h"
 #include "core/ProgressDisplay.h"
 
+#include <QCoreApplication>
+
 namespace brindlecast {
 
 WaitAnimation::WaitAnimation(ProgressDisplay& bar, QString baseText, std::optional<int> startValue,
@@ -26,7 +28,8 @@ void WaitAnimation::nextCycle()
 
 void WaitAnimation::finish()
 {
-    m_bar.setText(m_baseText.isEmpty() ? QStringLiteral("Progress Bar") : m_baseText);
+    m_bar.setText(m_baseText.isEmpty() ? QCoreApplication::translate("ProgressBar", "Progress Bar")
+                                       : m_baseText);
 }
 
 } // namespace brindlecast

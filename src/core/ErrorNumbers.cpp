@@ -1,48 +1,53 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ErrorNumbers.h"
 
+#include <QCoreApplication>
+
 namespace brindlecast {
 
 QString errorText(ErrorNumber number)
 {
     switch (number) {
     case ErrorNumber::InvalidProcedureCall:
-        return QStringLiteral("Invalid procedure call or argument");
+        return QCoreApplication::translate("ErrorNumbers", "Invalid procedure call or argument");
     case ErrorNumber::Overflow:
-        return QStringLiteral("Overflow");
+        return QCoreApplication::translate("ErrorNumbers", "Overflow");
     case ErrorNumber::OutOfMemory:
-        return QStringLiteral("Out of memory");
+        return QCoreApplication::translate("ErrorNumbers", "Out of memory");
     case ErrorNumber::SubscriptOutOfRange:
-        return QStringLiteral("Subscript out of range");
+        return QCoreApplication::translate("ErrorNumbers", "Subscript out of range");
     case ErrorNumber::DivisionByZero:
-        return QStringLiteral("Division by zero");
+        return QCoreApplication::translate("ErrorNumbers", "Division by zero");
     case ErrorNumber::TypeMismatch:
-        return QStringLiteral("Type mismatch");
+        return QCoreApplication::translate("ErrorNumbers", "Type mismatch");
     case ErrorNumber::DllNotLoaded:
-        return QStringLiteral("Error in loading DLL");
+        return QCoreApplication::translate("ErrorNumbers", "Error in loading DLL");
     case ErrorNumber::FileNotFound:
-        return QStringLiteral("File not found");
+        return QCoreApplication::translate("ErrorNumbers", "File not found");
     case ErrorNumber::PermissionDenied:
-        return QStringLiteral("Permission denied");
+        return QCoreApplication::translate("ErrorNumbers", "Permission denied");
     case ErrorNumber::PathFileAccessError:
-        return QStringLiteral("Path/File access error");
+        return QCoreApplication::translate("ErrorNumbers", "Path/File access error");
     case ErrorNumber::PathNotFound:
-        return QStringLiteral("Path not found");
+        return QCoreApplication::translate("ErrorNumbers", "Path not found");
     case ErrorNumber::ObjectNotSet:
-        return QStringLiteral("Object variable or With block variable not set");
+        return QCoreApplication::translate("ErrorNumbers",
+                                           "Object variable or With block variable not set");
     case ErrorNumber::ResourceNotFound:
-        return QStringLiteral("Resource not found");
+        return QCoreApplication::translate("ErrorNumbers", "Resource not found");
     case ErrorNumber::InvalidPropertyValue:
-        return QStringLiteral("Invalid property value");
+        return QCoreApplication::translate("ErrorNumbers", "Invalid property value");
     case ErrorNumber::EntryPointNotFound:
-        return QStringLiteral("Can't find DLL entry point");
+        return QCoreApplication::translate("ErrorNumbers", "Can't find DLL entry point");
     case ErrorNumber::InvalidPicture:
-        return QStringLiteral("Invalid picture");
+        return QCoreApplication::translate("ErrorNumbers", "Invalid picture");
     case ErrorNumber::BufferTooSmall:
-        return QStringLiteral("The FileName buffer is too small to store the selected file "
-                              "name(s).");
+        return QCoreApplication::translate(
+            "ErrorNumbers", "The FileName buffer is too small to store the selected file "
+                            "name(s).");
     }
-    return QStringLiteral("Application-defined or object-defined error");
+    return QCoreApplication::translate("ErrorNumbers",
+                                       "Application-defined or object-defined error");
 }
 
 Failure makeFailure(ErrorNumber number)

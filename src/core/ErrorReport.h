@@ -2,11 +2,13 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 namespace brindlecast {
 
 inline constexpr auto kSupportAddress = "support@brindlecast.example";
-inline constexpr auto kApplicationErrorTitle = "Application Error";
+inline constexpr auto kApplicationErrorTitle =
+    QT_TRANSLATE_NOOP("ErrorReport", "Application Error");
 
 // "in Tessaly2021/08/31.Form1.<procedure> ", the location text of the main window's procedures.
 QString form1LocationText(const QString& procedureName);

@@ -4,6 +4,8 @@
 #include "core/ErrorNumbers.h"
 #include "core/Rounding.h"
 
+#include <QCoreApplication>
+
 namespace brindlecast {
 
 ProgressBand progressBand(int startValue, std::optional<int> fileCount)
@@ -27,7 +29,7 @@ QString waitText(const QString& baseText, int counter)
     QString text = baseText;
     if (!baseText.isEmpty())
         text += QStringLiteral(", ");
-    return text + QStringLiteral("Please wait.. ") + QString::number(counter);
+    return text + QCoreApplication::translate("ProgressBar", "Please wait.. %1").arg(counter);
 }
 
 double progressValueAt(int counter, int startValue, const ProgressBand& band)

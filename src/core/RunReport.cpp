@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/RunReport.h"
 
+#include <QCoreApplication>
+
 namespace brindlecast {
 
 void RunReport::addFailure(const QString& path, const QString& reason)
@@ -16,31 +18,47 @@ void RunReport::addListRateFile(const QString& listEntry)
 
 QString RunReport::closingMessage(int fileCount) const
 {
-    QString message = QStringLiteral("Done.");
+    // English says one file apart where its words differ; the other languages choose their
+    // plural forms by %n.
+    QString message = QCoreApplication::translate("RunReport", "Done.");
     if (m_stopped) {
-        message =
-            QStringLiteral("Stopped.\r\n\r\n%1 of %2 %3 converted.")
-                .arg(m_converted)
-                .arg(fileCount)
-                .arg(fileCount == 1 ? QStringLiteral("file was") : QStringLiteral("files were"));
+        message = QCoreApplication::translate("RunReport", "Stopped.") +
+                  QStringLiteral("\r\n\r\n") +
+                  (fileCount == 1
+                       ? QCoreApplication::translate("RunReport", "%1 of 1 file was converted.")
+                       : QCoreApplication::translate("RunReport", "%1 of %n files were converted.",
+                                                     "", fileCount))
+                      .arg(m_converted);
     } else if (!m_encoderUnusable.isEmpty() && fileCount > 0) {
-        message +=
-            fileCount == 1
-                ? QStringLiteral("\r\n\r\nThe file was not converted")
-                : QStringLiteral("\r\n\r\nNone of the %1 files was converted").arg(fileCount);
-        return message + QStringLiteral(", because the encoder could not be put in place:\r\n") +
-               m_encoderUnusable;
+        message += QStringLiteral("\r\n\r\n") +
+                   (fileCount == 1
+                        ? QCoreApplication::translate(
+                              "RunReport",
+                              "The file was not converted, because the encoder could not be put "
+                              "in place:")
+                        : QCoreApplication::translate(
+                              "RunReport",
+                              "None of the %n files was converted, because the encoder could not "
+                              "be put in place:",
+                              "", fileCount));
+        return message + QStringLiteral("\r\n") + m_encoderUnusable;
     }
     if (!m_failures.isEmpty())
         message += failedFilesText(fileCount);
     if (m_listRateFiles == 1) {
-        message += QStringLiteral("\r\n\r\n1 file was converted at the list's rate of %1, "
-                                  "because its own bit rate could not be read.")
+        message += QStringLiteral("\r\n\r\n") +
+                   QCoreApplication::translate(
+                       "RunReport",
+                       "1 file was converted at the list's rate of %1, because its own bit rate "
+                       "could not be read.")
                        .arg(m_listEntry);
     } else if (m_listRateFiles > 1) {
-        message += QStringLiteral("\r\n\r\n%1 files were converted at the list's rate of %2, "
-                                  "because their own bit rate could not be read.")
-                       .arg(m_listRateFiles)
+        message += QStringLiteral("\r\n\r\n") +
+                   QCoreApplication::translate(
+                       "RunReport",
+                       "%n files were converted at the list's rate of %1, because their own bit "
+                       "rate could not be read.",
+                       "", m_listRateFiles)
                        .arg(m_listEntry);
     }
     return message;
@@ -48,17 +66,19 @@ QString RunReport::closingMessage(int fileCount) const
 
 QString RunReport::failedFilesText(int fileCount) const
 {
-    QString message;
-    const QString files = fileCount == 1 ? QStringLiteral("file") : QStringLiteral("files");
-    message += QStringLiteral("\r\n\r\n%1 of %2 %3 failed:")
-                   .arg(m_failures.size())
-                   .arg(fileCount)
-                   .arg(files);
+    QString message = QStringLiteral("\r\n\r\n");
+    message +=
+        (fileCount == 1
+             ? QCoreApplication::translate("RunReport", "%1 of 1 file failed:")
+             : QCoreApplication::translate("RunReport", "%1 of %n files failed:", "", fileCount))
+            .arg(m_failures.size());
     for (qsizetype i = 0; i < m_failures.size() && i < kListedFailures; ++i)
         message += QStringLiteral("\r\n") + m_failures[i].path + QStringLiteral(" - ") +
                    m_failures[i].reason;
     if (m_failures.size() > kListedFailures)
-        message += QStringLiteral("\r\n... and %1 more").arg(m_failures.size() - kListedFailures);
+        message += QStringLiteral("\r\n") +
+                   QCoreApplication::translate("RunReport", "... and %n more", "",
+                                               int(m_failures.size() - kListedFailures));
     return message;
 }
 

@@ -5,6 +5,7 @@
 #include "core/Failure.h"
 #include "core/Rounding.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
 #include <algorithm>
@@ -60,8 +61,9 @@ bool isUsable(const QString& fileName)
 
 QString notRegularFailure(const QString& fileName)
 {
-    return QStringLiteral("The settings file %1 is not a regular file, so it is neither read nor "
-                          "written; the choices are kept until the program ends")
+    return QCoreApplication::translate(
+               "Settings", "The settings file %1 is not a regular file, so it is neither read nor "
+                           "written; the choices are kept until the program ends")
         .arg(fileName);
 }
 
@@ -166,15 +168,17 @@ void SettingsStore::write(SettingKey key, const QString& text, Telling telling)
         (status == QSettings::FormatError && fileHolds(file, key, text))) {
         m_unsaved.erase(key);
         if (status == QSettings::FormatError) {
-            throw Failure(QStringLiteral("The settings file %1 could not be read, so the choices "
-                                         "stored in it were lost; it now holds the current ones")
+            throw Failure(QCoreApplication::translate(
+                              "Settings", "The settings file %1 could not be read, so the choices "
+                                          "stored in it were lost; it now holds the current ones")
                               .arg(file));
         }
         return;
     }
     keepUnsaved(key, text,
-                QStringLiteral("Could not write the setting \"%1\" to %2; it is kept until the "
-                               "program ends")
+                QCoreApplication::translate(
+                    "Settings", "Could not write the setting \"%1\" to %2; it is kept until the "
+                                "program ends")
                     .arg(settingName(key), file),
                 telling);
 }

@@ -15,6 +15,8 @@
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 
+#include <QCoreApplication>
+
 namespace brindlecast {
 
 namespace {
@@ -30,8 +32,10 @@ void storeChanged(SettingsStore& settings, SettingKey key, const QString& text)
 
 QString extensionPrompt()
 {
-    return QStringLiteral("Enter file extension to load:") + QStringLiteral("\r\r") +
-           QStringLiteral("(* for all files, txt for all txt files, doc for all doc files, etc.)");
+    return QCoreApplication::translate("FileList", "Enter file extension to load:") +
+           QStringLiteral("\r\r") +
+           QCoreApplication::translate(
+               "FileList", "(* for all files, txt for all txt files, doc for all doc files, etc.)");
 }
 
 void PushButton3_Click(const FolderAddTargets& targets)
@@ -55,8 +59,9 @@ void PushButton3_Click(const FolderAddTargets& targets)
     QString chosen;
     steps.run(104, [&] { lastFolder = targets.settings.read(SettingKey::LastAddFolder); });
     steps.run(104, [&] {
-        chosen =
-            BrowseForFolder(targets.dialogs, QString::fromLatin1(kBrowseFolderTitle), lastFolder);
+        chosen = BrowseForFolder(targets.dialogs,
+                                 QCoreApplication::translate("FileList", kBrowseFolderTitle),
+                                 lastFolder);
     });
     if (steps.check(106, [&] { return chosen.isEmpty(); }))
         return;

@@ -11,6 +11,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace brindlecast {
@@ -19,8 +20,9 @@ namespace {
 
 QString tooManyFilesText()
 {
-    return QStringLiteral("You've selected too many files to add.") + QStringLiteral("\r\r") +
-           QStringLiteral("Please try adding via the \"Add All\" button.");
+    return QCoreApplication::translate("FileList", "You've selected too many files to add.") +
+           QStringLiteral("\r\r") +
+           QCoreApplication::translate("FileList", "Please try adding via the \"Add All\" button.");
 }
 
 } // namespace
@@ -54,8 +56,10 @@ void AddFilesByDialog(Dialogs& dialogs, const std::function<void(const QString&)
         request.multiSelect = true;
         request.maxResultChars = kAddFilesMaxResultChars;
     });
-    steps.run(108, [&] { request.title = QString::fromLatin1(kAddFilesTitle); });
-    steps.run(110, [&] { request.filter = QString::fromLatin1(kAddFilesFilter); });
+    steps.run(108,
+              [&] { request.title = QCoreApplication::translate("FileList", kAddFilesTitle); });
+    steps.run(110,
+              [&] { request.filter = QCoreApplication::translate("FileList", kAddFilesFilter); });
 
     bool tooManyFiles = false;
     steps.run(112, [&] {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <functional>
 
 namespace brindlecast {
@@ -10,8 +11,9 @@ class Dialogs;
 class FileRows;
 class FileSystem;
 
-inline constexpr auto kAddFilesTitle = "Add File(s) - Hold Ctrl to select multiple files";
-inline constexpr auto kAddFilesFilter = "WAV Files (*.wav)";
+inline constexpr auto kAddFilesTitle =
+    QT_TRANSLATE_NOOP("FileList", "Add File(s) - Hold Ctrl to select multiple files");
+inline constexpr auto kAddFilesFilter = QT_TRANSLATE_NOOP("FileList", "WAV Files (*.wav)");
 inline constexpr int kAddFilesMaxResultChars = 30000;
 
 // "Add WAV File(s)": appends one row per file picked in the open-file dialog. A pick whose text

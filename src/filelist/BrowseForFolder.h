@@ -2,13 +2,14 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 namespace brindlecast {
 
 class Dialogs;
 
 // The title both folder pickers show.
-inline constexpr auto kBrowseFolderTitle = "Please select folder:";
+inline constexpr auto kBrowseFolderTitle = QT_TRANSLATE_NOOP("FileList", "Please select folder:");
 
 // The folder picker of the AddFolder module: shows only folders, opens at the start folder (sent
 // as given, even when empty or missing) and returns the chosen folder's path, or "" when the user

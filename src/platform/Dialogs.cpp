@@ -7,8 +7,8 @@ namespace brindlecast {
 
 void Dialogs::showErrorBox(const QString& text)
 {
-    showMessage({text, QString::fromLatin1(kApplicationErrorTitle), MessageIcon::Exclamation,
-                 MessageButtons::Ok});
+    showMessage({text, QCoreApplication::translate("ErrorReport", kApplicationErrorTitle),
+                 MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 void Dialogs::showPlainMessage(const QString& text, const QString& title)

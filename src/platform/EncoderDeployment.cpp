@@ -41,31 +41,39 @@ void checkTemporaryFolder(const QString& folder)
 {
     // Bytes that are no UTF-8 do not survive into a name that can be opened again.
     if (folder.contains(QChar::ReplacementCharacter)) {
-        throw makeFailure(ErrorNumber::PathNotFound,
-                          QStringLiteral("The name of the temporary folder %1 is not valid "
-                                         "UTF-8; set TEMP to another folder")
-                              .arg(folder));
+        throw makeFailure(
+            ErrorNumber::PathNotFound,
+            QCoreApplication::translate("EncoderDeployment",
+                                        "The name of the temporary folder %1 is not valid "
+                                        "UTF-8; set TEMP to another folder")
+                .arg(folder));
     }
     struct stat info {};
     if (::stat(nativeName(folder).constData(), &info) != 0) {
         if (errno == ENOENT) {
-            throw makeFailure(
-                ErrorNumber::PathNotFound,
-                QStringLiteral("The temporary folder %1 does not exist; set TEMP to an "
-                               "existing folder")
-                    .arg(folder));
+            throw makeFailure(ErrorNumber::PathNotFound,
+                              QCoreApplication::translate(
+                                  "EncoderDeployment",
+                                  "The temporary folder %1 does not exist; set TEMP to an "
+                                  "existing folder")
+                                  .arg(folder));
         }
-        throw systemFailure(QStringLiteral("The temporary folder %1 cannot be used").arg(folder),
+        throw systemFailure(QCoreApplication::translate("EncoderDeployment",
+                                                        "The temporary folder %1 cannot be used")
+                                .arg(folder),
                             errno);
     }
     if (!S_ISDIR(info.st_mode))
         throw makeFailure(ErrorNumber::PathNotFound,
-                          QStringLiteral("The temporary folder %1 is not a folder").arg(folder));
+                          QCoreApplication::translate("EncoderDeployment",
+                                                      "The temporary folder %1 is not a folder")
+                              .arg(folder));
     // Its owner may rename or remove whatever is in it, sticky bit or not.
     if (info.st_uid != ::geteuid() && info.st_uid != 0) {
         throw makeFailure(
             ErrorNumber::PermissionDenied,
-            QStringLiteral(
+            QCoreApplication::translate(
+                "EncoderDeployment",
                 "The temporary folder %1 is owned by another user; the encoder is not put there")
                 .arg(folder));
     }
@@ -73,7 +81,8 @@ void checkTemporaryFolder(const QString& folder)
     if (othersMayWrite && !(info.st_mode & S_ISVTX)) {
         throw makeFailure(
             ErrorNumber::PermissionDenied,
-            QStringLiteral(
+            QCoreApplication::translate(
+                "EncoderDeployment",
                 "The temporary folder %1 is open to other users; the encoder is not put there")
                 .arg(folder));
     }
@@ -100,7 +109,8 @@ void WriteBytesToFile(const QByteArray& bytes, const QString& path, mode_t mode)
     const int fd =
         ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     if (fd < 0)
-        throw systemFailure(QStringLiteral("Cannot create %1").arg(path), errno);
+        throw systemFailure(
+            QCoreApplication::translate("EncoderDeployment", "Cannot create %1").arg(path), errno);
     qsizetype written = 0;
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.constData() + written, bytes.size() - written);
@@ -110,14 +120,17 @@ void WriteBytesToFile(const QByteArray& bytes, const QString& path, mode_t mode)
             const int error = n < 0 ? errno : ENOSPC;
             ::close(fd);
             ::unlink(name.constData());
-            throw systemFailure(QStringLiteral("Cannot write %1").arg(path), error);
+            throw systemFailure(
+                QCoreApplication::translate("EncoderDeployment", "Cannot write %1").arg(path),
+                error);
         }
         written += n;
     }
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(name.constData());
-        throw systemFailure(QStringLiteral("Cannot write %1").arg(path), error);
+        throw systemFailure(
+            QCoreApplication::translate("EncoderDeployment", "Cannot write %1").arg(path), error);
     }
 }
 
@@ -126,9 +139,11 @@ QString createEncoderFolder(const QString& temporaryFolder)
     checkTemporaryFolder(temporaryFolder);
     QByteArray name = nativeName(temporaryFolder + u'/') + encoderFolderTemplate(::getpid());
     if (!::mkdtemp(name.data())) {
-        throw systemFailure(QStringLiteral("Cannot create a folder in the temporary folder %1")
-                                .arg(temporaryFolder),
-                            errno);
+        throw systemFailure(
+            QCoreApplication::translate("EncoderDeployment",
+                                        "Cannot create a folder in the temporary folder %1")
+                .arg(temporaryFolder),
+            errno);
     }
     const QString folder = QFile::decodeName(name);
     struct stat info {};
@@ -173,7 +188,8 @@ void deployEncoder(const QByteArray& bytes, const QString& encoderFolder)
     // An empty build is a failed load, not an encoder: running it would only fail obscurely.
     if (bytes.isEmpty())
         throw makeFailure(ErrorNumber::FileNotFound,
-                          QStringLiteral("There is no encoder to put in place"));
+                          QCoreApplication::translate("EncoderDeployment",
+                                                      "There is no encoder to put in place"));
     WriteBytesToFile(bytes, encoderPathIn(encoderFolder), 0700);
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/ErrorNumbers.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,30 +36,38 @@ QString unrunnableEncoderOnPath()
 QByteArray loadEncoderBuild(int id)
 {
     if (id != kEncoder32BitId && id != kEncoder64BitId)
-        throw makeFailure(ErrorNumber::ResourceNotFound,
-                          QStringLiteral("Resource with identifier '%1' not found").arg(id));
+        throw makeFailure(
+            ErrorNumber::ResourceNotFound,
+            QCoreApplication::translate("EncoderStore", "Resource with identifier '%1' not found")
+                .arg(id));
     const QString path = installedEncoderPath();
     if (path.isEmpty()) {
         if (const QString unusable = unrunnableEncoderOnPath(); !unusable.isEmpty())
-            throw makeFailure(
-                ErrorNumber::PermissionDenied,
-                QStringLiteral("The ffmpeg encoder %1 is not executable").arg(unusable));
+            throw makeFailure(ErrorNumber::PermissionDenied,
+                              QCoreApplication::translate("EncoderStore",
+                                                          "The ffmpeg encoder %1 is not executable")
+                                  .arg(unusable));
         throw makeFailure(
             ErrorNumber::FileNotFound,
-            QStringLiteral("The ffmpeg encoder is not installed (not found on PATH)"));
+            QCoreApplication::translate("EncoderStore",
+                                        "The ffmpeg encoder is not installed (not found on PATH)"));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw makeFailure(ErrorNumber::PathFileAccessError,
-                          QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+                          QCoreApplication::translate("EncoderStore", "Cannot read %1: %2")
+                              .arg(path, file.errorString()));
     QByteArray bytes = file.readAll();
     // An empty read of a file that opened is no error of the system's: it has no text for it.
     if (bytes.isEmpty() && file.error() == QFileDevice::NoError)
-        throw makeFailure(ErrorNumber::FileNotFound,
-                          QStringLiteral("The ffmpeg encoder %1 is an empty file").arg(path));
+        throw makeFailure(
+            ErrorNumber::FileNotFound,
+            QCoreApplication::translate("EncoderStore", "The ffmpeg encoder %1 is an empty file")
+                .arg(path));
     if (bytes.isEmpty())
         throw makeFailure(ErrorNumber::PathFileAccessError,
-                          QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+                          QCoreApplication::translate("EncoderStore", "Cannot read %1: %2")
+                              .arg(path, file.errorString()));
     return bytes;
 }
 

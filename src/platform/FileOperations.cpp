@@ -52,8 +52,9 @@ void DeleteFileForced(const QString& path)
     if (path.isEmpty() || ::lstat(name.constData(), &info) != 0)
         throw makeFailure(ErrorNumber::FileNotFound);
     if (S_ISDIR(info.st_mode))
-        throw makeFailure(ErrorNumber::PathFileAccessError,
-                          QStringLiteral("Path is a folder, not a file"));
+        throw makeFailure(
+            ErrorNumber::PathFileAccessError,
+            QCoreApplication::translate("FileOperations", "Path is a folder, not a file"));
     if (::unlink(name.constData()) != 0)
         throw makeFailure(ErrorNumber::PermissionDenied,
                           QString::fromLocal8Bit(std::strerror(errno)));

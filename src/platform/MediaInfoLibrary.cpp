@@ -3,6 +3,7 @@
 
 #include "core/ErrorNumbers.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <dlfcn.h>
 #include <utility>
@@ -16,7 +17,8 @@ template <typename Function> void bind(void* library, const char* name, Function
     void* address = ::dlsym(library, name);
     if (!address) {
         throw makeFailure(ErrorNumber::EntryPointNotFound,
-                          QStringLiteral("Can't find DLL entry point %1 in MediaInfo")
+                          QCoreApplication::translate("MediaInfoLibrary",
+                                                      "Can't find DLL entry point %1 in MediaInfo")
                               .arg(QString::fromLatin1(name)));
     }
     function = reinterpret_cast<Function>(address);
@@ -34,9 +36,10 @@ const MediaInfoEntryPoints& MediaInfoLibrary::entryPoints()
         m_library = ::dlopen(QFile::encodeName(m_fileName).constData(), RTLD_NOW | RTLD_LOCAL);
         if (!m_library) {
             const char* reason = ::dlerror();
-            throw makeFailure(ErrorNumber::DllNotLoaded,
-                              QStringLiteral("File not found: %1 (%2)")
-                                  .arg(m_fileName, QString::fromLocal8Bit(reason ? reason : "")));
+            throw makeFailure(
+                ErrorNumber::DllNotLoaded,
+                QCoreApplication::translate("MediaInfoLibrary", "File not found: %1 (%2)")
+                    .arg(m_fileName, QString::fromLocal8Bit(reason ? reason : "")));
         }
     }
     MediaInfoEntryPoints found;

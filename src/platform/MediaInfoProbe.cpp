@@ -5,6 +5,7 @@
 #include "core/ErrorNumbers.h"
 #include "platform/MediaInfoLibrary.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 #include <fcntl.h>
@@ -76,8 +77,9 @@ QStringList mediaInfoAnswers(MediaInfoLibrary& library, const QString& path,
     const ProbeTarget target(path);
     void* handle = mediaInfo.New();
     if (!handle)
-        throw makeFailure(ErrorNumber::OutOfMemory,
-                          QStringLiteral("MediaInfo could not create a handle"));
+        throw makeFailure(
+            ErrorNumber::OutOfMemory,
+            QCoreApplication::translate("MediaInfoProbe", "MediaInfo could not create a handle"));
     QStringList answers;
     try {
         if (headerOnly && mediaInfo.Option)

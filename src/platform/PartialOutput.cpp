@@ -5,6 +5,7 @@
 #include "platform/OutputFiles.h"
 #include "platform/UniqueFd.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPair>
 #include <QRandomGenerator>
@@ -60,12 +61,16 @@ public:
         if (!m_privateFolder.isOpen() ||
             ::fstatat(m_privateFolder.get(), kPartialName, &now, AT_SYMLINK_NOFOLLOW) != 0 ||
             !sameFile(now, m_partialIdentity))
-            throw makeFailure(ErrorNumber::PathFileAccessError,
-                              QStringLiteral("Cannot put the output in place: its partial file "
-                                             "is not the one written"));
+            throw makeFailure(
+                ErrorNumber::PathFileAccessError,
+                QCoreApplication::translate("PartialOutput",
+                                            "Cannot put the output in place: its partial file "
+                                            "is not the one written"));
         if (::renameat(m_privateFolder.get(), kPartialName, m_folder.get(),
                        m_finalName.constData()) != 0)
-            throw systemFailure(QStringLiteral("Cannot put the output in place"), errno);
+            throw systemFailure(
+                QCoreApplication::translate("PartialOutput", "Cannot put the output in place"),
+                errno);
         m_replaced = true;
         removePrivateFolder();
     }
@@ -178,14 +183,19 @@ UniqueFd openOutputFolder(const QString& root, const QString& output)
     UniqueFd current(
         ::open(QFile::encodeName(rootFolder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!current.isOpen())
-        throw systemFailure(QStringLiteral("Cannot write in %1").arg(rootFolder), errno);
+        throw systemFailure(
+            QCoreApplication::translate("PartialOutput", "Cannot write in %1").arg(rootFolder),
+            errno);
     QString reached = rootFolder;
     for (const QString& part :
          folder.mid(rootFolder.size()).split(kNativeSeparator, Qt::SkipEmptyParts)) {
         reached += part;
         const QByteArray name = QFile::encodeName(part);
         if (::mkdirat(current.get(), name.constData(), 0777) != 0 && errno != EEXIST)
-            throw systemFailure(QStringLiteral("Cannot make the folder %1").arg(reached), errno);
+            throw systemFailure(
+                QCoreApplication::translate("PartialOutput", "Cannot make the folder %1")
+                    .arg(reached),
+                errno);
         UniqueFd next(::openat(current.get(), name.constData(),
                                O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         if (!next.isOpen()) {
@@ -193,11 +203,14 @@ UniqueFd openOutputFolder(const QString& root, const QString& output)
             const bool isLink =
                 ::fstatat(current.get(), name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
                 S_ISLNK(info.st_mode);
-            throw makeFailure(ErrorNumber::PathFileAccessError,
-                              isLink ? QStringLiteral("%1 is a link, which is not followed "
-                                                      "below the output folder")
-                                           .arg(reached)
-                                     : QStringLiteral("%1 is not a folder").arg(reached));
+            throw makeFailure(
+                ErrorNumber::PathFileAccessError,
+                isLink ? QCoreApplication::translate("PartialOutput",
+                                                     "%1 is a link, which is not followed "
+                                                     "below the output folder")
+                             .arg(reached)
+                       : QCoreApplication::translate("PartialOutput", "%1 is not a folder")
+                             .arg(reached));
         }
         current = std::move(next);
         reached += kNativeSeparator;
@@ -211,7 +224,8 @@ std::unique_ptr<PartialOutput> PosixOutputFiles::createPartial(const QString& ro
                                                                const QString& output)
 {
     const QString folder = FolderOfPath(output);
-    const QString cannotWrite = QStringLiteral("Cannot write in %1").arg(folder);
+    const QString cannotWrite =
+        QCoreApplication::translate("PartialOutput", "Cannot write in %1").arg(folder);
     UniqueFd folderFd = openOutputFolder(root, output);
     removeEndedRunsPartialsOnce(folderFd.get());
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -252,8 +266,10 @@ std::unique_ptr<PartialOutput> PosixOutputFiles::createPartial(const QString& ro
             std::move(folderFd), QFile::encodeName(FileNameOfPath(output)), privateName,
             std::move(privateFd), std::move(partial));
     }
-    throw makeFailure(ErrorNumber::PathFileAccessError,
-                      QStringLiteral("Cannot find an unused name in %1").arg(folder));
+    throw makeFailure(
+        ErrorNumber::PathFileAccessError,
+        QCoreApplication::translate("PartialOutput", "Cannot find an unused name in %1")
+            .arg(folder));
 }
 
 } // namespace brindlecast

@@ -9,6 +9,7 @@
 #include "platform/StaleEncoderFolders.h"
 #include "platform/SystemProgramTrust.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <unistd.h>
 
@@ -68,10 +69,12 @@ QString PosixEncoderFolders::installedInstead(const QString& folder) const
     const QString installed = m_installedEncoder();
     if (!installed.isEmpty() && isTrustedSystemProgram(installed))
         return installed;
-    throw makeFailure(ErrorNumber::PermissionDenied,
-                      QStringLiteral("The temporary folder %1 does not allow running programs; "
-                                     "set TEMP to another folder")
-                          .arg(parentOf(folder)));
+    throw makeFailure(
+        ErrorNumber::PermissionDenied,
+        QCoreApplication::translate("PosixEncoderFolders",
+                                    "The temporary folder %1 does not allow running programs; "
+                                    "set TEMP to another folder")
+            .arg(parentOf(folder)));
 }
 
 bool PosixEncoderFolders::isTrusted(const QString& program) const

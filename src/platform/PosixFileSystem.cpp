@@ -7,6 +7,7 @@
 #include "platform/AdtsDuration.h"
 #include "platform/FileOperations.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
@@ -309,7 +310,7 @@ QString PosixFileSystem::writeRefusal(const QString& folder) const
         return {};
     const int error = errno;
     if (error == EACCES || error == EPERM)
-        return QStringLiteral("permission denied");
+        return QCoreApplication::translate("PosixFileSystem", "permission denied");
     return QString::fromLocal8Bit(std::strerror(error)).toLower();
 }
 

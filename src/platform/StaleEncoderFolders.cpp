@@ -4,6 +4,7 @@
 #include "core/ErrorNumbers.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <cerrno>
@@ -155,7 +156,8 @@ int lockEncoderFolder(const QString& encoderFolder)
             ::unlink(unnamed.constData());
         }
         throw makeFailure(ErrorNumber::PathFileAccessError,
-                          QStringLiteral("Cannot lock the encoder folder %1: %2")
+                          QCoreApplication::translate("StaleEncoderFolders",
+                                                      "Cannot lock the encoder folder %1: %2")
                               .arg(encoderFolder, QString::fromLocal8Bit(std::strerror(error))));
     }
     return fd;

@@ -9,6 +9,8 @@
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 
+#include <QCoreApplication>
+
 namespace brindlecast {
 
 bool IsInList(const FileRows& list, const QString& text)
@@ -33,8 +35,8 @@ void LoadSampleFiles(FileRows& list, const FileSystem& fileSystem, Dialogs& dial
             list.appendRow(path, samplesFolder);
     }
     const MessageAnswer answer =
-        dialogs.showMessage({QString::fromLatin1(kOpenSamplesQuestion), applicationTitle,
-                             MessageIcon::None, MessageButtons::YesNo});
+        dialogs.showMessage({QCoreApplication::translate("SampleFiles", kOpenSamplesQuestion),
+                             applicationTitle, MessageIcon::None, MessageButtons::YesNo});
     if (answer == MessageAnswer::Yes)
         dialogs.openFolderOrExplain(samplesPrefix, applicationTitle);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 namespace brindlecast {
 
@@ -9,9 +10,10 @@ class Dialogs;
 class FileRows;
 class FileSystem;
 
-inline constexpr auto kOpenSamplesQuestion =
+inline constexpr auto kOpenSamplesQuestion = QT_TRANSLATE_NOOP(
+    "SampleFiles",
     "Would you like this software to open the folder where these sample files are stored (so "
-    "that you can view them before working with them)?";
+    "that you can view them before working with them)?");
 
 // True when some row's text equals the text exactly (case-sensitive).
 bool IsInList(const FileRows& list, const QString& text);

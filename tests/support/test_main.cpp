@@ -17,6 +17,9 @@ int main(int argc, char* argv[])
     qputenv("DBUS_SESSION_BUS_ADDRESS",
             "unix:path=" + QFile::encodeName(home.filePath(QStringLiteral("no-session-bus"))));
     QStandardPaths::setTestModeEnabled(true);
+    // English whatever the machine's locale, here and in the programs the tests run: Qt reads
+    // LANGUAGE first for the languages a program shows. The translation tests set their own.
+    qputenv("LANGUAGE", "en");
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The catalogues embedded in the program reach the texts people read: a German catalogue turns
+// the window's controls and the closing message's counts into German, choosing plural forms.
+#include "app/Form1.h"
+#include "app/TextProgressBar.h"
+#include "core/RunReport.h"
+#include "support/QtPrinters.h"
+#include "support/WindowFixture.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+namespace brindlecast {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// Installs a catalogue for one test and takes it out again, so that the others stay English.
+class InstalledCatalogue {
+public:
+    explicit InstalledCatalogue(const QString& file)
+    {
+        m_loaded = m_translator.load(file);
+        if (m_loaded)
+            QCoreApplication::installTranslator(&m_translator);
+    }
+    ~InstalledCatalogue() { QCoreApplication::removeTranslator(&m_translator); }
+    InstalledCatalogue(const InstalledCatalogue&) = delete;
+    InstalledCatalogue& operator=(const InstalledCatalogue&) = delete;
+
+    bool loaded() const { return m_loaded; }
+
+private:
+    QTranslator m_translator;
+    bool m_loaded = false;
+};
+
+TEST(Catalogues, EveryLanguageIsEmbedded)
+{
+    for (const char* language : {"de", "fr", "es", "it", "pt_BR", "pl"}) {
+        const QString file = u":/i18n/brindlecast_%1.qm"_s.arg(QLatin1String(language));
+        EXPECT_TRUE(QFile::exists(file)) << file.toStdString();
+    }
+}
+
+class TranslatedWindow : public test::WindowFixture {};
+
+TEST_F(TranslatedWindow, GermanCatalogueChangesTheControlTexts)
+{
+    const InstalledCatalogue german(u":/i18n/brindlecast_de.qm"_s);
+    ASSERT_TRUE(german.loaded());
+    Form1& window = openWindow();
+    EXPECT_EQ(window.PushButton4->text(), u"Liste leeren"_s);
+    EXPECT_EQ(window.PushButton2->text(), u"Konvertierung starten"_s);
+    EXPECT_EQ(window.ProgressBar1->text(), u"Fortschrittsanzeige"_s);
+    // A text the catalogue has no translation for yet stays English.
+    EXPECT_EQ(window.PushButton1->text(), u"Add WAV File(s)"_s);
+}
+
+TEST_F(TranslatedWindow, WithoutCatalogueTheTextsAreEnglish)
+{
+    Form1& window = openWindow();
+    EXPECT_EQ(window.PushButton4->text(), u"Clear List"_s);
+    EXPECT_EQ(window.PushButton2->text(), u"Start Converting"_s);
+    EXPECT_EQ(window.ProgressBar1->text(), u"Progress Bar"_s);
+}
+
+TEST(TranslatedRunReport, GermanCatalogueChoosesThePluralForm)
+{
+    const InstalledCatalogue german(u":/i18n/brindlecast_de.qm"_s);
+    ASSERT_TRUE(german.loaded());
+    RunReport report;
+    report.addFailure(u"/music/a.wav"_s, u"reason"_s);
+    report.addFailure(u"/music/b.wav"_s, u"reason"_s);
+    const QString message = report.closingMessage(3);
+    EXPECT_TRUE(message.contains(u"2 von 3 Dateien fehlgeschlagen:"_s)) << message.toStdString();
+}
+
+} // namespace
+} // namespace brindlecast
