@@ -246,9 +246,9 @@ Opciones de --convert:
   --help, --version
   --                     todos los argumentos posteriores son rutas
 
-Una línea por archivo: &quot;converted ENTRADA -&gt; SALIDA&quot; o
-&quot;skipped ENTRADA (SALIDA está actualizado)&quot; en la salida estándar y
-&quot;failed ENTRADA: MOTIVO&quot; en la salida de error estándar. En estas líneas, una
+Una línea por archivo: &quot;converted ORIGEN -&gt; DESTINO&quot; o
+&quot;skipped ORIGEN (DESTINO está actualizado)&quot; en la salida estándar y
+&quot;failed ORIGEN: MOTIVO&quot; en la salida de error estándar. En estas líneas, una
 barra invertida se escribe \\, un salto de línea \n, un tabulador \t, un
 retorno de carro \r y cualquier otro carácter de control \xHH (\u{HHHH} por
 encima de FF): cada línea corresponde a un archivo.
