@@ -887,7 +887,7 @@ Exit-Status: 0 alle konvertiert oder übersprungen, 1 einige fehlgeschlagen,
 <context>
     <name>StaleEncoderFolders</name>
     <message>
-        <location filename="../src/platform/StaleEncoderFolders.cpp" line="+153"/>
+        <location filename="../src/platform/StaleEncoderFolders.cpp" line="+159"/>
         <source>Cannot lock the encoder folder %1: %2</source>
         <translation>Der Encoder-Ordner %1 kann nicht gesperrt werden: %2</translation>
     </message>

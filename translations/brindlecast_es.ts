@@ -888,7 +888,7 @@ Código de salida: 0 todos convertidos u omitidos, 1 alguno ha fallado,
 <context>
     <name>StaleEncoderFolders</name>
     <message>
-        <location filename="../src/platform/StaleEncoderFolders.cpp" line="+153"/>
+        <location filename="../src/platform/StaleEncoderFolders.cpp" line="+159"/>
         <source>Cannot lock the encoder folder %1: %2</source>
         <translation>No se puede bloquear la carpeta del codificador %1: %2</translation>
     </message>

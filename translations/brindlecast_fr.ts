@@ -39,7 +39,7 @@
     <message>
         <location filename="../src/batch/BatchCommand.cpp" line="+50"/>
         <source>%1: %2 (see --help)</source>
-        <translation>%1 : %2 (voir --help)</translation>
+        <translation>%1&#xa0;: %2 (voir --help)</translation>
     </message>
     <message>
         <location line="+33"/>
@@ -54,25 +54,25 @@
     <message>
         <location line="+33"/>
         <source>%1: the encoder cannot be put in place: %2</source>
-        <translation>%1 : impossible de mettre en place l&apos;encodeur : %2</translation>
+        <translation>%1&#xa0;: impossible de mettre en place l&apos;encodeur&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>1 file or folder was left out: its name is not valid UTF-8</source>
-        <translation>1 fichier ou dossier a été écarté : son nom n&apos;est pas en UTF-8 valide</translation>
+        <translation>1 fichier ou dossier a été écarté&#xa0;: son nom n&apos;est pas en UTF-8 valide</translation>
     </message>
     <message numerus="yes">
         <location line="+2"/>
         <source>%n files or folders were left out: their names are not valid UTF-8</source>
         <translation>
-            <numerusform>%n fichier ou dossier a été écarté : son nom n&apos;est pas en UTF-8 valide</numerusform>
-            <numerusform>%n fichiers ou dossiers ont été écartés : leurs noms ne sont pas en UTF-8 valide</numerusform>
+            <numerusform>%n fichier ou dossier a été écarté&#xa0;: son nom n&apos;est pas en UTF-8 valide</numerusform>
+            <numerusform>%n fichiers ou dossiers ont été écartés&#xa0;: leurs noms ne sont pas en UTF-8 valide</numerusform>
         </translation>
     </message>
     <message>
         <location line="+100"/>
         <source>%1: write error: %2</source>
-        <translation>%1 : erreur d&apos;écriture : %2</translation>
+        <translation>%1&#xa0;: erreur d&apos;écriture&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -80,7 +80,7 @@
     <message>
         <location filename="../src/batch/BatchOptions.cpp" line="+37"/>
         <source>--bit-rate must be &quot;same&quot; or one of %1, not &quot;%2&quot;</source>
-        <translation>--bit-rate doit valoir « same » ou l&apos;une des valeurs %1, et non « %2 »</translation>
+        <translation>--bit-rate doit valoir «&#xa0;same&#xa0;» ou l&apos;une des valeurs %1, et non «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -90,12 +90,12 @@
     <message>
         <location line="+6"/>
         <source>--jobs must be a number from 1 to %1, not &quot;%2&quot;</source>
-        <translation>--jobs doit être un nombre de 1 à %1, et non « %2 »</translation>
+        <translation>--jobs doit être un nombre de 1 à %1, et non «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>--format must be aac or m4a, not &quot;%1&quot;</source>
-        <translation>--format doit valoir aac ou m4a, et non « %1 »</translation>
+        <translation>--format doit valoir aac ou m4a, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -110,7 +110,7 @@
     <message>
         <location line="+7"/>
         <source>unknown option &quot;%1&quot;</source>
-        <translation>option inconnue « %1 »</translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -139,16 +139,16 @@
         <location filename="../src/batch/BatchReport.cpp" line="+15"/>
         <source>%1 of %n files converted, %2 failed, %3 skipped in %4 s</source>
         <translation>
-            <numerusform>Fichier converti : %1 sur %n, en échec : %2, ignoré : %3, en %4 s</numerusform>
-            <numerusform>Fichiers convertis : %1 sur %n, en échec : %2, ignorés : %3, en %4 s</numerusform>
+            <numerusform>Fichier converti&#xa0;: %1 sur %n, en échec&#xa0;: %2, ignoré&#xa0;: %3, en %4 s</numerusform>
+            <numerusform>Fichiers convertis&#xa0;: %1 sur %n, en échec&#xa0;: %2, ignorés&#xa0;: %3, en %4 s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+13"/>
         <source>%n of them at %1 kbps: their own bit rate could not be read</source>
         <translation>
-            <numerusform>%n d&apos;entre eux à %1 kbps : son propre débit n&apos;a pas pu être lu</numerusform>
-            <numerusform>%n d&apos;entre eux à %1 kbps : leur propre débit n&apos;a pas pu être lu</numerusform>
+            <numerusform>%n d&apos;entre eux à %1 kbps&#xa0;: son propre débit n&apos;a pas pu être lu</numerusform>
+            <numerusform>%n d&apos;entre eux à %1 kbps&#xa0;: leur propre débit n&apos;a pas pu être lu</numerusform>
         </translation>
     </message>
     <message>
@@ -165,8 +165,8 @@
         <location line="+1"/>
         <source>%1 of %n files, %2 %, %3 elapsed, %4</source>
         <translation>
-            <numerusform>%1 sur %n fichier, %2 %, temps écoulé %3, %4</numerusform>
-            <numerusform>%1 sur %n fichiers, %2 %, temps écoulé %3, %4</numerusform>
+            <numerusform>%1 sur %n fichier, %2&#xa0;%, temps écoulé %3, %4</numerusform>
+            <numerusform>%1 sur %n fichiers, %2&#xa0;%, temps écoulé %3, %4</numerusform>
         </translation>
     </message>
 </context>
@@ -185,7 +185,7 @@
     <message>
         <location line="+5"/>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -221,39 +221,39 @@ Exit status: 0 all converted or skipped, 1 some failed, 2 usage error,
 3 the encoder could not be put in place,
 129/130/143 ended by SIGHUP/SIGINT/SIGTERM.
 </source>
-        <translation>Utilisation : brindlecast-studio [FICHIER...]
+        <translation>Utilisation&#xa0;: brindlecast-studio [FICHIER...]
               brindlecast-studio --convert [OPTIONS] CHEMIN...
 
 Sans --convert, la fenêtre s&apos;ouvre avec les fichiers indiqués dans sa liste.
 Avec --convert, les fichiers WAV et les dossiers indiqués sont convertis en AAC
-sans fenêtre, plusieurs à la fois ; les dossiers sont parcourus avec tous leurs
+sans fenêtre, plusieurs à la fois&#xa0;; les dossiers sont parcourus avec tous leurs
 sous-dossiers.
 
-Options de --convert :
+Options de --convert&#xa0;:
   --bit-rate same|KBPS   le débit propre au fichier source (par défaut), ou l&apos;un
                          des débits %1
   --output-folder DIR    écrit chaque fichier de sortie dans DIR (qui doit
-                         exister) ; sans cette option, chaque fichier de sortie
+                         exister)&#xa0;; sans cette option, chaque fichier de sortie
                          est placé à côté de son fichier source
   --keep-folders         dans DIR, conserve le chemin de chaque fichier relatif
                          au dossier indiqué
   --skip-existing        ne touche pas à un fichier de sortie complet plus
                          récent que son fichier source
-  --jobs N               nombre d&apos;encodeurs simultanés (par défaut : le nombre
+  --jobs N               nombre d&apos;encodeurs simultanés (par défaut&#xa0;: le nombre
                          de processeurs utilisables)
   --format aac|m4a       .aac ADTS (par défaut) ou .m4a MP4
-  --extension EXT        fichiers pris dans les dossiers (par défaut wav ; *
+  --extension EXT        fichiers pris dans les dossiers (par défaut wav&#xa0;; *
                          pour tous)
   --help, --version
   --                     tous les arguments qui suivent sont des chemins
 
-Une ligne par fichier : « converted SOURCE -&gt; SORTIE » ou « skipped SOURCE
-(SORTIE est à jour) » sur la sortie standard, « failed SOURCE : RAISON » sur la
+Une ligne par fichier&#xa0;: «&#xa0;converted SOURCE -&gt; SORTIE&#xa0;» ou «&#xa0;skipped SOURCE
+(SORTIE est à jour)&#xa0;» sur la sortie standard, «&#xa0;failed SOURCE&#xa0;: RAISON&#xa0;» sur la
 sortie d&apos;erreur. Dans ces lignes, une barre oblique inverse s&apos;écrit \\, un saut
 de ligne \n, une tabulation \t, un retour chariot \r et tout autre caractère
-de contrôle \xHH (\u{HHHH} au-delà de FF) : chaque ligne désigne un fichier.
+de contrôle \xHH (\u{HHHH} au-delà de FF)&#xa0;: chaque ligne désigne un fichier.
 
-Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
+Code de sortie&#xa0;: 0 tout a été converti ou ignoré, 1 certains fichiers ont
 échoué, 2 erreur d&apos;utilisation, 3 l&apos;encodeur n&apos;a pas pu être mis en place,
 129/130/143 arrêt par SIGHUP/SIGINT/SIGTERM.
 </translation>
@@ -269,7 +269,7 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location line="+4"/>
         <source>The encoder %1 does not work: asked for its encoders, it ended with exit code %2%3</source>
-        <translation>L&apos;encodeur %1 ne fonctionne pas : interrogé sur ses encodeurs, il s&apos;est terminé avec le code de sortie %2%3</translation>
+        <translation>L&apos;encodeur %1 ne fonctionne pas&#xa0;: interrogé sur ses encodeurs, il s&apos;est terminé avec le code de sortie %2%3</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -299,12 +299,12 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location filename="../src/convert/EncoderPlacement.cpp" line="+35"/>
         <source>The encoder %1 could have been changed by another user, so it was not run</source>
-        <translation>L&apos;encodeur %1 a pu être modifié par un autre utilisateur ; il n&apos;a donc pas été lancé</translation>
+        <translation>L&apos;encodeur %1 a pu être modifié par un autre utilisateur&#xa0;; il n&apos;a donc pas été lancé</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>the encoder could have been changed by another user, so it was not run</source>
-        <translation>l&apos;encodeur a pu être modifié par un autre utilisateur ; il n&apos;a donc pas été lancé</translation>
+        <translation>l&apos;encodeur a pu être modifié par un autre utilisateur&#xa0;; il n&apos;a donc pas été lancé</translation>
     </message>
     <message>
         <location filename="../src/convert/EncodeVerdict.cpp" line="+53"/>
@@ -324,17 +324,17 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location line="+5"/>
         <source>the output is incomplete: %1</source>
-        <translation>le fichier de sortie est incomplet : %1</translation>
+        <translation>le fichier de sortie est incomplet&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the output is cut off: it lasts %1 s of %2 s</source>
-        <translation>le fichier de sortie est tronqué : il dure %1 s sur %2 s</translation>
+        <translation>le fichier de sortie est tronqué&#xa0;: il dure %1 s sur %2 s</translation>
     </message>
     <message>
         <location filename="../src/convert/FileEncoder.cpp" line="+41"/>
         <source>its name is not valid UTF-8, which cannot be converted</source>
-        <translation>son nom n&apos;est pas en UTF-8 valide ; il ne peut donc pas être converti</translation>
+        <translation>son nom n&apos;est pas en UTF-8 valide&#xa0;; il ne peut donc pas être converti</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -378,7 +378,7 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location filename="../src/platform/Dialogs.cpp" line="+23"/>
         <source>The folder %1 could not be opened: no file manager is set up for folders.</source>
-        <translation>Impossible d&apos;ouvrir le dossier %1 : aucun gestionnaire de fichiers n&apos;est configuré pour les dossiers.</translation>
+        <translation>Impossible d&apos;ouvrir le dossier %1&#xa0;: aucun gestionnaire de fichiers n&apos;est configuré pour les dossiers.</translation>
     </message>
     <message>
         <location filename="../src/platform/QtDialogs.cpp" line="+55"/>
@@ -391,12 +391,12 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location filename="../src/platform/EncoderDeployment.cpp" line="+46"/>
         <source>The name of the temporary folder %1 is not valid UTF-8; set TEMP to another folder</source>
-        <translation>Le nom du dossier temporaire %1 n&apos;est pas en UTF-8 valide ; définissez TEMP sur un autre dossier</translation>
+        <translation>Le nom du dossier temporaire %1 n&apos;est pas en UTF-8 valide&#xa0;; définissez TEMP sur un autre dossier</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The temporary folder %1 does not exist; set TEMP to an existing folder</source>
-        <translation>Le dossier temporaire %1 n&apos;existe pas ; définissez TEMP sur un dossier existant</translation>
+        <translation>Le dossier temporaire %1 n&apos;existe pas&#xa0;; définissez TEMP sur un dossier existant</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -411,12 +411,12 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location line="+7"/>
         <source>The temporary folder %1 is owned by another user; the encoder is not put there</source>
-        <translation>Le dossier temporaire %1 appartient à un autre utilisateur ; l&apos;encodeur n&apos;y est pas placé</translation>
+        <translation>Le dossier temporaire %1 appartient à un autre utilisateur&#xa0;; l&apos;encodeur n&apos;y est pas placé</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The temporary folder %1 is open to other users; the encoder is not put there</source>
-        <translation>Le dossier temporaire %1 est accessible à d&apos;autres utilisateurs ; l&apos;encodeur n&apos;y est pas placé</translation>
+        <translation>Le dossier temporaire %1 est accessible à d&apos;autres utilisateurs&#xa0;; l&apos;encodeur n&apos;y est pas placé</translation>
     </message>
     <message>
         <location line="+29"/>
@@ -445,7 +445,7 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location filename="../src/platform/EncoderStore.cpp" line="+41"/>
         <source>Resource with identifier &apos;%1&apos; not found</source>
-        <translation>Ressource d&apos;identifiant « %1 » introuvable</translation>
+        <translation>Ressource d&apos;identifiant «&#xa0;%1&#xa0;» introuvable</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -461,7 +461,7 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
         <location line="+6"/>
         <location line="+11"/>
         <source>Cannot read %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="-4"/>
@@ -591,7 +591,7 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location filename="../src/filelist/AddAllInFolder.cpp" line="+35"/>
         <source>Enter file extension to load:</source>
-        <translation>Saisissez l&apos;extension des fichiers à charger :</translation>
+        <translation>Saisissez l&apos;extension des fichiers à charger&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -606,7 +606,7 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location line="+2"/>
         <source>Please try adding via the &quot;Add All&quot; button.</source>
-        <translation>Essayez plutôt avec le bouton « Ajouter un dossier ».</translation>
+        <translation>Essayez plutôt avec le bouton «&#xa0;Ajouter un dossier&#xa0;».</translation>
     </message>
     <message>
         <location filename="../src/filelist/AddFilesByDialog.h" line="+15"/>
@@ -621,19 +621,19 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location filename="../src/filelist/BrowseForFolder.h" line="+12"/>
         <source>Please select folder:</source>
-        <translation>Veuillez choisir un dossier :</translation>
+        <translation>Veuillez choisir un dossier&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/filelist/LeftOutNotice.cpp" line="+11"/>
         <source>1 file or folder was not added: its name is not valid UTF-8 or holds a NUL character, so no row can name it.</source>
-        <translation>1 fichier ou dossier n&apos;a pas été ajouté : son nom n&apos;est pas en UTF-8 valide ou contient un caractère NUL, aucune ligne de la liste ne peut donc l&apos;afficher.</translation>
+        <translation>1 fichier ou dossier n&apos;a pas été ajouté&#xa0;: son nom n&apos;est pas en UTF-8 valide ou contient un caractère NUL, aucune ligne de la liste ne peut donc l&apos;afficher.</translation>
     </message>
     <message numerus="yes">
         <location line="+4"/>
         <source>%n files or folders were not added: their names are not valid UTF-8 or hold a NUL character, so no row can name them.</source>
         <translation>
-            <numerusform>%n fichier ou dossier n&apos;a pas été ajouté : son nom n&apos;est pas en UTF-8 valide ou contient un caractère NUL, aucune ligne de la liste ne peut donc l&apos;afficher.</numerusform>
-            <numerusform>%n fichiers ou dossiers n&apos;ont pas été ajoutés : leurs noms ne sont pas en UTF-8 valide ou contiennent un caractère NUL, aucune ligne de la liste ne peut donc les afficher.</numerusform>
+            <numerusform>%n fichier ou dossier n&apos;a pas été ajouté&#xa0;: son nom n&apos;est pas en UTF-8 valide ou contient un caractère NUL, aucune ligne de la liste ne peut donc l&apos;afficher.</numerusform>
+            <numerusform>%n fichiers ou dossiers n&apos;ont pas été ajoutés&#xa0;: leurs noms ne sont pas en UTF-8 valide ou contiennent un caractère NUL, aucune ligne de la liste ne peut donc les afficher.</numerusform>
         </translation>
     </message>
 </context>
@@ -655,7 +655,7 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location line="+21"/>
         <source>File not found: %1 (%2)</source>
-        <translation>Fichier introuvable : %1 (%2)</translation>
+        <translation>Fichier introuvable&#xa0;: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -671,7 +671,7 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location filename="../src/platform/PartialOutput.cpp" line="+66"/>
         <source>Cannot put the output in place: its partial file is not the one written</source>
-        <translation>Impossible de mettre en place le fichier de sortie : son fichier partiel n&apos;est pas celui qui a été écrit</translation>
+        <translation>Impossible de mettre en place le fichier de sortie&#xa0;: son fichier partiel n&apos;est pas celui qui a été écrit</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -710,7 +710,7 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location filename="../src/platform/PosixEncoderFolders.cpp" line="+74"/>
         <source>The temporary folder %1 does not allow running programs; set TEMP to another folder</source>
-        <translation>Le dossier temporaire %1 ne permet pas d&apos;exécuter des programmes ; définissez TEMP sur un autre dossier</translation>
+        <translation>Le dossier temporaire %1 ne permet pas d&apos;exécuter des programmes&#xa0;; définissez TEMP sur un autre dossier</translation>
     </message>
 </context>
 <context>
@@ -733,7 +733,7 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location filename="../src/convert/ConversionRun.cpp" line="+109"/>
         <source>Processing: %1</source>
-        <translation>Traitement : %1</translation>
+        <translation>Traitement&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../src/core/ProgressAnimation.cpp" line="+32"/>
@@ -765,8 +765,8 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
         <location line="+6"/>
         <source>Converted %1 of %n files</source>
         <translation>
-            <numerusform>Fichier converti : %1 sur %n</numerusform>
-            <numerusform>Fichiers convertis : %1 sur %n</numerusform>
+            <numerusform>Fichier converti&#xa0;: %1 sur %n</numerusform>
+            <numerusform>Fichiers convertis&#xa0;: %1 sur %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -793,27 +793,27 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location line="+3"/>
         <source>%1 of 1 file was converted.</source>
-        <translation>Fichier converti : %1 sur 1.</translation>
+        <translation>Fichier converti&#xa0;: %1 sur 1.</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%1 of %n files were converted.</source>
         <translation>
-            <numerusform>Fichier converti : %1 sur %n.</numerusform>
-            <numerusform>Fichiers convertis : %1 sur %n.</numerusform>
+            <numerusform>Fichier converti&#xa0;: %1 sur %n.</numerusform>
+            <numerusform>Fichiers convertis&#xa0;: %1 sur %n.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The file was not converted, because the encoder could not be put in place:</source>
-        <translation>Le fichier n&apos;a pas été converti, car l&apos;encodeur n&apos;a pas pu être mis en place :</translation>
+        <translation>Le fichier n&apos;a pas été converti, car l&apos;encodeur n&apos;a pas pu être mis en place&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <location line="+4"/>
         <source>None of the %n files was converted, because the encoder could not be put in place:</source>
         <translation>
-            <numerusform>Aucun fichier sur %n n&apos;a été converti, car l&apos;encodeur n&apos;a pas pu être mis en place :</numerusform>
-            <numerusform>Aucun des %n fichiers n&apos;a été converti, car l&apos;encodeur n&apos;a pas pu être mis en place :</numerusform>
+            <numerusform>Aucun fichier sur %n n&apos;a été converti, car l&apos;encodeur n&apos;a pas pu être mis en place&#xa0;:</numerusform>
+            <numerusform>Aucun des %n fichiers n&apos;a été converti, car l&apos;encodeur n&apos;a pas pu être mis en place&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
@@ -832,14 +832,14 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location line="+15"/>
         <source>%1 of 1 file failed:</source>
-        <translation>Échec de la conversion pour %1 fichier sur 1 :</translation>
+        <translation>Échec de la conversion pour %1 fichier sur 1&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%1 of %n files failed:</source>
         <translation>
-            <numerusform>Échec de la conversion pour %1 fichier sur %n :</numerusform>
-            <numerusform>Échec de la conversion pour %1 des %n fichiers :</numerusform>
+            <numerusform>Échec de la conversion pour %1 fichier sur %n&#xa0;:</numerusform>
+            <numerusform>Échec de la conversion pour %1 des %n fichiers&#xa0;:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -856,7 +856,7 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location filename="../src/samples/SampleFiles.h" line="+13"/>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
-        <translation>Voulez-vous ouvrir le dossier où sont enregistrés ces fichiers d&apos;exemple (pour les consulter avant de les utiliser) ?</translation>
+        <translation>Voulez-vous ouvrir le dossier où sont enregistrés ces fichiers d&apos;exemple (pour les consulter avant de les utiliser)&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -864,17 +864,17 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location filename="../src/core/Settings.cpp" line="+64"/>
         <source>The settings file %1 is not a regular file, so it is neither read nor written; the choices are kept until the program ends</source>
-        <translation>Le fichier de paramètres %1 n&apos;est pas un fichier ordinaire : il n&apos;est donc ni lu ni écrit ; vos choix sont conservés jusqu&apos;à la fermeture du programme</translation>
+        <translation>Le fichier de paramètres %1 n&apos;est pas un fichier ordinaire&#xa0;: il n&apos;est donc ni lu ni écrit&#xa0;; vos choix sont conservés jusqu&apos;à la fermeture du programme</translation>
     </message>
     <message>
         <location line="+107"/>
         <source>The settings file %1 could not be read, so the choices stored in it were lost; it now holds the current ones</source>
-        <translation>Impossible de lire le fichier de paramètres %1 : les choix qu&apos;il contenait sont perdus ; il contient désormais les choix actuels</translation>
+        <translation>Impossible de lire le fichier de paramètres %1&#xa0;: les choix qu&apos;il contenait sont perdus&#xa0;; il contient désormais les choix actuels</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Could not write the setting &quot;%1&quot; to %2; it is kept until the program ends</source>
-        <translation>Impossible d&apos;enregistrer le paramètre « %1 » dans %2 ; il est conservé jusqu&apos;à la fermeture du programme</translation>
+        <translation>Impossible d&apos;enregistrer le paramètre «&#xa0;%1&#xa0;» dans %2&#xa0;; il est conservé jusqu&apos;à la fermeture du programme</translation>
     </message>
 </context>
 <context>
@@ -882,15 +882,15 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location filename="../src/app/SkinFramework.cpp" line="+32"/>
         <source>Could not load the skin file: %1</source>
-        <translation>Impossible de charger le fichier de thème : %1</translation>
+        <translation>Impossible de charger le fichier de thème&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>StaleEncoderFolders</name>
     <message>
-        <location filename="../src/platform/StaleEncoderFolders.cpp" line="+153"/>
+        <location filename="../src/platform/StaleEncoderFolders.cpp" line="+159"/>
         <source>Cannot lock the encoder folder %1: %2</source>
-        <translation>Impossible de verrouiller le dossier de l&apos;encodeur %1 : %2</translation>
+        <translation>Impossible de verrouiller le dossier de l&apos;encodeur %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -928,7 +928,7 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location line="+1"/>
         <source>Use this constant bit rate for all files:</source>
-        <translation>Utiliser ce débit constant :</translation>
+        <translation>Utiliser ce débit constant&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -938,7 +938,7 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location line="+1"/>
         <source>Save results to this folder:</source>
-        <translation>Enregistrer dans ce dossier :</translation>
+        <translation>Enregistrer dans ce dossier&#xa0;:</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -969,7 +969,7 @@ Code de sortie : 0 tout a été converti ou ignoré, 1 certains fichiers ont
     <message>
         <location line="+97"/>
         <source>Stop converting?</source>
-        <translation>Arrêter la conversion ?</translation>
+        <translation>Arrêter la conversion&#xa0;?</translation>
     </message>
     <message>
         <location filename="../src/app/FormLoad.cpp" line="+43"/>

@@ -888,7 +888,7 @@ Stato di uscita: 0 tutto convertito o saltato, 1 alcuni file non riusciti,
 <context>
     <name>StaleEncoderFolders</name>
     <message>
-        <location filename="../src/platform/StaleEncoderFolders.cpp" line="+153"/>
+        <location filename="../src/platform/StaleEncoderFolders.cpp" line="+159"/>
         <source>Cannot lock the encoder folder %1: %2</source>
         <translation>Impossibile bloccare la cartella dell&apos;encoder %1: %2</translation>
     </message>

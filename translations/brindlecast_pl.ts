@@ -901,7 +901,7 @@ Kod wyjścia: 0 wszystkie przekonwertowane lub pominięte, 1 niektóre nieudane,
 <context>
     <name>StaleEncoderFolders</name>
     <message>
-        <location filename="../src/platform/StaleEncoderFolders.cpp" line="+153"/>
+        <location filename="../src/platform/StaleEncoderFolders.cpp" line="+159"/>
         <source>Cannot lock the encoder folder %1: %2</source>
         <translation>Nie można zablokować folderu enkodera %1: %2</translation>
     </message>

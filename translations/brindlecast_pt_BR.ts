@@ -887,7 +887,7 @@ Código de saída: 0 todos convertidos ou ignorados, 1 algum falhou,
 <context>
     <name>StaleEncoderFolders</name>
     <message>
-        <location filename="../src/platform/StaleEncoderFolders.cpp" line="+153"/>
+        <location filename="../src/platform/StaleEncoderFolders.cpp" line="+159"/>
         <source>Cannot lock the encoder folder %1: %2</source>
         <translation>Não é possível bloquear a pasta do codificador %1: %2</translation>
     </message>
