@@ -7,9 +7,12 @@
 #include "support/QtPrinters.h"
 #include "support/WindowFixture.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QGroupBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
@@ -56,8 +59,21 @@ TEST_F(TranslatedWindow, GermanCatalogueChangesTheControlTexts)
     EXPECT_EQ(window.PushButton4->text(), u"Liste leeren"_s);
     EXPECT_EQ(window.PushButton2->text(), u"Konvertierung starten"_s);
     EXPECT_EQ(window.ProgressBar1->text(), u"Fortschrittsanzeige"_s);
-    // A text the catalogue has no translation for yet stays English.
-    EXPECT_EQ(window.PushButton1->text(), u"Add WAV File(s)"_s);
+    // No caption of the window is left in English.
+    const QList<std::pair<QString, QString>> captions = {
+        {window.PushButton1->text(), u"Add WAV File(s)"_s},
+        {window.PushButton3->text(), u"Add All WAV File(s) In Folder"_s},
+        {window.PushButton5->text(), u"Load Sample/Example Files"_s},
+        {window.Frame2->title(), u"Bit Rate Of Output File"_s},
+        {window.Option1->text(), u"Use same bit rate as input file (most efficient)"_s},
+        {window.Option2->text(), u"Use this constant bit rate for all files:"_s},
+        {window.Frame3->title(), u"Save Option"_s},
+        {window.Option3->text(), u"Save results to this folder:"_s},
+        {window.Check1->text(), u"Keep subfolders"_s},
+        {window.Option4->text(), u"Save results in folder of original file"_s},
+    };
+    for (const auto& [shown, english] : captions)
+        EXPECT_NE(shown, english);
 }
 
 TEST_F(TranslatedWindow, WithoutCatalogueTheTextsAreEnglish)
