@@ -4,6 +4,7 @@
 #include "app/Form1.h"
 #include "app/TextProgressBar.h"
 #include "core/RunReport.h"
+#include "support/InstalledCatalogue.h"
 #include "support/QtPrinters.h"
 #include "support/WindowFixture.h"
 
@@ -20,26 +21,7 @@ namespace brindlecast {
 namespace {
 
 using namespace Qt::StringLiterals;
-
-// Installs a catalogue for one test and takes it out again, so that the others stay English.
-class InstalledCatalogue {
-public:
-    explicit InstalledCatalogue(const QString& file)
-    {
-        m_loaded = m_translator.load(file);
-        if (m_loaded)
-            QCoreApplication::installTranslator(&m_translator);
-    }
-    ~InstalledCatalogue() { QCoreApplication::removeTranslator(&m_translator); }
-    InstalledCatalogue(const InstalledCatalogue&) = delete;
-    InstalledCatalogue& operator=(const InstalledCatalogue&) = delete;
-
-    bool loaded() const { return m_loaded; }
-
-private:
-    QTranslator m_translator;
-    bool m_loaded = false;
-};
+using test::InstalledCatalogue;
 
 TEST(Catalogues, EveryLanguageIsEmbedded)
 {
