@@ -8,7 +8,7 @@
 # factor of 2 on a screen 1024 pixels high, where it must fit. Each time it closes the window as
 # a window manager does and expects the process to end with status 0. A screenshot of each
 # stage goes beside SCREENSHOT (NAME.png, NAME-resized.png, NAME-running.png, NAME-done.png,
-# NAME-scale2.png).
+# NAME-scale2.png), and one of the window in each language (NAME-de.png, ...).
 #
 # Usage: window-test.sh PROGRAM WINDOW_PROBE SCREENSHOT
 # Every wait is bounded; the X server and the program are ended on any exit.
@@ -233,6 +233,15 @@ height=${size#*x}
   fail "at scale factor 2 the window ($size at top $top) does not fit a 1024-pixel-high screen"
 save_shot "$window" "$shots-scale2.png"
 close_program
+
+# 5. In each language of the program's catalogues, to be looked at: nothing clipped, nothing
+# overlapping.
+for language in de fr es it pt_BR pl; do
+  LANGUAGE=$language LANG=$language.UTF-8 start_program
+  wait_for_window '^Brindlecast Studio$'
+  save_shot "$window" "$shots-$language.png"
+  close_program
+done
 
 echo "window of $program: 536x528, larger on request, icon and hand pointer found, a run" \
   "converted two files, fits at scale factor 2 ($size); screenshots in $(dirname "$screenshot")"
