@@ -113,6 +113,9 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/dat
 export XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/runtime" TEMP="$work/tmp"
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-session-bus"
 export QT_QPA_PLATFORM=xcb
+# The checks read the English texts, whatever the machine's locale; the last stage goes through
+# the other languages.
+export LANGUAGE=en
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI SESSION_MANAGER
 
 shots=${screenshot%.png}
