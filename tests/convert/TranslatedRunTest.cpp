@@ -58,7 +58,7 @@ QString wordsOf(QString text)
     text.remove(u"Brindlecast Studio"_s);
     text.remove(u"Brindlecast"_s);
     text.replace(QRegularExpression(u"\\d+\\s*kbps"_s), u" "_s);
-    text.replace(QRegularExpression(u"\\S*/\\S*"_s), u" "_s);
+    text.replace(QRegularExpression(u"(?<!\\S)/\\S*"_s), u" "_s);
     text.replace(QRegularExpression(u"\\S+\\.(wav|aac|txt)\\b"_s), u" "_s);
     text.replace(QRegularExpression(u"[\\d\\p{P}\\p{S}]+"_s), u" "_s);
     return text.simplified();
@@ -95,6 +95,11 @@ QStringList untranslatedLines(const QString& english, const QString& translated)
 struct Language {
     std::string name;
 };
+
+void PrintTo(const Language& language, std::ostream* out)
+{
+    *out << language.name;
+}
 
 class TranslatedRun : public ConversionFixture, public ::testing::WithParamInterface<Language> {
 protected:
@@ -168,9 +173,9 @@ TEST_P(TranslatedRun, NoTextOfARunIsLeftInEnglish)
     // The run was seen: the stop question, the closing message, the button and the bar at work.
     ASSERT_EQ(english.value(u"message 1 text"_s), u"Stop converting?"_s);
     ASSERT_TRUE(english.value(u"message 2 text"_s).startsWith(u"Stopped."_s));
-    ASSERT_EQ(english.value(u"during/Form1/PushButton2 name"_s), u"Stop Converting"_s);
-    ASSERT_TRUE(english.value(u"during/Form1/ProgressBar1 description"_s)
-                    .startsWith(u"Processing: long.wav"_s));
+    ASSERT_EQ(english.value(u"during/Form1/7 name"_s), u"Stop Converting"_s);
+    ASSERT_TRUE(
+        english.value(u"during/Form1/8 description"_s).startsWith(u"Processing: long.wav"_s));
     ASSERT_TRUE(english.value(u"during/window title"_s).contains(u" files"_s));
 
     m_form.reset();
