@@ -34,7 +34,8 @@ debs=("$out"/brindlecast-studio_*.deb)
 deb=${debs[0]}
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in ffmpeg libmediainfo0v5 libqt6core6 libqt6gui6 libqt6widgets6; do
+for package in ffmpeg libmediainfo0v5 qt6-translations-l10n libqt6core6 libqt6gui6 libqt6widgets6 \
+  libqt6dbus6; do
   grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 
