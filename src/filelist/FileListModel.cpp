@@ -6,6 +6,11 @@
 
 namespace brindlecast {
 
+namespace {
+// What a row's path is shown as: its text, and its tooltip in full.
+const QList<int> kTextRoles{Qt::DisplayRole, Qt::ToolTipRole};
+} // namespace
+
 FileListModel::FileListModel(QObject* parent) : QAbstractListModel(parent) {}
 
 int FileListModel::rowCount(const QModelIndex& parent) const
@@ -70,7 +75,7 @@ void FileListModel::setText(int position, const QString& path)
         return;
     m_rows[size_t(position)].text = pack(path);
     const QModelIndex changed = index(position);
-    emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::ToolTipRole});
+    emit dataChanged(changed, changed, kTextRoles);
 }
 
 void FileListModel::swap(int first, int second)
@@ -80,7 +85,7 @@ void FileListModel::swap(int first, int second)
     std::swap(m_rows[size_t(first)], m_rows[size_t(second)]);
     for (const int position : {first, second}) {
         const QModelIndex changed = index(position);
-        emit dataChanged(changed, changed, {Qt::DisplayRole, BaseFolderRole});
+        emit dataChanged(changed, changed, kTextRoles + QList<int>{BaseFolderRole});
     }
 }
 
